@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "GDebug.h"
 #include "TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -28,10 +29,21 @@ void MakeWorld() {
   fs::create_directories(home + "/.config");
   fs::create_directories(home + "/.cache");
   fs::create_directories(g_resources);
+  // Folders are made, files linked (fs::copy refuses create_symlinks for a folder tree).
   std::error_code ec;
-  fs::copy(fs::path(VORLA2_SOURCE_DIR) / "data", fs::path(g_resources) / "data",
-           fs::copy_options::recursive | fs::copy_options::create_symlinks, ec);
-  fs::create_directories(g_resources + "/data");
+  const fs::path source = fs::path(VORLA2_SOURCE_DIR) / "data";
+  const fs::path target = fs::path(g_resources) / "data";
+  fs::create_directories(target);
+  for (auto it = fs::recursive_directory_iterator(source, ec); !ec && it != fs::recursive_directory_iterator();
+       it.increment(ec)) {
+    const fs::path to = target / fs::relative(it->path(), source);
+    if (it->is_directory()) {
+      fs::create_directories(to, ec);
+    } else {
+      fs::create_symlink(it->path(), to, ec);
+    }
+    ec.clear();
+  }
   setenv("HOME", home.c_str(), 1);
   setenv("XDG_DATA_HOME", (home + "/.local/share").c_str(), 1);
   setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
@@ -51,7 +63,10 @@ const std::string& ResourcesRoot() { return g_resources; }
 int main(int argc, char** argv) {
   MakeWorld();
   ::testing::InitGoogleTest(&argc, argv);
+  // Every test process leaves a whole debug log in its resources folder, as a run of the game does.
+  GetDebug()->Initialise();
   int rc = RUN_ALL_TESTS();
+  GetDebug()->Shutdown();
   if (!getenv("VORLA2_KEEP_TEST_DIR")) {
     std::error_code ec;
     fs::remove_all(g_root, ec);
