@@ -1,0 +1,597 @@
+// The renderer's life cycle and drawing. Texture lookup and loading live in D3DEngineTextures.cpp.
+#include "D3DEngine.h"
+
+#include <SDL.h>
+#include <SDL_opengl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "Alert.h"
+#include "GDebug.h"
+#include "PrivateProfile.h"
+#include "SmartTexture.h"
+#include "StringUtils.h"
+
+bool D3DEngine::BInScene = false;
+float D3DEngine::W = 1024.0f;
+float D3DEngine::H = 768.0f;
+uint32_t LastTexNum = 0;
+
+namespace {
+
+const char* const kConfigFile = "data\\config.ziz";
+
+// Read once: the environment does not change under a running game.
+bool Headless() {
+  static const bool headless = IsHeadless();
+  return headless;
+}
+
+void GlColour(uint32_t spriteColour) {
+  const uint32_t c = SwapColor(spriteColour);
+  glColor4ub(GLubyte(c & 0xFF), GLubyte((c >> 8) & 0xFF), GLubyte((c >> 16) & 0xFF), GLubyte((c >> 24) & 0xFF));
+}
+
+void GlVBColour(uint32_t vbColour) {
+  glColor4ub(GLubyte((vbColour >> 16) & 0xFF), GLubyte((vbColour >> 8) & 0xFF), GLubyte(vbColour & 0xFF),
+             GLubyte((vbColour >> 24) & 0xFF));
+}
+
+}  // namespace
+
+void SetWin32Color(uint32_t colour) {
+  if (Headless()) return;
+  GlColour(colour);
+}
+
+D3DEngine* GetD3DEngine() {
+  // Never destroyed: objects torn down at exit may still release textures and buffers through it.
+  static D3DEngine* engine = new D3DEngine();
+  return engine;
+}
+
+DrawRecorder& D3DEngine::GetRecorder() {
+  static DrawRecorder* recorder = [] {
+    auto* r = new DrawRecorder();
+    r->SetEnabled(IsHeadless());
+    return r;
+  }();
+  return *recorder;
+}
+
+D3DEngine::D3DEngine() = default;
+
+D3DEngine::~D3DEngine() {
+  for (GSurface* s : m_textures) delete s;
+  m_textures.clear();
+}
+
+void D3DEngine::DebugOut(const char* text) { GetDebug()->DebugOut(text); }
+
+int D3DEngine::D3DEngineError(long, const char* text) {
+  DebugOut(text);
+  std::string shown(text ? text : "");
+  if (shown.size() > 255) shown.resize(255);
+  return ShowAlert("Error", shown, {"OK"}, 0);
+}
+
+void D3DEngine::ChooseWindowedSize(int displayWidth, int displayHeight, int* width, int* height) {
+  if (displayWidth > *width && displayHeight > *height) return;
+  static const int sizes[4][2] = {{800, 600}, {1024, 768}, {1280, 960}, {1280, 1024}};
+  int i = 3;
+  while (i > 0 && sizes[i][1] >= *height) --i;
+  *width = sizes[i][0];
+  *height = sizes[i][1];
+}
+
+void D3DEngine::SetGLAttributes() {
+  if (Headless()) return;
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+  SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+  SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+  SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
+  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+}
+
+bool D3DEngine::Initialise(void* window, void*, int width, int height, int bitsPerPixel, bool skipSafeMode,
+                           bool forceWindowed) {
+  DebugOut("Initialising Direct Draw");
+  bool windowed = forceWindowed || GetPrivateProfileInt("config", "IsWindowed", 0, kConfigFile) != 0;
+  if (!skipSafeMode && GetPrivateProfileInt("config", "SafeMode", 0, kConfigFile) != 0) {
+    windowed = true;
+    DebugOut("Forcing to safe mode, fullscreen not stable");
+  }
+  DebugOut(windowed ? "Attempting windowed mode" : "Attempting fullscreen mode");
+  m_windowed = windowed;
+
+  if (Headless()) {
+    m_screenWidth = width;
+    m_screenHeight = height;
+    DebugOut(GFormat("Creating Context at %d %d %d", width, height, bitsPerPixel).c_str());
+    m_viewX = m_viewY = 0;
+    m_viewW = width;
+    m_viewH = height;
+    W = float(width);
+    H = float(height);
+    return true;
+  }
+
+  SDL_Window* win = static_cast<SDL_Window*>(window);
+  if (!win) win = SDL_GL_GetCurrentWindow();
+  if (!win) {
+    DebugOut("D3DEngine::Initialise: there is no window to draw in");
+    WindowsError("D3DEngine::Initialise (no window)");
+  }
+  m_window = win;
+
+  if (windowed) {
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) == 0) ChooseWindowedSize(mode.w, mode.h, &width, &height);
+  }
+  m_screenWidth = width;
+  m_screenHeight = height;
+  DebugOut(GFormat("Creating Context at %d %d %d", width, height, bitsPerPixel).c_str());
+
+  // One context for the program's life: a later Initialise (a display switch) keeps it, so every
+  // texture loaded before stays valid. A different context made current by the caller is adopted;
+  // textures of the old one mean nothing in it and are loaded again on their next use.
+  SDL_GLContext current = SDL_GL_GetCurrentContext();
+  if (current && current != m_context) {
+    if (m_context) {
+      DebugOut("A new GL context replaces the renderer's: textures will be loaded again");
+      for (GSurface* t : m_textures) delete t;
+      m_textures.clear();
+      m_missingNames.clear();
+      m_lastTextureName[0] = 0;
+      m_boundTexture = 0;
+      LastTexNum = 0;
+    }
+    m_context = current;
+    m_ownsContext = false;
+  } else if (!m_context) {
+    SDL_GLContext ctx = SDL_GL_CreateContext(win);
+    if (!ctx) {
+      std::string why = GFormat("SDL_GL_CreateContext: %s", SDL_GetError());
+      DebugOut(why.c_str());
+      WindowsError(why.c_str());
+    }
+    m_context = ctx;
+    m_ownsContext = true;
+  }
+  if (SDL_GL_MakeCurrent(win, static_cast<SDL_GLContext>(m_context)) != 0) {
+    std::string why = GFormat("SDL_GL_MakeCurrent: %s", SDL_GetError());
+    DebugOut(why.c_str());
+    WindowsError(why.c_str());
+  }
+  if (const GLubyte* version = glGetString(GL_VERSION)) {
+    const GLubyte* renderer = glGetString(GL_RENDERER);
+    DebugOut(GFormat("OpenGL %s (%s)", reinterpret_cast<const char*>(version),
+                     renderer ? reinterpret_cast<const char*>(renderer) : "?")
+                 .c_str());
+  } else {
+    DebugOut("D3DEngine::Initialise: the GL context answers no version");
+    WindowsError("D3DEngine::Initialise (glGetString)");
+  }
+
+  if (windowed) {
+    SDL_SetWindowFullscreen(win, 0);
+    SDL_SetWindowSize(win, width, height);
+    SDL_SetWindowPosition(win, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    m_fullscreen = false;
+  } else {
+    if (SDL_SetWindowFullscreen(win, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
+      DebugOut(GFormat("Full screen refused: %s", SDL_GetError()).c_str());
+    m_fullscreen = true;
+  }
+
+  glDisable(GL_CULL_FACE);
+  glDisable(GL_LIGHTING);
+  glEnable(GL_COLOR_MATERIAL);
+  glEnable(GL_BLEND);
+  glDisable(GL_DEPTH_TEST);
+  glShadeModel(GL_FLAT);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  W = float(width);
+  H = float(height);
+  m_drawW = -1;  // forces the viewport to be worked out
+  SetupViewport();
+  glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  SDL_GL_SwapWindow(win);
+  glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+  return true;
+}
+
+void D3DEngine::SetupViewport() {
+  if (Headless() || !m_window) return;
+  int dw = 0, dh = 0;
+  SDL_GL_GetDrawableSize(static_cast<SDL_Window*>(m_window), &dw, &dh);
+  if (dw <= 0 || dh <= 0) {
+    dw = m_screenWidth;
+    dh = m_screenHeight;
+  }
+  // The picture keeps its size and shape: scaled to fit the drawable and centred (letterbox).
+  int vw = dw, vh = dh;
+  if (dw != m_screenWidth || dh != m_screenHeight) {
+    const double scale = std::min(double(dw) / m_screenWidth, double(dh) / m_screenHeight);
+    vw = std::max(1, int(std::lround(m_screenWidth * scale)));
+    vh = std::max(1, int(std::lround(m_screenHeight * scale)));
+  }
+  const int vx = (dw - vw) / 2, vy = (dh - vh) / 2;
+  if (vx == m_viewX && vy == m_viewY && vw == m_viewW && vh == m_viewH && dw == m_drawW && dh == m_drawH) return;
+  m_drawW = dw;
+  m_drawH = dh;
+  m_viewX = vx;
+  m_viewY = vy;
+  m_viewW = vw;
+  m_viewH = vh;
+  // GL counts the viewport from the bottom edge.
+  glViewport(vx, dh - vy - vh, vw, vh);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0.0, double(m_screenWidth), double(m_screenHeight), 0.0, -1.0, 1.0);
+  glMatrixMode(GL_MODELVIEW);
+}
+
+void D3DEngine::GetViewport(int* x, int* y, int* w, int* h) const {
+  if (x) *x = m_viewX;
+  if (y) *y = m_viewY;
+  if (w) *w = m_viewW;
+  if (h) *h = m_viewH;
+}
+
+void D3DEngine::WindowToScreen(float wx, float wy, float* sx, float* sy) const {
+  float x = wx, y = wy;
+  if (!Headless() && m_window && m_viewW > 0 && m_viewH > 0) {
+    // Mouse positions come in window points; the viewport is in drawable pixels.
+    int ww = 0, wh = 0, dw = 0, dh = 0;
+    SDL_GetWindowSize(static_cast<SDL_Window*>(m_window), &ww, &wh);
+    SDL_GL_GetDrawableSize(static_cast<SDL_Window*>(m_window), &dw, &dh);
+    const float px = ww > 0 ? float(dw) / float(ww) : 1.0f;
+    const float py = wh > 0 ? float(dh) / float(wh) : 1.0f;
+    x = (wx * px - float(m_viewX)) * float(m_screenWidth) / float(m_viewW);
+    y = (wy * py - float(m_viewY)) * float(m_screenHeight) / float(m_viewH);
+  }
+  if (sx) *sx = x;
+  if (sy) *sy = y;
+}
+
+void D3DEngine::Release() {
+  if (m_frames > 0.0f) DebugOut(GFormat("Redundant calls/frame = %f", double(m_redundantBinds / m_frames)).c_str());
+  if (!Headless() && m_window && m_fullscreen) {
+    SDL_SetWindowFullscreen(static_cast<SDL_Window*>(m_window), 0);
+    m_fullscreen = false;
+  }
+}
+
+void D3DEngine::BeginRender() {
+  if (BInScene) return;
+  if (!Headless()) {
+    SetupViewport();
+    if (m_viewW != m_drawW || m_viewH != m_drawH) {
+      // Letterboxed: the bars outside the picture are black, whatever the last frame left there.
+      glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+      glClear(GL_COLOR_BUFFER_BIT);
+      glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    }
+    glEnable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_LIGHTING);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  }
+  m_boundTexture = 0;
+  SetLinearFilter();
+  BInScene = true;
+  ++m_sceneCount;
+}
+
+void D3DEngine::EndRender() {
+  BInScene = false;
+  m_lastTextureName[0] = 0;
+}
+
+void D3DEngine::Flip() {
+  if (!Headless() && m_window) SDL_GL_SwapWindow(static_cast<SDL_Window*>(m_window));
+  m_sceneCount = 0;
+  m_frames += 1.0f;
+  GetRecorder().EndFrame();
+}
+
+// ---- Texture state ----
+
+void D3DEngine::SetTexture(int, uint32_t textureNumber) {
+  m_lastTextureName[0] = 0;
+  BindNumber(textureNumber);
+}
+
+void D3DEngine::BindNumber(uint32_t number) {
+  m_boundTexture = number;
+  if (number != 0) LastTexNum = number;
+  if (Headless()) return;
+  if (number != 0) {
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, number);
+    ApplyFilter();
+  } else {
+    glDisable(GL_TEXTURE_2D);
+  }
+}
+
+void D3DEngine::ClearLastTexture() { m_lastTextureName[0] = 0; }
+
+void D3DEngine::ApplyFilter() {
+  if (Headless() || m_boundTexture == 0) return;
+  const GLint f = m_pointFilter ? GL_NEAREST : GL_LINEAR;
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, f);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, f);
+}
+
+void D3DEngine::SetLinearFilter() {
+  m_pointFilter = false;
+  ApplyFilter();
+}
+
+void D3DEngine::SetPointFilter() {
+  m_pointFilter = true;
+  ApplyFilter();
+}
+
+bool D3DEngine::InitVertexBuffer(int vertices, IDirect3DVertexBuffer8** out, unsigned int formatCode) {
+  if (!out || vertices <= 0) return false;
+  *out = new IDirect3DVertexBuffer8(vertices, formatCode);
+  return true;
+}
+
+// ---- Recording ----
+
+void D3DEngine::Record(DrawKind kind, const char* call, float l, float t, float r, float b, uint32_t colour,
+                       int count, uint32_t colour2) {
+  DrawRecorder& rec = GetRecorder();
+  if (!rec.IsEnabled()) return;
+  DrawRecord e;
+  e.kind = kind;
+  e.call = call;
+  e.left = l;
+  e.top = t;
+  e.right = r;
+  e.bottom = b;
+  e.colour = colour;
+  e.colour2 = colour2;
+  e.count = count;
+  if (kind != DrawKind::Fill && kind != DrawKind::Gradient && kind != DrawKind::Frame &&
+      kind != DrawKind::FrameRounded && kind != DrawKind::Line && kind != DrawKind::Clear)
+    e.texture = BoundTextureName();
+  rec.Add(std::move(e));
+}
+
+void D3DEngine::NoteText(const char* text, float left, float top, float right, float bottom, uint32_t vbColour,
+                         const char* texture) {
+  DrawRecorder& rec = GetRecorder();
+  if (!rec.IsEnabled()) return;
+  DrawRecord e;
+  e.kind = DrawKind::Text;
+  e.call = "Text";
+  e.left = left;
+  e.top = top;
+  e.right = right;
+  e.bottom = bottom;
+  e.colour = VBToSpriteColor(vbColour);
+  e.texture = texture ? RewriteTextureName(texture) : BoundTextureName();
+  e.text = text ? text : "";
+  e.count = int(e.text.size());
+  rec.Add(std::move(e));
+}
+
+// ---- Untextured primitives ----
+
+void D3DEngine::ClearScreen() { ClearScreen(0xFF000000u); }
+
+void D3DEngine::ClearScreen(uint32_t colour) {
+  Record(DrawKind::Clear, "ClearScreen", 0, 0, W, H, colour);
+  if (Headless()) return;
+  const uint32_t c = SwapColor(colour);
+  glClearColor((c & 0xFF) / 255.0f, ((c >> 8) & 0xFF) / 255.0f, ((c >> 16) & 0xFF) / 255.0f,
+               ((c >> 24) & 0xFF) / 255.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void D3DEngine::FillRect(const RECT* r, uint32_t colour) {
+  if (!r) return;
+  SetTexture(0, 0);
+  Record(DrawKind::Fill, "FillRect", float(r->left), float(r->top), float(r->right), float(r->bottom), colour);
+  if (Headless()) return;
+  SetWin32Color(colour);
+  glBegin(GL_QUADS);
+  glVertex2i(r->left, r->top);
+  glVertex2i(r->left, r->bottom);
+  glVertex2i(r->right, r->bottom);
+  glVertex2i(r->right, r->top);
+  glEnd();
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void D3DEngine::FillRectGradient(const RECT* r, uint32_t colourLeft, uint32_t colourRight) {
+  if (!r) return;
+  SetTexture(0, 0);
+  Record(DrawKind::Gradient, "FillRectGradient", float(r->left), float(r->top), float(r->right), float(r->bottom),
+         colourLeft, 0, colourRight);
+  if (Headless()) return;
+  // Flat shading would give the whole quad one colour: blend across this quad only.
+  glShadeModel(GL_SMOOTH);
+  glBegin(GL_QUADS);
+  GlColour(colourLeft);
+  glVertex2i(r->left, r->top);
+  glVertex2i(r->left, r->bottom);
+  GlColour(colourRight);
+  glVertex2i(r->right, r->bottom);
+  glVertex2i(r->right, r->top);
+  glEnd();
+  glShadeModel(GL_FLAT);
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void D3DEngine::ClearArea(const RECT* r) { FillRect(r, 0xFF000000u); }
+
+namespace {
+// Lines run through pixel centres, so an outline at integer corners lands on whole pixels.
+void LineLoop(const float* xy, int points) {
+  glBegin(GL_LINE_STRIP);
+  for (int i = 0; i < points; ++i) glVertex2f(xy[2 * i] + 0.5f, xy[2 * i + 1] + 0.5f);
+  glEnd();
+}
+}  // namespace
+
+void D3DEngine::FrameRect(const RECT* r, uint32_t colour) {
+  if (!r) return;
+  SetTexture(0, 0);
+  Record(DrawKind::Frame, "FrameRect", float(r->left), float(r->top), float(r->right), float(r->bottom), colour);
+  if (Headless()) return;
+  SetWin32Color(colour);
+  const float l = float(r->left), t = float(r->top), rr = float(r->right), b = float(r->bottom);
+  const float xy[] = {l, t, l, b, rr, b, rr, t, l, t};
+  LineLoop(xy, 5);
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void D3DEngine::FrameRectRounded(const RECT* r, uint32_t colour) {
+  if (!r) return;
+  // An outline drawn with a texture still bound would sample it; draw it plain like every frame.
+  SetTexture(0, 0);
+  Record(DrawKind::FrameRounded, "FrameRectRounded", float(r->left), float(r->top), float(r->right),
+         float(r->bottom), colour);
+  if (Headless()) return;
+  SetWin32Color(colour);
+  const float l = float(r->left), t = float(r->top), rr = float(r->right), b = float(r->bottom);
+  const float xy[] = {l, t + 2, l, b - 2, l + 2, b, rr - 2, b, rr, b - 2, rr, t + 2, rr - 2, t, l + 2, t, l, t + 2};
+  LineLoop(xy, 9);
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void D3DEngine::RenderLine(float x1, float y1, float x2, float y2, uint32_t colour) {
+  SetTexture(0, 0);
+  Record(DrawKind::Line, "RenderLine", x1, y1, x2, y2, colour, 2);
+  if (Headless()) return;
+  SetWin32Color(colour);
+  const float xy[] = {x1, y1, x2, y2};
+  LineLoop(xy, 2);
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+// ---- Textured drawing ----
+
+void D3DEngine::DrawQuad(const _D3DTLVERTEX v[4]) {
+  if (!v) return;
+  if (GetRecorder().IsEnabled()) {
+    float l = v[0].x, t = v[0].y, r = v[0].x, b = v[0].y;
+    for (int i = 1; i < 4; ++i) {
+      l = std::min(l, v[i].x);
+      t = std::min(t, v[i].y);
+      r = std::max(r, v[i].x);
+      b = std::max(b, v[i].y);
+    }
+    Record(DrawKind::Quad, "DrawQuad", l, t, r, b, v[3].diffuse, 4);
+  }
+  if (Headless()) return;
+  // Corners go out top-left, bottom-left, bottom-right, top-right with the colours of the
+  // top-left, top-right, bottom-left and bottom-right vertices; flat shading shows the last.
+  static const int order[4] = {0, 2, 3, 1};
+  glBegin(GL_QUADS);
+  for (int i = 0; i < 4; ++i) {
+    const _D3DTLVERTEX& p = v[order[i]];
+    GlColour(v[i].diffuse);
+    glTexCoord2f(p.u, p.v);
+    glVertex3f(p.x, p.y, p.z);
+  }
+  glEnd();
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void D3DEngine::DrawTriangles(const _D3DTLVERTEX* v, const uint16_t* indices, int count) {
+  if (!v || count <= 0) return;
+  if (GetRecorder().IsEnabled()) {
+    const _D3DTLVERTEX& first = v[indices ? indices[0] : 0];
+    float l = first.x, t = first.y, r = first.x, b = first.y;
+    for (int i = 1; i < count; ++i) {
+      const _D3DTLVERTEX& p = v[indices ? indices[i] : i];
+      l = std::min(l, p.x);
+      t = std::min(t, p.y);
+      r = std::max(r, p.x);
+      b = std::max(b, p.y);
+    }
+    Record(DrawKind::Triangles, "GVertexBuffer::Draw", l, t, r, b, VBToSpriteColor(first.diffuse), count);
+  }
+  if (Headless()) return;
+  glBegin(GL_TRIANGLES);
+  for (int i = 0; i < count; ++i) {
+    const _D3DTLVERTEX& p = v[indices ? indices[i] : i];
+    GlVBColour(p.diffuse);
+    glTexCoord2f(p.u, p.v);
+    glVertex3f(p.x, p.y, p.z);
+  }
+  glEnd();
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void D3DEngine::DrawTexturedRect(float l, float t, float r, float b, float u0, float v0, float u1, float v1,
+                                 uint32_t colour) {
+  glBegin(GL_QUADS);
+  GlColour(colour);
+  glTexCoord2f(u0, v0);
+  glVertex2f(l, t);
+  glTexCoord2f(u0, v1);
+  glVertex2f(l, b);
+  glTexCoord2f(u1, v1);
+  glVertex2f(r, b);
+  glTexCoord2f(u1, v0);
+  glVertex2f(r, t);
+  glEnd();
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void D3DEngine::FillScreen(SmartTexture* texture, float u, float v) {
+  if (!BInScene) BeginRender();
+  if (texture) texture->Set();
+  Record(DrawKind::FillScreen, "FillScreen", 0, 0, W, H, 0xFFFFFFFFu, 4);
+  if (Headless()) return;
+  DrawTexturedRect(0, 0, W, H, 0, 0, u, v, 0xFFFFFFFFu);
+}
+
+void D3DEngine::FillScreen(const char* texture) {
+  if (!BInScene) BeginRender();
+  SetTexture(texture);
+  Record(DrawKind::FillScreen, "FillScreen", 0, 0, W, H, 0xFFFFFFFFu, 4);
+  if (Headless()) return;
+  DrawTexturedRect(0, 0, W, H, 0, 0, 1, 1, 0xFFFFFFFFu);
+}
+
+void D3DEngine::TileRect(const RECT* r, const char* texture, uint32_t colour) {
+  if (!r || !texture) return;
+  SetTexture(texture);
+  const GSurface* s = FindLoadedTexture(texture);
+  if (!s || s->width <= 0 || s->height <= 0) return;
+  const int tw = s->width, th = s->height;
+  SetPointFilter();
+  int tiles = 0;
+  for (int x = r->left; x < r->right; x += tw) {
+    for (int y = r->top; y < r->bottom; y += th) {
+      // Edge tiles are narrower but still show the whole picture, squeezed.
+      const int w = std::min(tw, r->right - x), h = std::min(th, r->bottom - y);
+      ++tiles;
+      if (!Headless()) DrawTexturedRect(float(x), float(y), float(x + w), float(y + h), 0, 0, 1, 1, colour);
+    }
+  }
+  Record(DrawKind::TileRect, "TileRect", float(r->left), float(r->top), float(r->right), float(r->bottom), colour,
+         tiles);
+  SetLinearFilter();
+}

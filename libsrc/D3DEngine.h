@@ -1,0 +1,193 @@
+#pragma once
+// The game's 2D renderer. It keeps the Direct3D vocabulary (scenes, vertex buffers, surfaces,
+// packed colours) but draws through OpenGL 1.x in immediate mode, in screen pixels with the origin
+// at the top-left of the window's content and y growing downwards. Textures are found by file name
+// in the bitmap directories and loaded on first use.
+//
+// Under VORLA2_HEADLESS=1 no OpenGL call is made at all: every drawing request is kept in the
+// DrawRecorder (GetRecorder) instead, and textures are still looked up and decoded (so sizes and
+// pixels are known to layout and font code) but never uploaded.
+//
+// The shell's side: after SDL_Init(SDL_INIT_VIDEO) call D3DEngine::SetGLAttributes(), create the
+// window with SDL_WINDOW_OPENGL, then GetD3DEngine()->Initialise(window, nullptr, w, h, 32, false,
+// false). Initialise makes the GL context on the first call (or adopts one already current) and
+// keeps it across later calls, so textures survive a switch between window and full screen.
+#include <cstdint>
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "D3DTypes.h"
+#include "DrawRecorder.h"
+#include "GSurface.h"
+#include "GVertexBuffer.h"
+#include "Win32Types.h"
+
+class BaseSprite;
+class SmartTexture;
+struct V2;
+
+class D3DEngine {
+ public:
+  D3DEngine();
+  ~D3DEngine();
+  D3DEngine(const D3DEngine&) = delete;
+  D3DEngine& operator=(const D3DEngine&) = delete;
+
+  // ---- Life cycle (the application shell) ----
+  // window: the SDL_Window* of the main window (opaque here); device is ignored. Reads IsWindowed
+  // and SafeMode of section "config" of "data\config.ziz". Windowed, the window is sized to the
+  // drawing size and centred (a display not strictly larger than the request falls back to
+  // 800x600); full screen, the window covers the desktop and the picture is letterboxed into it.
+  // A GL start that fails is fatal (WindowsError naming the failing call). Headless: no window is
+  // needed; sizes are set and true is returned.
+  bool Initialise(void* window, void* device, int width, int height, int bitsPerPixel, bool skipSafeMode,
+                  bool forceWindowed);
+  void Release();
+  void BeginRender();
+  void EndRender();
+  void Flip();
+  bool InScene() const { return BInScene; }
+  int GetScreenWidth() const { return m_screenWidth; }
+  int GetScreenHeight() const { return m_screenHeight; }
+  bool GetIsWindowed() const { return m_windowed; }
+  void DebugOut(const char* text);                   // the renderer's messages go to the debug log
+  int D3DEngineError(long code, const char* text);  // log + one alert
+  void ReleaseAllSurfaces() {}
+  void RestoreSurfaces() {}
+  void ToGDI() {}
+
+  // GL attributes the window must be created with (double buffer, a compatibility context). Call
+  // after SDL_Init and before SDL_CreateWindow. Does nothing headless.
+  static void SetGLAttributes();
+  // The letterbox: where the drawing size sits inside the window's drawable, in window pixels.
+  // Windowed it is (0, 0, width, height).
+  void GetViewport(int* x, int* y, int* w, int* h) const;
+  // Window (mouse) coordinates to screen (game) pixels through the letterbox.
+  void WindowToScreen(float wx, float wy, float* sx, float* sy) const;
+
+  // ---- Drawing (screen pixels; colours in the sprite packing) ----
+  void ClearScreen();
+  void ClearScreen(uint32_t colour);
+  void FillRect(const RECT* r, uint32_t colour);
+  void FillRect(const BaseSprite* sprite, uint32_t colour);
+  void FillRectGradient(const RECT* r, uint32_t colourLeft, uint32_t colourRight);
+  void ClearArea(const RECT* r);  // opaque black
+  void FrameRect(const RECT* r, uint32_t colour);
+  void FrameRect(const BaseSprite* sprite, uint32_t colour);
+  void FrameRectRounded(const RECT* r, uint32_t colour);
+  void RenderLine(float x1, float y1, float x2, float y2, uint32_t colour);
+  void RenderSpriteLine(const V2* points, int count, uint32_t colour, float width);
+  void FillScreen(SmartTexture* texture, float u, float v);
+  void FillScreen(const char* texture);
+  void TileRect(const RECT* r, const char* texture, uint32_t colour);
+
+  // One sprite quad (vertices top-left, top-right, bottom-left, bottom-right) with the texture
+  // bound now; under flat shading it shows the bottom-right vertex's colour. BaseSprite::DrawNoChecks
+  // draws through this.
+  void DrawQuad(const _D3DTLVERTEX vertices[4]);
+  // Independent triangles in the vertex-buffer packing; indices may be null (vertices in order).
+  // GVertexBuffer::Draw and DrawVerts draw through this.
+  void DrawTriangles(const _D3DTLVERTEX* vertices, const uint16_t* indices, int count);
+  // The text engine notes each string it queues, so the recorder can show it. Does nothing unless
+  // recording. colour in the vertex-buffer packing (as the text engine holds it).
+  void NoteText(const char* text, float left, float top, float right, float bottom, uint32_t vbColour,
+                const char* texture);
+
+  void SetTexture(int stage, uint32_t textureNumber);  // 0 draws untextured
+  void ClearLastTexture();
+  void SetLinearFilter();
+  void SetPointFilter();
+  bool InitVertexBuffer(int vertices, IDirect3DVertexBuffer8** out, unsigned int formatCode);
+
+  // ---- Textures ----
+  // Adds the directory and all its subdirectories (parent first, siblings by name). inResources:
+  // the directory is relative to the resources directory.
+  void AddBitmapDirectories(const std::string& directory, bool inResources);
+  void AddBitmapDirectory(const std::string& directory);
+  // Names are file names; a name holding ".dds" is looked up with ".png" in its place (anything
+  // after ".dds" is dropped). Lookups are exact and case-sensitive, loading is lazy.
+  uint32_t GetTexture(const char* name);  // 0 when not found (reported once per name)
+  bool SetTexture(const char* name);      // binds for drawing; false when not found
+  bool SetTexture(const std::string& name) { return SetTexture(name.c_str()); }
+  // name null: the texture bound last. Each out pointer may be null. False when nothing matches.
+  // Looks only among loaded textures: GetTexture(name) loads one first. Pixels of pictures are
+  // bytes alpha, red, green, blue (see GSurface).
+  bool GetTextureData(const char* name, int* width, int* height, unsigned char** pixels);
+  bool CreateTextureOnDemand(const char* name);
+  bool FindTexture(const char* name, const char* directory, bool inResources);
+  void CreateTexture(GSurface* record, const char* path);
+  void AddTextureManually(uint32_t number, int width, int height);
+  // Reads a DDS picture from the stream (or memory when the stream is null) and uploads it. The
+  // outputs receive the uploaded data, the texture number and the size.
+  bool loadDDS(FILE* stream, const unsigned char* memory, size_t memorySize, std::vector<uint8_t>* pixels,
+               uint32_t* textureNumber, int* width, int* height, const RECT* part);
+
+  // ---- State, for the shell and tests ----
+  const std::vector<std::string>& GetBitmapDirectories() const { return m_bitmapDirectories; }
+  const std::vector<GSurface*>& GetTextures() const { return m_textures; }
+  const GSurface* FindLoadedTexture(const std::string& name) const;  // rewritten name, no loading
+  const char* GetLastTextureName() const { return m_lastTextureName; }
+  uint32_t GetBoundTexture() const { return m_boundTexture; }  // 0 when texturing is off
+  float GetRedundantBinds() const { return m_redundantBinds; }
+  float GetFrames() const { return m_frames; }
+  int GetSceneCount() const { return m_sceneCount; }
+  bool IsPointFilter() const { return m_pointFilter; }
+  bool HasContext() const { return m_context != nullptr; }
+
+  // ".dds" -> ".png", cut after it.
+  static std::string RewriteTextureName(const char* name);
+  // The windowed size rule: a display not strictly larger than the request falls back along the
+  // table 800x600, 1024x768, 1280x960, 1280x1024 (a request 768 high always gives 800x600).
+  static void ChooseWindowedSize(int displayWidth, int displayHeight, int* width, int* height);
+
+  static DrawRecorder& GetRecorder();
+  static bool IsRecording() { return GetRecorder().IsEnabled(); }
+
+  static bool BInScene;
+  static float W;  // the drawing size, read by sprites and GUI elements
+  static float H;
+
+ private:
+  void BindNumber(uint32_t number);
+  const GSurface* BoundSurface() const;
+  std::string BoundTextureName() const;
+  void Record(DrawKind kind, const char* call, float l, float t, float r, float b, uint32_t colour,
+              int count = 0, uint32_t colour2 = 0);
+  void ApplyFilter();
+  void AddDirectoryTree(const std::string& listed, const std::string& onDisk, int depth);
+  uint32_t UploadPicture(const uint8_t* argb, int width, int height);
+  void SetupViewport();
+  void DrawTexturedRect(float l, float t, float r, float b, float u0, float v0, float u1, float v1,
+                        uint32_t colour);
+
+  int m_sceneCount = 0;
+  void* m_context = nullptr;  // SDL_GLContext
+  void* m_window = nullptr;   // SDL_Window*
+  bool m_ownsContext = false;
+  std::vector<std::string> m_bitmapDirectories;
+  bool m_windowed = true;
+  std::vector<GSurface*> m_textures;
+  char m_lastTextureName[256] = {0};
+  int m_screenWidth = 1024;
+  int m_screenHeight = 768;
+  float m_redundantBinds = 0.0f;
+  float m_frames = 0.0f;
+  uint32_t m_boundTexture = 0;
+  uint32_t m_nextFakeNumber = 1;  // headless texture numbers (nothing is uploaded)
+  std::set<std::string> m_missingNames;  // searched for and not found, until the directories change
+  bool m_pointFilter = false;
+  bool m_fullscreen = false;
+  int m_viewX = 0, m_viewY = 0, m_viewW = 1024, m_viewH = 768;
+  int m_drawW = -1, m_drawH = -1;  // the window's drawable, in pixels
+};
+
+// The OpenGL texture name bound last (kept when texturing is switched off).
+extern uint32_t LastTexNum;
+
+// Sets the current OpenGL colour from a sprite-packed colour (no-op headless).
+void SetWin32Color(uint32_t colour);
+
+// The one renderer.
+D3DEngine* GetD3DEngine();
