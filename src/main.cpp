@@ -1,2 +1,4 @@
-// Placeholder entry point until the application shell arrives.
-int main() { return 0; }
+// The process entry: everything happens in WinMain. The game reads no command-line arguments.
+#include "winmain.h"
+
+int main() { return WinMain(nullptr, nullptr, "", 0); }

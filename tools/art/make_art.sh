@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Makes the game's pictures: every SVG under tools/art/svg is rasterised with rsvg-convert into
 # data/bitmaps as a PNG of the same name (subfolders are mirrored: svg/ui/x.svg -> data/bitmaps/ui/x.png).
+# A picture the game asks for as a JPEG is drawn as NAME.jpg.svg and comes out as NAME.jpg
+# (rasterised to PNG first, then converted by ImageMagick).
 # The test pictures under tools/art/fixtures go to tests/fixtures/bitmaps the same way.
 #
 # Size: the line "<svg path relative to its folder> <width> <height>" in sizes.txt beside the
@@ -52,7 +54,24 @@ render_tree() {
       fi
     fi
     mkdir -p "$(dirname "$png")"
-    rsvg-convert --format png "${args[@]}" --output "$png" "$svg"
+    case "$rel" in
+      *.jpg.svg)
+        local jpg="$out/${rel%.svg}"
+        if ! command -v convert >/dev/null; then
+          echo "make_art.sh: convert is missing (apt-get install imagemagick) for $rel" >&2
+          exit 1
+        fi
+        local tmp
+        tmp=$(mktemp --suffix=.png)
+        rsvg-convert --format png "${args[@]}" --output "$tmp" "$svg"
+        convert "$tmp" -strip -quality 90 "$jpg"
+        rm -f "$tmp"
+        png=$jpg
+        ;;
+      *)
+        rsvg-convert --format png "${args[@]}" --output "$png" "$svg"
+        ;;
+    esac
     echo "  ${png#"$root"/}"
     count=$((count + 1))
   done < <(find "$src" -name '*.svg' -type f -print0 | sort -z)

@@ -1,0 +1,242 @@
+#include "HeadlessPlayer.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+
+#include "GDebug.h"
+#include "GUI_AfterWorkScreen.h"
+#include "GUI_ControlPanel.h"
+#include "GUI_EndGame.h"
+#include "GUI_YearlyReview.h"
+#include "Game.h"
+#include "SIM_Attribute.h"
+#include "SIM_Date.h"
+#include "SIM_Finances.h"
+#include "SIM_GameConfig.h"
+#include "SIM_Health.h"
+#include "SIM_JobBase.h"
+#include "SIM_NamedValue.h"
+#include "SIM_SIM.h"
+#include "SIM_Skill.h"
+#include "SIM_Statistics.h"
+#include "SIM_TimeChunk.h"
+#include "SIM_Vede.h"
+#include "SIM_Weather.h"
+
+namespace {
+
+// The evening the player spends until the social and solo activities arrive: nothing happens, and
+// the slot is used.
+class QuietEvening : public SIM_TimeChunk {};
+
+// No day takes more presses than this (five to the evening, two evenings, a page); more means the
+// day turn is stuck.
+constexpr int kMaxPressesPerDay = 16;
+
+// FNV-1a over the bytes fed in.
+class Hasher {
+ public:
+  void Bytes(const void* data, size_t size) {
+    const unsigned char* p = static_cast<const unsigned char*>(data);
+    for (size_t i = 0; i < size; ++i) {
+      m_hash ^= p[i];
+      m_hash *= 1099511628211ull;
+    }
+  }
+  void Int(int64_t v) { Bytes(&v, sizeof v); }
+  void Float(float v) {
+    uint32_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    Bytes(&bits, sizeof bits);
+  }
+  void Text(const std::string& s) {
+    Int((int64_t)s.size());
+    Bytes(s.data(), s.size());
+  }
+  uint64_t Get() const { return m_hash; }
+
+ private:
+  uint64_t m_hash = 14695981039346656037ull;
+};
+
+const char* const kMainAttributes[] = {"happiness", "stress",  "tiredness", "health", "fitness", "confidence",
+                                       "loneliness", "boredom", "iq",        "culture", "vorla"};
+
+}  // namespace
+
+bool HeadlessPlayer::IsWorkingDay() {
+  SIM_JobBase* job = SIM_GetVede()->GetJob();
+  if (!job || job->IsUnemployed() || !SIM_GetHealth()->IsHealthy()) return false;
+  return SIM_Date::PPresentDay && SIM_Date::PPresentDay->GetDayOfWeek() <= 4;
+}
+
+void HeadlessPlayer::StartNewGame(unsigned seed) {
+  setenv("VORLA2_HEADLESS", "1", 1);
+  Game* game = GetGame();
+  if (!game->IsInitialised()) game->InitApp();
+  // What the new-game screen would have set: the default names and a man's avatar.
+  SIM_GetGameConfig()->SetAvatarTexture("m_avatar.dds");
+  // The simulation seeds the generator from the clock when it opens; the game must not.
+  std::srand(seed);
+  game->StartNewGame();
+
+  SIM_Date start(3, 0, 2006);
+  SIM_Date::PPresentDay->Set(&start);
+  SIM_Date::PPresentDay->SetDaysToFullMoon(15);
+  SIM_Date::EndYearDate = SIM_Date(3, 0, 2007);
+  SIM_Date::EndGameDate = SIM_Date(3, 0, 2006 + SIM_Date::YEARS_PER_GAME);
+}
+
+void HeadlessPlayer::PlayToEndOfDay() {
+  SIM_SIM* sim = SIM_GetSim();
+  for (int press = 0; press < kMaxPressesPerDay; ++press) {
+    switch (sim->GetTurnMode()) {
+      case SIM_SIM::TURNMODE_WOKEUP:
+        if (IsWorkingDay()) {
+          sim->ProcessCommuteIn();
+        } else {
+          sim->PrepareForEvening();
+        }
+        break;
+      case SIM_SIM::TURNMODE_COMMUTEIN:
+        sim->ProcessWorkDay();
+        break;
+      case SIM_SIM::TURNMODE_WORKDAY:
+        sim->ProcessCommuteBack();
+        break;
+      case SIM_SIM::TURNMODE_COMMUTEBACK:
+        sim->ProcessAfterWork();
+        break;
+      case SIM_SIM::TURNMODE_EVENING:
+        if (GUI_AfterWorkScreen::IsOpen()) {
+          GUI_AfterWorkScreen::Continue(0);
+        } else {
+          QuietEvening evening;
+          evening.ProcessChunk();
+        }
+        break;
+      case SIM_SIM::TURNMODE_DAYENDED:
+        return;
+    }
+  }
+  GError(GFormat("The day did not end after %d presses (turn mode %d)", kMaxPressesPerDay, (int)sim->GetTurnMode()).c_str(),
+         __FILE__, __LINE__);
+}
+
+HeadlessPlayer::NIGHT HeadlessPlayer::PlayDay() {
+  PlayToEndOfDay();
+  // The control panel draws the end-of-day prompt, then the player presses end day.
+  SIM_GetSim()->ProcessPreBedTasks();
+  GUI_ControlPanel::NextDay(0);
+  if (GUI_EndGame::PTheWindow) return NIGHT_GAMEOVER;
+  if (GUI_YearlyReview::PTheWindow) return NIGHT_YEARLYREVIEW;
+  return NIGHT_MORNING;
+}
+
+HeadlessPlayer::Result HeadlessPlayer::Run(int days, unsigned seed,
+                                           const std::function<void(const std::string&)>& print) {
+  Result result;
+  StartNewGame(seed);
+  while (result.days < days) {
+    NIGHT night = PlayDay();
+    ++result.days;
+    if (night == NIGHT_MORNING) continue;
+    if (print) print(YearLine(result.reviews + 1));
+    if (night == NIGHT_GAMEOVER) {
+      result.ended = true;
+      break;
+    }
+    ++result.reviews;
+    GUI_YearlyReview::Continue(0);
+  }
+  result.digest = Digest();
+  return result;
+}
+
+uint64_t HeadlessPlayer::Digest() {
+  Hasher h;
+  if (const SIM_Date* date = SIM_Date::PPresentDay) {
+    h.Int(date->GetDay());
+    h.Int(date->GetMonth());
+    h.Int(date->GetYear());
+    h.Int(date->GetDayOfWeek());
+    h.Int(date->GetDaysToFullMoon());
+  }
+  SIM_SIM* sim = SIM_GetSim();
+  h.Int(sim->GetTurnCount());
+  h.Int(sim->GetTurnMode());
+  h.Int(sim->GetSlots());
+  h.Int(sim->GetSlotsUsed());
+  h.Float(SIM_GetFinances()->GetCash());
+
+  for (SIM_Attribute* attribute : SIM_Attribute::All) {
+    h.Text(attribute->GetName());
+    h.Float(attribute->GetValue());
+    h.Float(attribute->GetBaseValue());
+    for (SIM_Effect* effect : attribute->GetEffects()) {
+      h.Float(effect->GetEffect());
+      h.Float(effect->GetDegrade());
+      h.Text(effect->GetDebugName());
+    }
+  }
+  for (SIM_Skill* skill : SIM_Skill::All) {
+    h.Text(skill->GetName());
+    h.Float(skill->GetValue());
+  }
+  for (SIM_NamedValue* value : SIM_NamedValueList::Globals.GetRawList()) {
+    h.Text(value->GetName());
+    h.Float(value->GetValue());
+  }
+
+  SIM_Weather* weather = SIM_GetWeather();
+  h.Int(weather->GetType());
+  h.Int(weather->GetDaysLeft());
+  for (int type = 0; type < SIM_Weather::WEATHER_COUNT; ++type) h.Float(weather->GetIntensity(type));
+  h.Int(SIM_GetHealth()->GetState());
+  h.Int(SIM_GetHealth()->GetDaysLeft());
+
+  SIM_Statistics* statistics = SIM_GetStatistics();
+  for (const SIM_Statistics::IntCounter& counter : statistics->GetIntCounters()) {
+    h.Text(counter.name);
+    h.Int(counter.value);
+  }
+  for (const SIM_Statistics::FloatCounter& counter : statistics->GetFloatCounters()) {
+    h.Text(counter.name);
+    h.Float(counter.value);
+  }
+  for (const SIM_Statistics::ChosenActivity& activity : statistics->GetActivities()) {
+    h.Text(activity.name);
+    h.Int(activity.count);
+  }
+  return h.Get();
+}
+
+std::string HeadlessPlayer::Hex(uint64_t value) {
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", (unsigned long long)value);
+  return text;
+}
+
+std::string HeadlessPlayer::YearLine(int year) {
+  std::string line;
+  const SIM_Date* date = SIM_Date::PPresentDay;
+  line += GFormat("year %d: date=%d/%d/%d turns=%d cash=%.2f", year, date ? date->GetDay() : 0,
+                  date ? date->GetMonth() : 0, date ? date->GetYear() : 0, (int)SIM_GetSim()->GetTurnCount(),
+                  (double)SIM_GetFinances()->GetCash());
+  for (const char* name : kMainAttributes) {
+    line += GFormat(" %s=%.3f", name, (double)SIM_GetVede()->GetValue(name));
+  }
+  return line;
+}
+
+std::vector<std::string> HeadlessPlayer::LogProblems() {
+  std::ifstream log(GetDebug()->GetPath());
+  std::vector<std::string> problems;
+  std::string line;
+  while (std::getline(log, line)) {
+    if (line.find("Assertion failure") != std::string::npos || line.rfind("Alert \"", 0) == 0) problems.push_back(line);
+  }
+  return problems;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The functions behind the hook keys that scripts "Call". Each lives with the activity or service
+// it starts; the ones whose subsystem is not built yet are stand-ins in ActivityHooks.cpp that say
+// so once in the debug log.
+void SIM_HookInvestigateStory();
+void SIM_HookSurfWeb();
+void SIM_HookBowlingMatch();
+void SIM_HookCharityRun();
+void SIM_HookDentist();
+void SIM_HookWriteScreenplay();
+void SIM_HookWriteSong();
+void SIM_HookDevelopTheory();
+void SIM_HookEasyCrossword();
+void SIM_HookCrypticCrossword();
+void SIM_HookVideoGame();
+void SIM_HookEveningClasses();
+void SIM_HookAlcoholMeeting();
+void SIM_HookDirtyHome();
+void SIM_HookHomeWithPets();
+void SIM_HookWalkPark();
+void SIM_HookShopping();
+void SIM_HookShowNPC();
+void SIM_Hook_EndDayGUI();

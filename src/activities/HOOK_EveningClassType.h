@@ -1,0 +1,8 @@
+#pragma once
+// The evening classes. Stand-in until the activities subsystem arrives: every call is logged once
+// and recorded (SIM_StandInLog).
+class HOOK_EveningClassType {
+ public:
+  static void Open();
+  static void GenerateReminders();
+};

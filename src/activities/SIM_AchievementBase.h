@@ -1,0 +1,7 @@
+#pragma once
+// The achievements the player earns. Stand-in until the activities subsystem arrives: every call is
+// logged once and recorded (SIM_StandInLog).
+class SIM_AchievementBase {
+ public:
+  static void Open();
+};

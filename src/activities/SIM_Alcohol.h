@@ -1,0 +1,9 @@
+#pragma once
+// The player's drinking habit. Stand-in until the activities subsystem arrives: every call is
+// logged once and recorded (SIM_StandInLog).
+class SIM_Alcohol {
+ public:
+  void Process();
+};
+
+SIM_Alcohol* HOOK_GetAlcohol();

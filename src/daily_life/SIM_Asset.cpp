@@ -1,0 +1,64 @@
+#include "SIM_Asset.h"
+
+#include "GDebug.h"
+#include "GUI_AssetDetails.h"
+#include "GUI_Assets.h"
+#include "GUI_Sounds.h"
+#include "SIM_Finances.h"
+#include "SIM_NamedValue.h"
+#include "SIM_Script.h"
+#include "SIM_StandInLog.h"
+#include "SIM_Statistics.h"
+
+std::list<SIM_Asset*> SIM_Asset::All;
+
+SIM_Asset::SIM_Asset() { All.push_back(this); }
+
+SIM_Asset::~SIM_Asset() {
+  All.remove(this);
+  if (GUI_AssetDetails::PTheWindow && GUI_AssetDetails::PTheWindow->GetAsset() == this) GUI_AssetDetails::Close();
+  GUI_Assets::Forget(this);
+}
+
+void SIM_Asset::Open() { SIM_StandInLog::Called("SIM_Asset::Open"); }
+
+void SIM_Asset::Close() {
+  SIM_StandInLog::Called("SIM_Asset::Close");
+  while (!All.empty()) delete All.front();
+}
+
+void SIM_Asset::ProcessAll() { SIM_StandInLog::Called("SIM_Asset::ProcessAll"); }
+
+int SIM_Asset::CountOwned() {
+  int count = 0;
+  for (SIM_Asset* asset : All) {
+    if (asset->m_owned) ++count;
+  }
+  return count;
+}
+
+bool SIM_Asset::GetFlag(int flag) const { return flag >= 0 && flag < FLAG_COUNT && m_flags[flag]; }
+
+void SIM_Asset::SetFlag(int flag, bool on) {
+  if (flag >= 0 && flag < FLAG_COUNT) m_flags[flag] = on;
+}
+
+bool SIM_Asset::UsableToday() const {
+  if (m_useScript.find("SelectSocial(") != std::string::npos) {
+    GStandIn("SIM_Asset::UsableToday (social event types not built yet)");
+  }
+  return m_usableToday;
+}
+
+void SIM_Asset::Use() { SIM_GetScript()->RunScript(m_useScript, 1.0f); }
+
+void SIM_Asset::Sell() {
+  m_owned = false;
+  SIM_GetFinances()->AddCash(GetResaleValue());
+  if (SIM_NamedValue* flag = SIM_NamedValueList::Globals.GetNamedValue(m_name)) flag->SetValue(0.0f);
+  if (m_resaleFraction > 0.0f) GUI_GetSounds()->PlaySound("data/sounds/cash.ogg", false);
+  SIM_GetStatistics()->ChangeCounter(1, "SOLD_OBJECTS");
+  GUI_GetAssets()->Refresh();
+}
+
+void SIM_Asset::Clicked() { GUI_AssetDetails::Create(this); }

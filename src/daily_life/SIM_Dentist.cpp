@@ -1,0 +1,10 @@
+#include "SIM_Dentist.h"
+
+#include "SIM_StandInLog.h"
+
+SIM_Dentist* SIM_GetDentist() {
+  static SIM_Dentist instance;
+  return &instance;
+}
+
+void SIM_Dentist::NextDay() { SIM_StandInLog::Called("SIM_Dentist::NextDay"); }

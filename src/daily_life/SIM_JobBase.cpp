@@ -1,0 +1,34 @@
+#include "SIM_JobBase.h"
+
+#include "GDebug.h"
+
+namespace {
+// The job every new game starts with until the job table is read.
+SIM_JobBase& StartingJob() {
+  static SIM_JobBase job(1112, "Shelf stacker", "Retail", true, 40.0f);
+  return job;
+}
+}  // namespace
+
+SIM_JobBase::SIM_JobBase(int guid, const std::string& name, const std::string& industry,
+                         bool employed, float salary)
+    : m_guid(guid), m_industry(industry), m_employed(employed), m_salary(salary) {
+  SetName(name);
+}
+
+void SIM_JobBase::CalcInitialLastEarnings() { m_lastEarnings = m_salary; }
+
+SIM_JobBase* SIM_JobBase::ChooseRandom() { return GetJobByGUID(1112); }
+
+SIM_JobBase* SIM_JobBase::GetJobByGUID(int guid) {
+  GStandIn("SIM_JobBase (job table not built yet: one built-in job)");
+  return guid == StartingJob().GetGUID() ? &StartingJob() : nullptr;
+}
+
+void SIM_JobBase::Open() { GStandIn("SIM_JobBase::Open (job table not built yet)"); }
+
+void SIM_JobBase::Close() {}
+
+void SIM_JobBase::UpdateAvailability() {
+  GStandIn("SIM_JobBase::UpdateAvailability (job table not built yet)");
+}

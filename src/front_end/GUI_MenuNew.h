@@ -1,0 +1,12 @@
+#pragma once
+// The new-game screen. Stand-in until the real screen arrives: the menus' backdrop, and Escape
+// back to the main menu.
+#include "GUI_MenuStandIn.h"
+
+class GUI_MenuNew : public GUI_MenuStandIn {
+ public:
+  GUI_MenuNew() : GUI_MenuStandIn("GUI_MenuNew (new-game screen, game mode 3)") {}
+  std::string GetBestMusic() override { return "average_day.ogg"; }
+  // The one object, made on the first call and never freed.
+  static GUI_MenuNew* Get();
+};

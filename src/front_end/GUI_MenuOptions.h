@@ -1,0 +1,12 @@
+#pragma once
+// The options menu. Stand-in until the real screen arrives: the menus' backdrop, and
+// Escape back to the main menu.
+#include "GUI_MenuStandIn.h"
+
+class GUI_MenuOptions : public GUI_MenuStandIn {
+ public:
+  GUI_MenuOptions() : GUI_MenuStandIn("GUI_MenuOptions (options menu, game mode 1)") {}
+};
+
+// The one object, made on the first call and never freed.
+GUI_MenuOptions* GUI_GetMenuOptions();

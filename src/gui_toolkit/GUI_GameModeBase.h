@@ -1,0 +1,24 @@
+#pragma once
+// The root of every whole-screen game mode (the menus and the in-game mode). The shell sends the
+// frame's drawing, keys, clicks and wheel to the current mode and tells it when it becomes current
+// (Activate) and when it stops being current or the application pauses (Deactivate).
+#include <string>
+
+class GUI_GameModeBase {
+ public:
+  virtual void Draw() {}
+  virtual void HandleKey(unsigned) {}  // Mac virtual key codes
+  virtual void ProcessInput() {}
+  // The result tells whether the click was taken.
+  virtual bool CheckClick() { return false; }
+  virtual void Activate() {}
+  virtual void Deactivate() {}
+  virtual void MouseWheelUp() {}
+  virtual void MouseWheelDown() {}
+  // The file name of the music the mode wants; every mode chooses its own.
+  virtual std::string GetBestMusic() = 0;
+
+ protected:
+  // The mode objects live until the process ends and are never deleted through this base.
+  ~GUI_GameModeBase() = default;
+};

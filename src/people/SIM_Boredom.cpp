@@ -1,0 +1,26 @@
+#include "SIM_Boredom.h"
+
+#include "GDebug.h"
+
+void SIM_Boredom::AddEffect(const std::string& name, float amount) {
+  GStandIn("SIM_Boredom (people subsystem not built yet)");
+  for (SIM_BoredomItem* item : m_items) {
+    if (item->GetName() == name) {
+      item->AddValue(amount);
+      return;
+    }
+  }
+  m_items.push_back(new SIM_BoredomItem(name, amount));
+}
+
+float SIM_Boredom::GetEffect(const std::string& name) const {
+  for (const SIM_BoredomItem* item : m_items) {
+    if (item->GetName() == name) return item->GetValue();
+  }
+  return 0.0f;
+}
+
+void SIM_Boredom::Clear() {
+  for (SIM_BoredomItem* item : m_items) delete item;
+  m_items.clear();
+}

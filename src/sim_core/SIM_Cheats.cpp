@@ -1,0 +1,24 @@
+#include "SIM_Cheats.h"
+
+#include <memory>
+#include <string>
+
+#include "CSV.h"
+#include "CSpreadsheet.h"
+#include "GFileList.h"
+#include "SIM_Vede.h"
+
+void SIM_Cheats::Load(const char* file) {
+  if (!file || !GFile::FileExists(file)) return;
+  std::unique_ptr<CSpreadsheet> sheet(CSpreadsheet::Create(file));
+  if (!sheet) return;
+  for (size_t row = 0; row < sheet->size(); ++row) {
+    CSV csv;
+    csv.Initialise((*sheet)[row].c_str(), ',', file);
+    csv.GetNextToken();  // the row marker
+    std::string name = csv.GetNextString();
+    if (name.size() > 255) name.resize(255);
+    float amount = csv.GetNextFloat();
+    SIM_GetVede()->_dbg_CheatEffect(name.c_str(), amount);
+  }
+}

@@ -1,0 +1,7 @@
+#pragma once
+// Development effects applied at each new game from the optional "data/cheats.txt" (rows
+// "#,value name,amount"). The game ships without that file.
+class SIM_Cheats {
+ public:
+  static void Load(const char* file = "data/cheats.txt");
+};

@@ -1,0 +1,34 @@
+#pragma once
+// The day's weather: one of sun, cloud, rain or snow with an intensity, drawn every one to four
+// nights from the present month's row of "data/simulation/weather.csv". The intensities are also
+// the game-wide values "weather_sun", "weather_cloud", "weather_rain" and "weather_snow".
+class SIM_Weather {
+ public:
+  enum WEATHERTYPE { WEATHER_SUN = 0, WEATHER_CLOUD = 1, WEATHER_RAIN = 2, WEATHER_SNOW = 3, WEATHER_COUNT = 4 };
+  static constexpr int MONTHS = 12;
+
+  SIM_Weather();
+
+  // Reads the probability table. Rows beyond twelve are ignored and missing months are all sun,
+  // each with a warning naming the file.
+  void Open(const char* file = "data/simulation/weather.csv");
+  void NextDay();
+  void PickNewWeather();
+  void SetNewWeather(int type);
+  void UpdateWindSound();
+  void MuteWindSound();
+
+  float GetIntensity(int type) const;  // 0 outside 0..3
+  int GetType() const { return m_type; }
+  int GetDaysLeft() const { return m_daysLeft; }
+  float GetProbability(int month, int type) const;
+
+ private:
+  float m_intensity[WEATHER_COUNT] = {};
+  int m_type = WEATHER_SUN;
+  int m_daysLeft = 0;
+  float m_probabilities[MONTHS][WEATHER_COUNT] = {};
+  char m_windSound[64];
+};
+
+SIM_Weather* SIM_GetWeather();

@@ -1,0 +1,7 @@
+#pragma once
+// The phone's inbox. Stand-in until the social screens arrives: every call is logged once and
+// recorded (SIM_StandInLog).
+class GUI_MobilePhoneInbox {
+ public:
+  static void Close(int);
+};

@@ -1,0 +1,25 @@
+#pragma once
+// The social-activity chooser. Stand-in until the social screens arrive: the control panel's
+// social button toggles the evening stand-in window (a quiet evening at home); scrolling to an
+// event type is logged and remembered, and a dragged person dropped on it is refused.
+#include <string>
+
+class GUI_DragIcon;
+
+class GUI_SocialActivityChooser {
+ public:
+  // Opens the chooser after closing the other left-hand windows, or closes it when it is open.
+  static void Create();
+  static void Close();
+  static bool IsOpen();
+  static void ScrollToActivity(const char* name);
+  static const std::string& GetLastScrolledTo() { return LastScrolledTo; }
+  // The wheel scrolls the open chooser's list; the stand-in has none.
+  static void MouseWheelUp() {}
+  static void MouseWheelDown() {}
+  // A person dropped on the open chooser joins its guests; the stand-in invites nobody.
+  static void CheckDropIcon(GUI_DragIcon* icon);
+
+ private:
+  static std::string LastScrolledTo;
+};

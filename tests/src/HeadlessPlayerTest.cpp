@@ -1,0 +1,80 @@
+// The headless player plays the real game for ten years: every yearly review, then the end of the
+// game on the six hundredth night, with a clean debug log; and the same seed replays the same
+// game. Each game runs in a child process of its own, so both start from a fresh program as two
+// runs of vorla2-sim do.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+#include "HeadlessPlayer.h"
+#include "SIM_SIM.h"
+
+namespace {
+
+struct ChildResult {
+  int days = -1;
+  int reviews = -1;
+  int yearLines = -1;
+  bool ended = false;
+  unsigned long long digest = 0;
+  int problems = -1;
+};
+
+ChildResult PlayInChild(int days, unsigned seed) {
+  int fds[2];
+  if (pipe(fds) != 0) return {};
+  pid_t pid = fork();
+  if (pid == 0) {
+    close(fds[0]);
+    ChildResult r;
+    int lines = 0;
+    HeadlessPlayer::Result result = HeadlessPlayer::Run(days, seed, [&lines](const std::string&) { ++lines; });
+    r.days = result.days;
+    r.reviews = result.reviews;
+    r.yearLines = lines;
+    r.ended = result.ended;
+    r.digest = result.digest;
+    r.problems = HeadlessPlayer::CountLogProblems();
+    // The parent's failure report shows what the log said.
+    for (const std::string& line : HeadlessPlayer::LogProblems()) std::fprintf(stderr, "log: %s\n", line.c_str());
+    ssize_t written = write(fds[1], &r, sizeof r);
+    _exit(written == (ssize_t)sizeof r ? 0 : 1);
+  }
+  close(fds[1]);
+  ChildResult r;
+  ssize_t got = read(fds[0], &r, sizeof r);
+  close(fds[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(got, (ssize_t)sizeof r);
+  return r;
+}
+
+TEST(HeadlessPlayer, TenYearsEndTheGameAndTheSameSeedReplaysTheSameGame) {
+  ChildResult first = PlayInChild(600, 1);
+  EXPECT_EQ(first.days, 600);
+  EXPECT_TRUE(first.ended);
+  EXPECT_EQ(first.reviews, 9);     // one at the end of each of the first nine years
+  EXPECT_EQ(first.yearLines, 10);  // and the tenth year's line at the end of the game
+  EXPECT_EQ(first.problems, 0);
+
+  ChildResult second = PlayInChild(600, 1);
+  EXPECT_EQ(second.digest, first.digest);
+  EXPECT_EQ(second.problems, 0);
+}
+
+TEST(HeadlessPlayer, StopsAfterTheNightsAskedFor) {
+  HeadlessPlayer::Result result = HeadlessPlayer::Run(45, 3, nullptr);
+  EXPECT_EQ(result.days, 45);
+  EXPECT_FALSE(result.ended);
+  EXPECT_EQ(result.reviews, 0);
+  EXPECT_EQ(SIM_GetSim()->GetTurnCount(), 45);
+  EXPECT_EQ(SIM_GetSim()->GetTurnMode(), SIM_SIM::TURNMODE_WOKEUP);
+  for (const std::string& line : HeadlessPlayer::LogProblems()) ADD_FAILURE() << line;
+}
+
+}  // namespace

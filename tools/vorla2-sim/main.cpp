@@ -1,0 +1,62 @@
+// vorla2-sim [--days N] [--seed S]: plays N nights (600 by default, ten years) of a new game with
+// the random seed S (1 by default), or until the game ends, without a window. Prints one line per
+// in-game year and last "days=<n> end=<yes|no> digest=<hex>". Two runs with the same seed print
+// the same digest. Exits 1 when the debug log reports an assertion or an error, 2 on bad usage.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "GDebug.h"
+#include "Game.h"
+#include "HeadlessPlayer.h"
+
+namespace {
+
+int Usage() {
+  std::fprintf(stderr, "usage: vorla2-sim [--days N] [--seed S]\n");
+  return 2;
+}
+
+// A whole non-negative number, or -1.
+long ParseCount(const char* text) {
+  if (!text || !*text) return -1;
+  char* end = nullptr;
+  long value = std::strtol(text, &end, 10);
+  if (*end || value < 0) return -1;
+  return value;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  long days = 600;
+  long seed = 1;
+  for (int i = 1; i < argc; ++i) {
+    const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+    if (std::strcmp(argv[i], "--days") == 0) {
+      days = ParseCount(value);
+    } else if (std::strcmp(argv[i], "--seed") == 0) {
+      seed = ParseCount(value);
+    } else {
+      return Usage();
+    }
+    if (days < 0 || seed < 0) return Usage();
+    ++i;
+  }
+
+  // No window, no sound device, no alert that waits for an answer.
+  setenv("VORLA2_HEADLESS", "1", 1);
+  HeadlessPlayer::Result result =
+      HeadlessPlayer::Run((int)days, (unsigned)seed, [](const std::string& line) { std::printf("%s\n", line.c_str()); });
+  std::printf("days=%d end=%s digest=%s\n", result.days, result.ended ? "yes" : "no",
+              HeadlessPlayer::Hex(result.digest).c_str());
+  std::fflush(stdout);
+
+  int problems = HeadlessPlayer::CountLogProblems();
+  if (problems > 0) {
+    std::fprintf(stderr, "vorla2-sim: %d assertion or error lines in %s\n", problems, GetDebug()->GetPath().c_str());
+  }
+  GetGame()->ReleaseResources();
+  return problems > 0 ? 1 : 0;
+}
