@@ -9,6 +9,7 @@
 #include "GUI_AfterWorkScreen.h"
 #include "GUI_ControlPanel.h"
 #include "GUI_EndGame.h"
+#include "GUI_MenuNew.h"
 #include "GUI_YearlyReview.h"
 #include "Game.h"
 #include "SIM_Attribute.h"
@@ -77,7 +78,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   Game* game = GetGame();
   if (!game->IsInitialised()) game->InitApp();
   // What the new-game screen would have set: the default names and a man's avatar.
-  SIM_GetGameConfig()->SetAvatarTexture("m_avatar.dds");
+  GUI_MenuNew::ApplyDefaultCharacter();
   // The simulation seeds the generator from the clock when it opens; the game must not.
   std::srand(seed);
   game->StartNewGame();

@@ -7,6 +7,7 @@
 #include "GUI_ButtonText.h"
 #include "GUI_ConfirmDialog.h"
 #include "GUI_Cursor.h"
+#include "GUI_MenuNew.h"
 #include "GUI_MenuStandIn.h"
 #include "GUI_Sounds.h"
 #include "GUI_Tooltip.h"
@@ -114,7 +115,11 @@ void GUI_MenuMain::HandleKey(unsigned key) {
   }
 }
 
-void GUI_MenuMain::NewGame(int) { GetGame()->StartNewGame(); }
+void GUI_MenuMain::NewGame(int) {
+  // The new-game screen and the intro come later; start the way their start button will.
+  GUI_MenuNew::ApplyDefaultCharacter();
+  GetGame()->StartNewGame();
+}
 
 void GUI_MenuMain::Tutorial(int) { GUI_Tutorial::Initialise(); }
 

@@ -9,4 +9,7 @@ class GUI_MenuNew : public GUI_MenuStandIn {
   std::string GetBestMusic() override { return "average_day.ogg"; }
   // The one object, made on the first call and never freed.
   static GUI_MenuNew* Get();
+  // What the screen sets when the player starts, until the avatar builder exists: a man's avatar
+  // when none has been chosen. The rest of the character keeps the new-game defaults.
+  static void ApplyDefaultCharacter();
 };

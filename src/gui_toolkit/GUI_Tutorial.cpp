@@ -6,6 +6,7 @@
 #include "CSpreadsheet.h"
 #include "GDebug.h"
 #include "GUI_ButtonText.h"
+#include "GUI_MenuNew.h"
 #include "GUI_TutHighlighter.h"
 #include "GUI_TutorialWindow.h"
 #include "Game.h"
@@ -32,8 +33,7 @@ void GUI_Tutorial::Initialise() {
     CSV csv;
     csv.Initialise(sheet[row], ',', sheet.Origin(row));
     csv.GetNextToken();  // the "#"
-    csv.GetNextToken();  // what the step is about, for the people who write the steps
-    std::string script = csv.GetNextString();
+    std::string script = csv.GetNextString();  // anything after it is a note for whoever writes the steps
     if (script.empty()) {
       GWarning(GFormat("%s: a tutorial step without a script name", sheet.Origin(row).c_str()).c_str(), __FILE__,
                __LINE__);
@@ -60,6 +60,7 @@ void GUI_Tutorial::Initialise() {
 void GUI_Tutorial::PrepareCharacter() {
   GStandIn("GUI_Tutorial::Initialise: the avatar's skin layer and the forename pool (the character keeps the "
            "new-game setup's name and looks)");
+  GUI_MenuNew::ApplyDefaultCharacter();
 }
 
 void GUI_Tutorial::ProcessCurrentStep() {

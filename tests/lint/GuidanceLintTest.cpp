@@ -199,7 +199,6 @@ std::vector<std::pair<std::string, std::string>> TutorialSteps() {
     CSV csv;
     csv.Initialise(sheet[row], ',', sheet.Origin(row));
     csv.GetNextToken();
-    csv.GetNextToken();
     steps.push_back({csv.GetNextString(), sheet.Origin(row)});
   }
   return steps;

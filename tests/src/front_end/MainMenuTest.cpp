@@ -1,5 +1,5 @@
-// The main menu as it stands until the real menus arrive: its "New game" button starts a game on
-// the first morning's page, Escape asks before quitting (and a second Escape takes the question
+// The main menu as it stands until the real menus arrive: "Tutorial" starts the tutorial, "New
+// game" starts a game on the first morning's page, Escape asks before quitting (and a second Escape takes the question
 // back), and "Quit" quits.
 #include <gtest/gtest.h>
 
@@ -9,10 +9,14 @@
 #include "GTranslation.h"
 #include "GUI_ButtonText.h"
 #include "GUI_ConfirmDialog.h"
+#include "GDebug.h"
 #include "GUI_MenuMain.h"
+#include "GUI_Tutorial.h"
 #include "GUI_WokeUpScreen.h"
 #include "Game.h"
+#include "SIM_GameConfig.h"
 #include "SIM_SIM.h"
+#include "TestSupport.h"
 #include "winmain.h"
 
 namespace {
@@ -47,6 +51,17 @@ TEST_F(MainMenu, NewGameStartsAGameOnTheFirstMorning) {
   EXPECT_TRUE(GetGame()->GetGameInProgress());
   EXPECT_EQ(SIM_GetSim()->GetTurnMode(), SIM_SIM::TURNMODE_WOKEUP);
   EXPECT_NE(GUI_WokeUpScreen::PTheWindow, nullptr);
+  // Until the avatar builder exists the game picks the character's look: no error on the way.
+  EXPECT_EQ(SIM_GetGameConfig()->GetAvatarTexture(), "m_avatar.dds");
+  std::string log = testsupport::ReadFile(GetDebug()->GetPath());
+  EXPECT_EQ(log.find("Alert"), std::string::npos) << log;
+}
+
+TEST_F(MainMenu, TutorialStartsTheTutorialGame) {
+  ClickAt(menu->GetTutorialButton());
+  EXPECT_TRUE(GUI_Tutorial::IsRunning());
+  EXPECT_EQ(GetGame()->GetGameMode(), Game::GAMEMODE_INGAME);
+  EXPECT_EQ(GUI_Tutorial::GetCurrentStep(), 0);
 }
 
 TEST_F(MainMenu, EscapeAsksBeforeQuittingAndQuitQuits) {

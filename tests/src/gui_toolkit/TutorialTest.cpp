@@ -154,10 +154,10 @@ class TutorialRun : public GuiTest {
     GuiTest::SetUp();
     ReplaceDataFile("data/tutorialscripts.csv",
                     "Steps\n"
-                    "#,welcome,\"TutorialWindow(T_ONE,TEXT_ONE,1,-1,-1);\"\n"
-                    "#,click the panel,\"Highlight(PanelButton);AllowButton(PanelButton);"
-                    "TutorialWindow(T_TWO,TEXT_TWO,0,10,10);\"\n"
-                    "#,goodbye,\"TutorialWindow(T_THREE,TEXT_THREE,1,-1,100);\"\n");
+                    "#,\"TutorialWindow(T_ONE,TEXT_ONE,1,-1,-1);\",welcome\n"
+                    "#,\"Highlight(PanelButton);AllowButton(PanelButton);"
+                    "TutorialWindow(T_TWO,TEXT_TWO,0,10,10);\",click the panel\n"
+                    "#,\"TutorialWindow(T_THREE,TEXT_THREE,1,-1,100);\",goodbye\n");
     GetGame()->InitApp();
     g_panelClicks = g_otherClicks = 0;
     // Clear of the game's own panels and of the steps' windows.
