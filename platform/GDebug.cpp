@@ -22,9 +22,15 @@ namespace {
 const char* kSupportAddress = "support@vorla2.example";
 char g_bugReport[512] = {0};
 
+// Never destroyed, like the engine itself: objects released at exit still report through them.
 std::mutex& LogMutex() {
-  static std::mutex m;
-  return m;
+  static auto* m = new std::mutex;
+  return *m;
+}
+
+std::set<std::string>& SeenSet(int which) {
+  static auto* sets = new std::set<std::string>[3];
+  return sets[which];
 }
 
 bool EnvOn(const char* name) {
@@ -170,22 +176,19 @@ void WindowsError(const char* function) {
 }
 
 bool GWarnOnce(const std::string& key, const char* text, const char* file, int line) {
-  static std::set<std::string> seen;
-  if (!FirstSighting(seen, key)) return false;
+  if (!FirstSighting(SeenSet(0), key)) return false;
   GWarning(text, file, line);
   return true;
 }
 
 bool GErrorOnce(const std::string& key, const char* text, const char* file, int line) {
-  static std::set<std::string> seen;
-  if (!FirstSighting(seen, key)) return false;
+  if (!FirstSighting(SeenSet(1), key)) return false;
   GError(text, file, line);
   return true;
 }
 
 void GStandIn(const char* what) {
-  static std::set<std::string> seen;
   std::string name = what ? what : "";
-  if (!FirstSighting(seen, name)) return;
+  if (!FirstSighting(SeenSet(2), name)) return;
   GetDebug()->DebugOut(("STAND-IN: " + name).c_str());
 }

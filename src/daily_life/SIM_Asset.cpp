@@ -1,5 +1,6 @@
 #include "SIM_Asset.h"
 
+#include "ExitCleanup.h"
 #include "GDebug.h"
 #include "GUI_AssetDetails.h"
 #include "GUI_Assets.h"
@@ -12,7 +13,10 @@
 
 std::list<SIM_Asset*> SIM_Asset::All;
 
-SIM_Asset::SIM_Asset() { All.push_back(this); }
+SIM_Asset::SIM_Asset() {
+  RegisterExitCleanup(Close);
+  All.push_back(this);
+}
 
 SIM_Asset::~SIM_Asset() {
   All.remove(this);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "CSV.h"
+#include "ExitCleanup.h"
 #include "GDebug.h"
 #include "GUI_Attribute.h"
 #include "GUI_ChangeNotifier.h"
@@ -20,13 +21,6 @@ void ReleaseAtExit() {
   while (!SIM_Effect::All.empty()) delete SIM_Effect::All.front();
 }
 
-void RegisterExitCleanup() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  std::atexit(ReleaseAtExit);
-}
-
 float Clamp01(float v) {
   if (!(v >= 0.0f)) return 0.0f;
   return v > 1.0f ? 1.0f : v;
@@ -38,7 +32,7 @@ float Clamp01(float v) {
 
 SIM_Effect::SIM_Effect(float value, float degrade, const std::string& source)
     : m_degrade(degrade), m_value(value), m_source(source) {
-  RegisterExitCleanup();
+  RegisterExitCleanup(ReleaseAtExit);
   All.push_back(this);
 }
 
@@ -86,7 +80,7 @@ SIM_Attribute::SIM_Attribute(const char* name, const char* guiName, float base)
 }
 
 void SIM_Attribute::Init() {
-  RegisterExitCleanup();
+  RegisterExitCleanup(ReleaseAtExit);
   All.push_back(this);
 }
 

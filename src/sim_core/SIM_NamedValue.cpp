@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "ExitCleanup.h"
 #include "GDebug.h"
 #include "GUI_ChangeNotifier.h"
 #include "GUI_Indicator.h"
@@ -21,10 +22,7 @@ namespace {
 void ReleaseGlobals() { SIM_NamedValueList::Globals.Clear(); }
 
 void NoteGlobalAdded(SIM_NamedValueList* list) {
-  static bool registered = false;
-  if (list != &SIM_NamedValueList::Globals || registered) return;
-  registered = true;
-  std::atexit(ReleaseGlobals);
+  if (list == &SIM_NamedValueList::Globals) RegisterExitCleanup(ReleaseGlobals);
 }
 }  // namespace
 

@@ -4,6 +4,7 @@
 
 #include "CSV.h"
 #include "CSpreadsheet.h"
+#include "ExitCleanup.h"
 #include "GDebug.h"
 #include "GTranslation.h"
 
@@ -17,13 +18,6 @@ void ReleaseAtExit() {
   SIM_SkillConfig::Close();
 }
 
-void RegisterExitCleanup() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  std::atexit(ReleaseAtExit);
-}
-
 std::string SkillGUIName(const std::string& name) {
   // The key is formatted into a 64-byte buffer: at most 60 characters of the name take part.
   return GTranslation::GetString(("nv_" + name.substr(0, 60)).c_str());
@@ -33,7 +27,7 @@ std::string SkillGUIName(const std::string& name) {
 SIM_Skill::SIM_Skill(const std::string& name)
     : SIM_NamedValue(name, SkillGUIName(name), 0.0f),
       m_degradeRate(SIM_SkillConfig::GetDegradeRate(name)) {
-  RegisterExitCleanup();
+  RegisterExitCleanup(ReleaseAtExit);
   All.push_back(this);
 }
 
@@ -56,7 +50,7 @@ SIM_Skill* SIM_Skill::GetSkill(const std::string& name) {
 
 SIM_SkillConfig::SIM_SkillConfig(const std::string& name, float degradeRate)
     : m_name(name), m_degradeRate(degradeRate) {
-  RegisterExitCleanup();
+  RegisterExitCleanup(ReleaseAtExit);
   All.push_back(this);
 }
 

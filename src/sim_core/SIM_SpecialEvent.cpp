@@ -4,6 +4,7 @@
 
 #include "CSV.h"
 #include "CSpreadsheet.h"
+#include "ExitCleanup.h"
 #include "GDebug.h"
 #include "GUI_PhoneMessage.h"
 #include "GUI_SpecialEventPostMortem.h"
@@ -29,6 +30,7 @@ SIM_SpecialEvent::SIM_SpecialEvent() { All.push_back(this); }
 SIM_SpecialEvent::~SIM_SpecialEvent() { All.remove(this); }
 
 void SIM_SpecialEvent::Open(const char* file) {
+  RegisterExitCleanup(Close);
   Close();
   TriggerDelay = 0;
   std::unique_ptr<CSpreadsheet> sheet(CSpreadsheet::Create(file));
