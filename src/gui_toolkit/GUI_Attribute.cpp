@@ -86,7 +86,8 @@ void GUI_Attribute::CalcSize() {
   if (row) {
     const float cy = row->GetCenterY();
     const int32_t half = this->height / 2;
-    const float x = D3DEngine::W - 430.0f;
+    // Its right edge lies 10 pixels over the mind-state panel's left edge, wherever the panel stands.
+    const float x = (float)GUI_GetMindState()->GetRect()->left + 10.0f - kWidth;
     SetPosition(x, cy - (float)half, x + kWidth, cy + (float)half);
     SetRect(&m_connector, (int)((float)rect.right - 9.0f), (int)(cy - 2.0f), row->GetRect()->left, (int)(cy + 2.0f));
   } else {

@@ -23,6 +23,10 @@ GUI_MindState* g_mindState = nullptr;
 constexpr const char* kFont = "anime14.dds";
 constexpr float kFontSize = 14.0f;
 constexpr float kRowWidth = 135.0f;
+constexpr float kPanelWidth = 200.0f;
+// The whole panel stands on the screen, its right frame flush with the screen's right edge, and
+// the rows are centred in it between the frames, like the two buttons below them.
+constexpr float kRowInset = 32.0f;
 
 float Goodness(SIM_Attribute* a) { return a->IsHighGood() ? a->GetValue() : 1.0f - a->GetValue(); }
 
@@ -60,11 +64,10 @@ bool GUI_MindState::HigherAttribute(SIM_Attribute* a, SIM_Attribute* b) { return
 
 void GUI_MindState::Initialise() {
   const int rows = m_expanded ? ROWS_EXPANDED : ROWS;
-  SetSize(200.0f, 60.0f + (float)rows * CHUNKHEIGHT);
+  SetSize(kPanelWidth, 60.0f + (float)rows * CHUNKHEIGHT);
   const int screenW = (int)D3DEngine::W;
   const int screenH = (int)D3DEngine::H;
-  // The last 40 pixels of the panel lie beyond the right edge of the screen.
-  GUI_BaseElement::SetPosition((float)(screenW - 160), (float)(screenH / 2 - height / 2 + 10));
+  GUI_BaseElement::SetPosition((float)screenW - kPanelWidth, (float)(screenH / 2 - height / 2 + 10));
 
   CreateIndicators();
 
@@ -103,7 +106,7 @@ void GUI_MindState::Initialise() {
 
 void GUI_MindState::CreateIndicators() {
   ClearIndicators();
-  const float x = (float)rect.left + 23.0f;
+  const float x = (float)rect.left + kRowInset;
   float y = (float)rect.top + 32.0f;
   int count = 0;
   std::vector<SIM_Attribute*> shown;

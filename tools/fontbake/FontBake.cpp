@@ -11,13 +11,21 @@
 // side bearing is lost; each glyph therefore sits a few pixels into its cell (the "lead"), so that
 // with the font's extra spacing the gap between two glyphs comes out close to the face's own.
 //
+// How big a glyph comes out: by default the size is the em, as FreeType reads a pixel size. With
+// "--measure line" the size is the height of a whole line of the face (its Windows ascent plus
+// descent), the way Windows reads a positive font height; the em is then smaller by that ratio and
+// the baseline sits at the face's ascent from the top of the cell, as a Windows-made sheet has it.
+// Layouts written for such sheets (text placed from its cell's top, columns sized to its widths)
+// only fit with the same measure.
+//
 // Output is deterministic: PNG without time or text chunks, fixed compression, widths as
 // little-endian 32-bit integers. Running it twice gives the same bytes.
 //
 // Usage: fontbake --face FILE --size N --cell N --rows N --columns N [--spacing N]
-//                 --png OUT.png --widths OUT.dat
+//                 [--measure em|line] --png OUT.png --widths OUT.dat
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
 #include <png.h>
 
 #include <algorithm>
@@ -62,6 +70,7 @@ struct Options {
   int rows = 0;
   int columns = 0;
   int spacing = 0;
+  bool lineMeasure = false;  // --measure line: the size is the height of a line, not the em
 };
 
 [[noreturn]] void Fail(const std::string& text) {
@@ -83,6 +92,10 @@ Options ParseArgs(int argc, char** argv) {
     else if (a == "--rows") o.rows = std::atoi(v.c_str());
     else if (a == "--columns") o.columns = std::atoi(v.c_str());
     else if (a == "--spacing") o.spacing = std::atoi(v.c_str());
+    else if (a == "--measure") {
+      if (v != "em" && v != "line") Fail("--measure takes em or line");
+      o.lineMeasure = v == "line";
+    }
     else Fail("unknown option " + a);
   }
   if (o.face.empty() || o.png.empty() || o.widths.empty()) Fail("--face, --png and --widths are required");
@@ -103,6 +116,21 @@ class Face {
   }
   Face(const Face&) = delete;
   Face& operator=(const Face&) = delete;
+
+  // The face's line in font units, as Windows measures it (the OS/2 Windows ascent and descent; the
+  // horizontal header where a face has no OS/2 table), and its units per em.
+  void Line(int* ascent, int* descent, int* unitsPerEm) const {
+    const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(m_face, FT_SFNT_OS2));
+    if (os2 && os2->usWinAscent + os2->usWinDescent > 0) {
+      *ascent = os2->usWinAscent;
+      *descent = os2->usWinDescent;
+    } else {
+      *ascent = m_face->ascender;
+      *descent = -m_face->descender;
+    }
+    *unitsPerEm = m_face->units_per_EM;
+    if (*ascent + *descent <= 0 || *unitsPerEm <= 0) Fail("the face has no line metrics");
+  }
 
   bool Has(uint32_t code) const { return code != 0 && FT_Get_Char_Index(m_face, code) != 0; }
 
@@ -131,6 +159,21 @@ void AsciiExtent(Face& face, int pixels, int* above, int* below) {
     *above = std::max(*above, g->bitmap_top);
     *below = std::max(*below, static_cast<int>(g->bitmap.rows) - g->bitmap_top);
   }
+}
+
+// The mean right side bearing of the printable ASCII glyphs at a pixel size, in pixels: the gap the
+// face itself leaves after the ink of a glyph.
+double MeanRightBearing(Face& face, int pixels) {
+  double sum = 0.0;
+  int count = 0;
+  for (int c = 33; c < 127; ++c) {
+    if (!face.Has(static_cast<uint32_t>(c))) continue;
+    const FT_GlyphSlotRec* g = face.Render(static_cast<uint32_t>(c), pixels);
+    if (!g || g->bitmap.width == 0) continue;
+    sum += g->advance.x / 64.0 - (g->bitmap_left + static_cast<int>(g->bitmap.width));
+    ++count;
+  }
+  return count > 0 ? sum / count : 0.0;
 }
 
 struct Sheet {
@@ -177,20 +220,36 @@ int main(int argc, char** argv) {
   const Options o = ParseArgs(argc, argv);
   Face face(o.face);
 
-  // One pixel size for the whole font: the native size, smaller only when ASCII would not fit the
-  // cell's height.
+  // One pixel size for the whole font: the native size (or, measured by the line, the em of a line
+  // that high), smaller only when ASCII would not fit the cell's height.
+  int lineAscent = 0;
+  int lineDescent = 0;
+  int unitsPerEm = 0;
   int pixels = o.size;
+  if (o.lineMeasure) {
+    face.Line(&lineAscent, &lineDescent, &unitsPerEm);
+    pixels = std::max(4, static_cast<int>(std::lround(static_cast<double>(o.size) * unitsPerEm /
+                                                      (lineAscent + lineDescent))));
+  }
   int above = 0;
   int below = 0;
   for (;; --pixels) {
     AsciiExtent(face, pixels, &above, &below);
     if (above + below <= o.cell || pixels <= 4) break;
   }
-  const int baseline = (above + 1 + below <= o.cell) ? above + 1 : above;
+  int baseline = (above + 1 + below <= o.cell) ? above + 1 : above;
+  if (o.lineMeasure) {
+    // The face's ascent below the cell's top, as far as the tallest and deepest glyphs allow.
+    const int ascent = static_cast<int>(std::lround(static_cast<double>(lineAscent) * pixels / unitsPerEm));
+    baseline = std::max(above, std::min(ascent, o.cell - below));
+  }
 
   // The lead stands in for the right side bearing the width measure cannot see (about 6% of the
-  // size, plus the pixel the measure drops), less the font's own extra spacing.
-  const int lead = std::max(0, 1 + static_cast<int>(std::lround(0.06 * o.size)) - o.spacing);
+  // size, plus the pixel the measure drops), less the font's own extra spacing. A font measured by
+  // the line takes the face's own bearing instead, so that its glyphs advance as the face's do.
+  const int bearing = o.lineMeasure ? static_cast<int>(std::lround(MeanRightBearing(face, pixels)))
+                                    : static_cast<int>(std::lround(0.06 * o.size));
+  const int lead = std::max(0, 1 + bearing - o.spacing);
 
   Sheet sheet;
   sheet.width = o.columns * o.cell;

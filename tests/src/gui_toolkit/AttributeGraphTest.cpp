@@ -120,7 +120,7 @@ TEST_F(GuiTest, AttributeWindowSitsBesideItsRowAndFitsItsDescription) {
   EXPECT_EQ(window->GetWidth(), 280.0f);
 
   GUI_Indicator* row = GUI_GetMindState()->GetIndicator("happiness");
-  EXPECT_EQ(window->GetRect()->left, 1024 - 430);
+  EXPECT_EQ(window->GetRect()->right, GUI_GetMindState()->GetRect()->left + 10);  // just over the panel
   EXPECT_NEAR(window->GetCenterY(), row->GetCenterY(), 1.0f);
   EXPECT_EQ(window->GetConnector().left, window->GetRect()->right - 9);
   EXPECT_EQ(window->GetConnector().right, row->GetRect()->left);

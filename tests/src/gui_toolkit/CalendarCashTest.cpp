@@ -71,6 +71,41 @@ TEST_F(GuiTest, CalendarLabelsTheWeekFromToday) {
   EXPECT_EQ(hudtest::QuadsOf("calendar_day.png").size(), 7u);
 }
 
+// With the shipped fonts, every day name and every month stays left of the shelf of day cells,
+// and every activities line stays right of today's pointer, whatever the day.
+TEST_F(GuiTest, CalendarTextsStayClearOfTheDayCells) {
+  SIM_Date::Open();
+  GUI_Calendar* calendar = GUI_GetCalendar();
+  calendar->Initialise();
+  const GUI_CalendarDay* today = calendar->GetCell(0);
+  const float shelfLeft = (float)today->GetRect()->left - 2.0f;  // the cells' shelf starts here
+  const float pointerRight = today->GetCenterX() + 12.0f;
+  for (int month = 0; month < 12; ++month) {
+    for (int day = 0; day < 7; ++day) {
+      SIM_Date date(3, month, 2026);
+      date.SetDayOfWeek(day);
+      SIM_Date::PPresentDay->Set(&date);
+      D3DEngine::GetRecorder().Clear();
+      calendar->Draw();
+      const DrawRecord* name = D3DEngine::GetRecorder().FindText(calendar->GetDayName(day));
+      ASSERT_NE(name, nullptr) << day;
+      EXPECT_LE(name->right, shelfLeft) << calendar->GetDayName(day);
+      const std::string monthText = SIM_Date::GetMonthName(month) + " 2026";
+      const DrawRecord* monthRecord = D3DEngine::GetRecorder().FindText(monthText);
+      ASSERT_NE(monthRecord, nullptr) << monthText;
+      EXPECT_LE(monthRecord->right, shelfLeft) << monthText;
+    }
+  }
+  for (int left = 0; left < 3; ++left) {
+    SIM_GetSim()->SetSlots(2, 2 - left);
+    D3DEngine::GetRecorder().Clear();
+    calendar->Draw();
+    const DrawRecord* line = D3DEngine::GetRecorder().FindText(calendar->GetActivityText(left));
+    ASSERT_NE(line, nullptr) << left;
+    EXPECT_GE(line->left, pointerRight) << line->text;
+  }
+}
+
 TEST_F(GuiTest, CalendarShowsHowManyActivitiesAreLeft) {
   SIM_Date::Open();
   GUI_Calendar* calendar = GUI_GetCalendar();

@@ -45,9 +45,9 @@ TEST_F(GuiTest, MindStateChoosesThirteenOrTwentyRows) {
   expected.push_back("must13");
   EXPECT_EQ(RowNames(), expected);  // 17 rows: the hidden one and the subcomponent never show
 
-  // Rows are 135 x 30, one under the other from (left + 23, top + 32).
+  // Rows are 135 x 30, centred in the panel, one under the other from (left + 32, top + 32).
   GUI_Indicator* first = panel->GetRows().front();
-  EXPECT_EQ(first->GetRect()->left, panel->GetRect()->left + 23);
+  EXPECT_EQ(first->GetRect()->left, panel->GetRect()->left + 32);
   EXPECT_EQ(first->GetRect()->top, panel->GetRect()->top + 32);
   EXPECT_EQ(first->GetWidth(), 135.0f);
   EXPECT_EQ(panel->GetRows()[1]->GetRect()->top, first->GetRect()->top + 30);
@@ -56,7 +56,8 @@ TEST_F(GuiTest, MindStateChoosesThirteenOrTwentyRows) {
 TEST_F(GuiTest, MindStateSitsAtTheRightEdgeAndGrowsWhenExpanded) {
   GUI_MindState* panel = GUI_GetMindState();
   panel->Initialise();
-  EXPECT_EQ(panel->GetRect()->left, 1024 - 160);
+  EXPECT_EQ(panel->GetRect()->left, 1024 - 200);  // wholly on the screen, frame and all
+  EXPECT_EQ(panel->GetRect()->right, 1024);
   EXPECT_EQ(panel->GetHeight(), 450.0f);
   EXPECT_EQ(panel->GetRect()->top, 384 - 225 + 10);
   EXPECT_EQ(GUI_NamedObject::GetByName("MindState"), panel);
