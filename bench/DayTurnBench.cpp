@@ -4,9 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
+#include "BenchSupport.h"
 #include "GUI_ControlPanel.h"
 #include "GUI_EndGame.h"
 #include "GUI_YearlyReview.h"
@@ -14,39 +14,17 @@
 #include "Paths.h"
 #include "SIM_SIM.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-std::string g_root;
-
-// A private world: a temporary home and user folder, and a resources folder whose data/ links to
-// the game's, so neither the real user folder nor the repository gets a file.
-void MakeWorld() {
+// A private world whose data/ links to the game's, so neither the real user folder nor the
+// repository gets a file.
+std::string MakeWorld() {
   const std::string resources = GetResourcesDir();
   if (resources.empty()) std::exit(2);
-  g_root = (fs::temp_directory_path() / "vorla2-bench-XXXXXX").string();
-  if (!mkdtemp(g_root.data())) std::exit(2);
-  setenv("HOME", g_root.c_str(), 1);
-  setenv("XDG_CONFIG_HOME", (g_root + "/config").c_str(), 1);
-  setenv("XDG_DATA_HOME", (g_root + "/share").c_str(), 1);
-  std::error_code ec;
-  const fs::path source = fs::path(resources) / "data";
-  const fs::path target = fs::path(g_root) / "resources" / "data";
-  fs::create_directories(target);
-  for (auto it = fs::recursive_directory_iterator(source, ec); !ec && it != fs::recursive_directory_iterator();
-       it.increment(ec)) {
-    const fs::path to = target / fs::relative(it->path(), source);
-    if (it->is_directory()) {
-      fs::create_directories(to, ec);
-    } else {
-      fs::create_symlink(it->path(), to, ec);
-    }
-    ec.clear();
-  }
-  setenv("VORLA2_DATA_DIR", (g_root + "/resources").c_str(), 1);
+  const std::string root = testsupport::MakeTestWorld("vorla2-bench", resources + "/data");
   setenv("VORLA2_HEADLESS", "1", 1);
   ResetPathCache();
+  return root;
 }
 
 // After a night: the review's continue button, or a new game once the ten years are up.
@@ -92,11 +70,4 @@ BENCHMARK(BM_WholeDay);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  MakeWorld();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  fs::remove_all(g_root);
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunBenchmarks(argc, argv, MakeWorld()); }

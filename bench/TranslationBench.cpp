@@ -6,11 +6,11 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <new>
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "GTranslation.h"
 
 namespace {
@@ -33,16 +33,10 @@ namespace {
 
 std::vector<std::string> g_keys;
 
-// A private world: the benchmark never reads or writes the real user folder.
-void MakeWorld() {
-  std::string root = (std::filesystem::temp_directory_path() / "vorla2-bench-XXXXXX").string();
-  if (!mkdtemp(root.data())) std::exit(2);
-  setenv("HOME", root.c_str(), 1);
-  setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
-  setenv("XDG_DATA_HOME", (root + "/share").c_str(), 1);
-  setenv("VORLA2_DATA_DIR", root.c_str(), 1);
-  std::filesystem::create_directories(root + "/data");
-  std::string path = root + "/data/strings.ini";
+// A private world whose only data file is a strings table of the finished game's size.
+std::string MakeWorld() {
+  const std::string root = testsupport::MakeTestWorld("vorla2-bench", "");
+  std::string path = root + "/resources/data/strings.ini";
   FILE* f = std::fopen(path.c_str(), "w");
   std::fprintf(f, "[strings]\n");
   for (int i = 0; i < 4000; ++i) {
@@ -53,6 +47,7 @@ void MakeWorld() {
   std::fclose(f);
   GTranslation::UseStringsFile(path.c_str());
   GTranslation::GetString("warm up");
+  return root;
 }
 
 void BM_GetStringHit(benchmark::State& state) {
@@ -76,11 +71,4 @@ BENCHMARK(BM_GetStringMissing);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  MakeWorld();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  std::filesystem::remove_all(std::getenv("VORLA2_DATA_DIR"));
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunBenchmarks(argc, argv, MakeWorld()); }

@@ -3,9 +3,6 @@
 // an attribute window; then the full-screen attribute graph. The frames are read back, a few
 // places are checked for what they should show, and the pictures are saved as
 // /tmp/vorla2-hud.png and /tmp/vorla2-hud-graph.png for a person to look at.
-#include <SDL.h>
-#include <SDL_image.h>
-#include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,6 +12,7 @@
 
 #include "CInput.h"
 #include "D3DEngine.h"
+#include "GLTestSupport.h"
 #include "GTimer.h"
 #include "Game.h"
 #include "GUI_Attribute.h"
@@ -27,7 +25,6 @@
 #include "GUI_Tooltip.h"
 #include "GUI_WindowBackground.h"
 #include "GUI_WindowManager.h"
-#include "LibTextEngine.h"
 #include "SIM_Asset.h"
 #include "SIM_Attribute.h"
 #include "SIM_Calendar.h"
@@ -38,8 +35,8 @@
 
 namespace {
 
-// The offscreen display is no larger than 1024x768, so the windowed renderer falls back to
-// 800x600; the panels that place themselves by the screen size follow it, the others are moved.
+// The offscreen display gives an 800x600 drawing; the panels that place themselves by the screen
+// size follow it, the others are moved.
 constexpr int kW = 800;
 constexpr int kH = 600;
 constexpr uint32_t kSky = 0xFFD8B070u;  // sprite packing: r 0x70, g 0xB0, b 0xD8 (a day sky)
@@ -47,27 +44,13 @@ constexpr uint32_t kSky = 0xFFD8B070u;  // sprite packing: r 0x70, g 0xB0, b 0xD
 uint32_t g_now = 1000;
 uint32_t Now() { return g_now; }
 
-struct Pixel {
-  int r, g, b;
-};
+using gltest::Pixel;
 
-class HudPanels : public ::testing::Test {
+class HudPanels : public gltest::GLTest {
  protected:
-  void SetUp() override {
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) GTEST_SKIP() << "no video driver: " << SDL_GetError();
-    D3DEngine::SetGLAttributes();
-    m_window = SDL_CreateWindow("Vorla 2 HUD test", 0, 0, 1024, 768, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-    if (!m_window) GTEST_SKIP() << "no GL window can be made: " << SDL_GetError();
-    m_context = SDL_GL_CreateContext(m_window);
-    if (!m_context) GTEST_SKIP() << "no GL context can be made: " << SDL_GetError();
-    m_engine = GetD3DEngine();
-    ASSERT_TRUE(m_engine->Initialise(m_window, nullptr, 1024, 768, 32, true, true));
-    int vw = 0, vh = 0;
-    m_engine->GetViewport(&m_viewX, &m_viewY, &vw, &vh);
-    if (m_engine->GetScreenWidth() != kW || m_engine->GetScreenHeight() != kH || vw != kW || vh != kH)
-      GTEST_SKIP() << "drawing size " << m_engine->GetScreenWidth() << "x" << m_engine->GetScreenHeight();
-    m_engine->AddBitmapDirectories("data/bitmaps", true);
-    GetTextEngine()->LoadFonts();
+  HudPanels() : GLTest(Fit::Exactly, kW, kH) {}
+
+  void SetUpScene() override {
     GUI_WindowBackground::Open();
     GTimer::SetClock(&Now);
   }
@@ -75,9 +58,7 @@ class HudPanels : public ::testing::Test {
   void TearDown() override {
     GTimer::SetClock(nullptr);
     GUI_GetWindowManager()->CloseAll();
-    if (m_context) SDL_GL_DeleteContext(m_context);
-    if (m_window) SDL_DestroyWindow(m_window);
-    SDL_Quit();
+    GLTest::TearDown();
   }
 
   // A player on a Saturday evening with two days behind him, an appointment on Monday, three
@@ -133,38 +114,6 @@ class HudPanels : public ::testing::Test {
     GUI_Tooltip::DrawAll();
     m_engine->EndRender();
   }
-
-  void ReadBack() {
-    m_pixels.assign(size_t(kW) * kH * 4, 0);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    int dw = 0, dh = 0;
-    SDL_GL_GetDrawableSize(m_window, &dw, &dh);
-    glReadPixels(m_viewX, dh - m_viewY - kH, kW, kH, GL_RGBA, GL_UNSIGNED_BYTE, m_pixels.data());
-    for (int y = 0; y < kH / 2; ++y) {
-      std::swap_ranges(m_pixels.begin() + ptrdiff_t(y) * kW * 4, m_pixels.begin() + ptrdiff_t(y + 1) * kW * 4,
-                       m_pixels.begin() + ptrdiff_t(kH - 1 - y) * kW * 4);
-    }
-  }
-
-  Pixel At(int x, int y) const {
-    const uint8_t* p = &m_pixels[(size_t(y) * kW + size_t(x)) * 4];
-    return Pixel{p[0], p[1], p[2]};
-  }
-
-  void Save(const char* path) {
-    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(m_pixels.data(), kW, kH, 32, kW * 4, SDL_PIXELFORMAT_ABGR8888);
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(IMG_SavePNG(s, path), 0) << IMG_GetError();
-    SDL_FreeSurface(s);
-  }
-
-  SDL_Window* m_window = nullptr;
-  SDL_GLContext m_context = nullptr;
-  D3DEngine* m_engine = nullptr;
-  int m_viewX = 0;
-  int m_viewY = 0;
-  std::vector<uint8_t> m_pixels;
 };
 
 }  // namespace

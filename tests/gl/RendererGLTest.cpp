@@ -11,13 +11,12 @@
 
 #include "D3DEngine.h"
 #include "DDSReader.h"
+#include "GLTestSupport.h"
 #include "TestSupport.h"
 
 namespace {
 
-struct Pixel {
-  int r, g, b;
-};
+using gltest::Pixel;
 
 ::testing::AssertionResult Near(Pixel got, Pixel want, int tolerance = 4) {
   if (std::abs(got.r - want.r) <= tolerance && std::abs(got.g - want.g) <= tolerance &&
@@ -60,17 +59,9 @@ void SolidBlock(std::vector<uint8_t>& out, uint16_t c565) {
   out.insert(out.end(), block, block + 8);
 }
 
-class GLRenderer : public ::testing::Test {
+class GLRenderer : public gltest::GLTest {
  protected:
-  void SetUp() override {
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) GTEST_SKIP() << "no video driver: " << SDL_GetError();
-    D3DEngine::SetGLAttributes();
-    m_window = SDL_CreateWindow("Vorla 2 GL test", 0, 0, 1024, 768, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-    if (!m_window) GTEST_SKIP() << "no GL window can be made: " << SDL_GetError();
-    m_context = SDL_GL_CreateContext(m_window);
-    if (!m_context) GTEST_SKIP() << "no GL context can be made: " << SDL_GetError();
-    m_engine = GetD3DEngine();
-    ASSERT_TRUE(m_engine->Initialise(m_window, nullptr, 1024, 768, 32, true, true));
+  void SetUpScene() override {
     ASSERT_TRUE(m_engine->HasContext());
     int vx = 0, vy = 0, vw = 0, vh = 0;
     m_engine->GetViewport(&vx, &vy, &vw, &vh);
@@ -82,13 +73,8 @@ class GLRenderer : public ::testing::Test {
     m_engine->ClearScreen(0xFF000000u);
   }
 
-  void TearDown() override {
-    if (m_context) SDL_GL_DeleteContext(m_context);
-    if (m_window) SDL_DestroyWindow(m_window);
-    SDL_Quit();
-  }
-
-  // The colour at screen pixel (x, y) of the picture drawn so far (the back buffer).
+  // The colour at screen pixel (x, y) of the picture drawn so far, straight from the back buffer
+  // (this fixture reads no whole picture back).
   Pixel At(int x, int y) {
     int vx = 0, vy = 0, vw = 0, vh = 0, dw = 0, dh = 0;
     m_engine->GetViewport(&vx, &vy, &vw, &vh);
@@ -108,10 +94,6 @@ class GLRenderer : public ::testing::Test {
                          {r, b, 0, 1, colour, colour, 1, 1}};
     m_engine->DrawQuad(v);
   }
-
-  SDL_Window* m_window = nullptr;
-  SDL_GLContext m_context = nullptr;
-  D3DEngine* m_engine = nullptr;
 };
 
 }  // namespace

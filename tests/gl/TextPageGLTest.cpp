@@ -2,9 +2,6 @@
 // three alignments, a wrapped paragraph, formatted text with a centred title, a rule and a break,
 // and a line of system-font text. The frame is read back and the ink checked box by box; the page
 // is also saved as /tmp/vorla2-fonts.png for a person to look at.
-#include <SDL.h>
-#include <SDL_image.h>
-#include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,13 +12,13 @@
 #include "D3DEngine.h"
 #include "FormattedText.h"
 #include "GDIText.h"
+#include "GLTestSupport.h"
 #include "LibTextEngine.h"
 #include "TestSupport.h"
 
 namespace {
 
-// The offscreen display is no larger than 1024x768, so the windowed renderer falls back to
-// 800x600: the page is laid out for that.
+// The offscreen display gives an 800x600 drawing: the page is laid out for that.
 constexpr int kW = 800;
 constexpr int kH = 600;
 constexpr int kCol = 410;  // the right-hand column
@@ -37,33 +34,15 @@ struct Box {
   int left, top, right, bottom;
 };
 
-class TextPage : public ::testing::Test {
+class TextPage : public gltest::GLTest {
  protected:
-  void SetUp() override {
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) GTEST_SKIP() << "no video driver: " << SDL_GetError();
-    D3DEngine::SetGLAttributes();
-    m_window = SDL_CreateWindow("Vorla 2 text test", 0, 0, 1024, 768, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-    if (!m_window) GTEST_SKIP() << "no GL window can be made: " << SDL_GetError();
-    m_context = SDL_GL_CreateContext(m_window);
-    if (!m_context) GTEST_SKIP() << "no GL context can be made: " << SDL_GetError();
-    m_engine = GetD3DEngine();
-    ASSERT_TRUE(m_engine->Initialise(m_window, nullptr, 1024, 768, 32, true, true));
-    int vw = 0, vh = 0;
-    m_engine->GetViewport(&m_viewX, &m_viewY, &vw, &vh);
-    if (m_engine->GetScreenWidth() < kW || m_engine->GetScreenHeight() < kH || vw != m_engine->GetScreenWidth() ||
-        vh != m_engine->GetScreenHeight()) {
-      GTEST_SKIP() << "drawing size " << m_engine->GetScreenWidth() << "x" << m_engine->GetScreenHeight();
-    }
-    m_engine->AddBitmapDirectories("data/bitmaps", true);
-    m_text = GetTextEngine();
-    m_text->LoadFonts();
-  }
+  TextPage() : GLTest(Fit::AtLeast, kW, kH) {}
+
+  void SetUpScene() override { m_text = GetTextEngine(); }
 
   void TearDown() override {
     GDIText::DeleteFonts();
-    if (m_context) SDL_GL_DeleteContext(m_context);
-    if (m_window) SDL_DestroyWindow(m_window);
-    SDL_Quit();
+    GLTest::TearDown();
   }
 
   // The whole page; boxes of where ink is expected are collected on the way.
@@ -105,20 +84,6 @@ class TextPage : public ::testing::Test {
     m_engine->EndRender();
   }
 
-  void ReadBack() {
-    m_pixels.assign(size_t(kW) * kH * 4, 0);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    int dw = 0, dh = 0;
-    SDL_GL_GetDrawableSize(m_window, &dw, &dh);
-    glReadPixels(m_viewX, dh - m_viewY - kH, kW, kH, GL_RGBA, GL_UNSIGNED_BYTE, m_pixels.data());
-    // Rows come bottom first; turn them so y grows downwards like the screen.
-    for (int y = 0; y < kH / 2; ++y) {
-      std::swap_ranges(m_pixels.begin() + ptrdiff_t(y) * kW * 4, m_pixels.begin() + ptrdiff_t(y + 1) * kW * 4,
-                       m_pixels.begin() + ptrdiff_t(kH - 1 - y) * kW * 4);
-    }
-  }
-
   bool Ink(int x, int y) const {
     const uint8_t* p = &m_pixels[(size_t(y) * kW + size_t(x)) * 4];
     return std::abs(p[0] - 0x20) + std::abs(p[1] - 0x28) + std::abs(p[2] - 0x30) > 120;
@@ -146,22 +111,9 @@ class TextPage : public ::testing::Test {
     return n;
   }
 
-  void Save(const char* path) {
-    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(m_pixels.data(), kW, kH, 32, kW * 4, SDL_PIXELFORMAT_ABGR8888);
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(IMG_SavePNG(s, path), 0) << IMG_GetError();
-    SDL_FreeSurface(s);
-  }
-
-  SDL_Window* m_window = nullptr;
-  SDL_GLContext m_context = nullptr;
-  D3DEngine* m_engine = nullptr;
   LibTextEngine* m_text = nullptr;
   std::vector<Box> m_fontRows;
   float m_paragraphBottom = 0.0f;
-  std::vector<uint8_t> m_pixels;
-  int m_viewX = 0;
-  int m_viewY = 0;
 };
 
 }  // namespace

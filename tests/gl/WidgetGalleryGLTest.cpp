@@ -3,9 +3,6 @@
 // a check box, a slider, value bars and a tooltip. The frame is read back, each widget's box is
 // checked for what it should show, and the picture is saved as /tmp/vorla2-widgets.png for a
 // person to look at.
-#include <SDL.h>
-#include <SDL_image.h>
-#include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +13,7 @@
 
 #include "CInput.h"
 #include "D3DEngine.h"
+#include "GLTestSupport.h"
 #include "GUI_ButtonText.h"
 #include "GUI_CheckButton.h"
 #include "GUI_CloseButton.h"
@@ -30,8 +28,7 @@
 
 namespace {
 
-// The offscreen display is no larger than 1024x768, so the windowed renderer falls back to
-// 800x600: the gallery is laid out for that.
+// The offscreen display gives an 800x600 drawing: the gallery is laid out for that.
 constexpr int kW = 800;
 constexpr int kH = 600;
 constexpr uint32_t kBackground = 0xFF6E5A46u;  // sprite packing: r 0x46, g 0x5A, b 0x6E (a dusk blue)
@@ -40,41 +37,23 @@ struct Box {
   int left, top, right, bottom;
 };
 
-struct Pixel {
-  int r, g, b;
-};
+using gltest::Pixel;
 
 void Noop(int) {}
 
 // A plain holder for the gallery's buttons: never registered, drawn by hand.
 class Holder : public GUI_WindowBase {};
 
-class WidgetGallery : public ::testing::Test {
+class WidgetGallery : public gltest::GLTest {
  protected:
-  void SetUp() override {
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) GTEST_SKIP() << "no video driver: " << SDL_GetError();
-    D3DEngine::SetGLAttributes();
-    m_window = SDL_CreateWindow("Vorla 2 widget test", 0, 0, 1024, 768, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-    if (!m_window) GTEST_SKIP() << "no GL window can be made: " << SDL_GetError();
-    m_context = SDL_GL_CreateContext(m_window);
-    if (!m_context) GTEST_SKIP() << "no GL context can be made: " << SDL_GetError();
-    m_engine = GetD3DEngine();
-    ASSERT_TRUE(m_engine->Initialise(m_window, nullptr, 1024, 768, 32, true, true));
-    int vw = 0, vh = 0;
-    m_engine->GetViewport(&m_viewX, &m_viewY, &vw, &vh);
-    if (m_engine->GetScreenWidth() != kW || m_engine->GetScreenHeight() != kH || vw != kW || vh != kH)
-      GTEST_SKIP() << "drawing size " << m_engine->GetScreenWidth() << "x" << m_engine->GetScreenHeight();
-    m_engine->AddBitmapDirectories("data/bitmaps", true);
-    GetTextEngine()->LoadFonts();
-    GUI_WindowBackground::Open();
-  }
+  WidgetGallery() : GLTest(Fit::Exactly, kW, kH) {}
+
+  void SetUpScene() override { GUI_WindowBackground::Open(); }
 
   void TearDown() override {
     GUI_GetWindowManager()->CloseAll();
     m_holder.reset();
-    if (m_context) SDL_GL_DeleteContext(m_context);
-    if (m_window) SDL_DestroyWindow(m_window);
-    SDL_Quit();
+    GLTest::TearDown();
   }
 
   GUI_ButtonBase* Add(GUI_ButtonBase* b, Box r) {
@@ -154,24 +133,6 @@ class WidgetGallery : public ::testing::Test {
     m_engine->EndRender();
   }
 
-  void ReadBack() {
-    m_pixels.assign(size_t(kW) * kH * 4, 0);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    int dw = 0, dh = 0;
-    SDL_GL_GetDrawableSize(m_window, &dw, &dh);
-    glReadPixels(m_viewX, dh - m_viewY - kH, kW, kH, GL_RGBA, GL_UNSIGNED_BYTE, m_pixels.data());
-    for (int y = 0; y < kH / 2; ++y) {
-      std::swap_ranges(m_pixels.begin() + ptrdiff_t(y) * kW * 4, m_pixels.begin() + ptrdiff_t(y + 1) * kW * 4,
-                       m_pixels.begin() + ptrdiff_t(kH - 1 - y) * kW * 4);
-    }
-  }
-
-  Pixel At(int x, int y) const {
-    const uint8_t* p = &m_pixels[(size_t(y) * kW + size_t(x)) * 4];
-    return Pixel{p[0], p[1], p[2]};
-  }
-
   static int Distance(Pixel a, Pixel b) { return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b); }
 
   // Share of the box's pixels that differ from the clear colour.
@@ -182,20 +143,6 @@ class WidgetGallery : public ::testing::Test {
       for (int x = b.left; x < b.right; ++x, ++total) n += Distance(At(x, y), bg) > 40;
     return total ? double(n) / total : 0.0;
   }
-
-  void Save(const char* path) {
-    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(m_pixels.data(), kW, kH, 32, kW * 4, SDL_PIXELFORMAT_ABGR8888);
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(IMG_SavePNG(s, path), 0) << IMG_GetError();
-    SDL_FreeSurface(s);
-  }
-
-  SDL_Window* m_window = nullptr;
-  SDL_GLContext m_context = nullptr;
-  D3DEngine* m_engine = nullptr;
-  int m_viewX = 0;
-  int m_viewY = 0;
-  std::vector<uint8_t> m_pixels;
 
   std::unique_ptr<Holder> m_holder;
   std::unique_ptr<GUI_SliderControl> m_slider;

@@ -9,19 +9,14 @@
 #include "GDebug.h"
 #include "LibTextEngine.h"
 #include "TestSupport.h"
+#include "TextTestSupport.h"
 
 namespace {
 
-class Formatted : public ::testing::Test {
+class Formatted : public texttest::HeadlessText {
  protected:
-  void SetUp() override {
-    GetDebug()->Initialise();
-    D3DEngine* e = GetD3DEngine();
-    ASSERT_TRUE(e->Initialise(nullptr, nullptr, 1024, 768, 32, false, true));
-    e->AddBitmapDirectories("data/bitmaps", true);
-    GetTextEngine()->LoadFonts();
-    D3DEngine::GetRecorder().Clear();
-  }
+  // Formatted text picks its own fonts: none is chosen beforehand.
+  Formatted() : HeadlessText(nullptr) {}
 
   static const FormattedTextChunk* Piece(const FormattedText& t, int i) {
     auto it = t.GetChunks().begin();

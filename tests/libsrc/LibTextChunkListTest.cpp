@@ -3,25 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "D3DEngine.h"
-#include "GDebug.h"
 #include "LibTextChunkList.h"
 #include "LibTextEngine.h"
 #include "TestSupport.h"
+#include "TextTestSupport.h"
 
 namespace {
 
-class ChunkList : public ::testing::Test {
+class ChunkList : public texttest::HeadlessText {
  protected:
-  void SetUp() override {
-    GetDebug()->Initialise();
-    D3DEngine* e = GetD3DEngine();
-    ASSERT_TRUE(e->Initialise(nullptr, nullptr, 1024, 768, 32, false, true));
-    e->AddBitmapDirectories("data/bitmaps", true);
-    text = GetTextEngine();
-    text->LoadFonts();
-    text->SetCurrentFont("arial16.dds", 16.0f);
-  }
-
   // One frame of a window that draws two strings through its block, then the frame's text queue.
   // Returns the batches drawn in the frame.
   std::vector<DrawRecord> Frame(LibTextChunkList& list) {
@@ -36,8 +26,6 @@ class ChunkList : public ::testing::Test {
     text->ProcessTextQueue(-1);
     return rec.Filter(DrawKind::Triangles);
   }
-
-  LibTextEngine* text = nullptr;
 };
 
 int Vertices(const std::vector<DrawRecord>& batches) {

@@ -13,24 +13,14 @@
 #include "GDebug.h"
 #include "LibTextEngine.h"
 #include "TestSupport.h"
+#include "TextTestSupport.h"
 
 using namespace testsupport;
 
 namespace {
 
-class TextEngine : public ::testing::Test {
+class TextEngine : public texttest::HeadlessText {
  protected:
-  void SetUp() override {
-    GetDebug()->Initialise();
-    D3DEngine* e = GetD3DEngine();
-    ASSERT_TRUE(e->Initialise(nullptr, nullptr, 1024, 768, 32, false, true));
-    e->AddBitmapDirectories("data/bitmaps", true);
-    text = GetTextEngine();
-    text->LoadFonts();
-    text->SetCurrentFont("arial16.dds", 16.0f);
-    D3DEngine::GetRecorder().Clear();
-  }
-
   // The glyph quads queued so far, as the left x and top y of each.
   std::vector<std::pair<float, float>> Glyphs() const {
     std::vector<std::pair<float, float>> out;
@@ -53,8 +43,6 @@ class TextEngine : public ::testing::Test {
     }
     return lines;
   }
-
-  LibTextEngine* text = nullptr;
 };
 
 const char* kParagraph =

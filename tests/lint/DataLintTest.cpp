@@ -16,6 +16,7 @@
 #include "CSV.h"
 #include "CSpreadsheet.h"
 #include "GTranslation.h"
+#include "LintSupport.h"
 #include "TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -24,113 +25,12 @@ namespace {
 
 // ---- Shared helpers --------------------------------------------------------------------------
 
-using Findings = std::vector<std::string>;
+using namespace lint;
 
-const char* const kSourceFolders[] = {"platform", "libsrc", "src"};
 const char* const kFileEndings[] = {".csv", ".txt", ".ini", ".png", ".dds", ".jpg", ".bmp", ".ogg"};
 
-std::string Lower(std::string s) {
-  for (char& c : s) c = (char)std::tolower((unsigned char)c);
-  return s;
-}
-
-bool EndsWith(const std::string& s, const std::string& end) {
-  return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
-}
-
-std::string Relative(const fs::path& p) { return fs::relative(p, testsupport::RepoPath("")).generic_string(); }
-
-// Every source file of the game and the engine.
-std::vector<fs::path> SourceFiles() {
-  std::vector<fs::path> out;
-  for (const char* folder : kSourceFolders) {
-    fs::path root = testsupport::RepoPath(folder);
-    if (!fs::is_directory(root)) continue;
-    for (const auto& e : fs::recursive_directory_iterator(root)) {
-      std::string ext = e.path().extension().string();
-      if (e.is_regular_file() && (ext == ".cpp" || ext == ".h")) out.push_back(e.path());
-    }
-  }
-  std::sort(out.begin(), out.end());
-  return out;
-}
-
 // Files under data/ whose names end (case-insensitively) with one of the endings.
-std::vector<fs::path> DataFiles(std::initializer_list<const char*> endings) {
-  std::vector<fs::path> out;
-  fs::path root = testsupport::RepoPath("data");
-  if (!fs::is_directory(root)) return out;
-  for (const auto& e : fs::recursive_directory_iterator(root)) {
-    if (!e.is_regular_file()) continue;
-    std::string name = Lower(e.path().filename().string());
-    for (const char* end : endings)
-      if (EndsWith(name, end)) out.push_back(e.path());
-  }
-  std::sort(out.begin(), out.end());
-  return out;
-}
-
-struct Literal {
-  std::string file;  // relative to the repository
-  int line;
-  std::string text;  // the first capture group, as written in the source
-};
-
-// The source with its comments blanked out (line breaks kept), so examples in comments are not
-// taken for uses.
-std::string StripComments(const std::string& text) {
-  std::string out = text;
-  enum { kCode, kString, kChar, kLine, kBlock } state = kCode;
-  for (size_t i = 0; i < out.size(); ++i) {
-    char c = text[i];
-    char next = i + 1 < text.size() ? text[i + 1] : '\0';
-    switch (state) {
-      case kCode:
-        if (c == '"') state = kString;
-        else if (c == '\'') state = kChar;
-        else if (c == '/' && next == '/') state = kLine;
-        else if (c == '/' && next == '*') state = kBlock;
-        break;
-      case kString:
-      case kChar:
-        if (c == '\\') ++i;
-        else if ((state == kString && c == '"') || (state == kChar && c == '\'') || c == '\n') state = kCode;
-        break;
-      case kLine:
-        if (c == '\n') state = kCode;
-        break;
-      case kBlock:
-        if (c == '*' && next == '/') {
-          out[i] = out[i + 1] = ' ';
-          ++i;
-          state = kCode;
-        }
-        break;
-    }
-    if ((state == kLine || state == kBlock) && out[i] != '\n') out[i] = ' ';
-  }
-  return out;
-}
-
-// Every match of `pattern` (group 1 = the name) in the source outside comments, line by line.
-std::vector<Literal> SourceLiterals(const std::regex& pattern) {
-  std::vector<Literal> out;
-  for (const fs::path& path : SourceFiles()) {
-    std::string text = StripComments(testsupport::ReadFile(path.string()));
-    int lineNo = 0;
-    size_t pos = 0;
-    while (pos <= text.size()) {
-      size_t nl = text.find('\n', pos);
-      if (nl == std::string::npos) nl = text.size();
-      std::string line = text.substr(pos, nl - pos);
-      ++lineNo;
-      for (std::sregex_iterator it(line.begin(), line.end(), pattern), end; it != end; ++it)
-        out.push_back({Relative(path), lineNo, (*it)[1].str()});
-      pos = nl + 1;
-    }
-  }
-  return out;
-}
+std::vector<fs::path> DataFiles(const std::vector<std::string>& endings) { return FilesUnder({"data"}, endings, true); }
 
 // True when the path (relative to the repository) exists with exactly this case in every part.
 bool ExistsExactCase(const std::string& relative) {
@@ -178,13 +78,8 @@ IniFile ReadIniText(const std::string& relative, const std::string& text, const 
   bool inSection = false;
   std::map<std::string, std::map<std::string, int>> seen;  // section -> key -> line
   int lineNo = 0;
-  size_t pos = 0;
   auto where = [&](int n) { return relative + ":" + std::to_string(n) + ": "; };
-  while (pos < text.size()) {
-    size_t nl = text.find('\n', pos);
-    if (nl == std::string::npos) nl = text.size();
-    std::string line = text.substr(pos, nl - pos);
-    pos = nl + 1;
+  for (std::string line : Lines(text)) {
     ++lineNo;
     if (line.size() > 2047) findings.push_back(where(lineNo) + "line longer than 2047 characters is split");
     while (!line.empty() && std::isspace((unsigned char)line.back())) line.pop_back();
@@ -339,8 +234,8 @@ const std::set<std::string> kOptionalFiles = {
 // Every quoted "data/..." name with a data ending exists with its exact case (".dds" as ".png").
 void CheckQuotedDataFiles(Findings& findings) {
   static const std::regex pattern(R"re("((?:\.(?:/|\\\\))?data(?:/|\\\\)[^"]*)")re");
-  for (const Literal& lit : SourceLiterals(pattern)) {
-    std::string name = lit.text;
+  for (const Mention& lit : Mentions(SourceFiles(), pattern)) {
+    std::string name = lit.name;
     std::string lower = Lower(name);
     bool dataEnding = false;
     for (const char* end : kFileEndings) dataEnding |= EndsWith(lower, end);
@@ -358,7 +253,7 @@ void CheckQuotedDataFiles(Findings& findings) {
     if (EndsWith(Lower(path), ".dds")) path = path.substr(0, path.size() - 4) + ".png";
     if (kOptionalFiles.count(path)) continue;
     if (!ExistsExactCase(path))
-      findings.push_back(lit.file + ":" + std::to_string(lit.line) + ": \"" + name + "\" is not in the repository as " + path);
+      findings.push_back(lit.Where() + ": \"" + name + "\" is not in the repository as " + path);
   }
 }
 
@@ -407,10 +302,10 @@ void CheckKeyReferences(Findings& findings) {
     if (fs::exists(testsupport::RepoPath(ref.file))) ini = ReadIni(ref.file, {ref.file, false, false}, ignored);
     std::set<std::string> keys;
     for (const IniEntry& e : ini.sections[ref.section]) keys.insert(e.key);
-    for (const Literal& lit : SourceLiterals(std::regex(ref.pattern))) {
-      std::string key = ref.prefix + lit.text;
+    for (const Mention& lit : Mentions(SourceFiles(), std::regex(ref.pattern))) {
+      std::string key = ref.prefix + lit.name;
       if (!keys.count(key))
-        findings.push_back(lit.file + ":" + std::to_string(lit.line) + ": " + ref.what + " \"" + key +
+        findings.push_back(lit.Where() + ": " + ref.what + " \"" + key +
                            "\" is not a key of [" + ref.section + "] in " + ref.file);
     }
   }
@@ -419,9 +314,9 @@ void CheckKeyReferences(Findings& findings) {
 // Names the code gives without their folder exist in that folder.
 void CheckFileReferences(Findings& findings) {
   for (const FileReference& ref : kFileReferences) {
-    for (const Literal& lit : SourceLiterals(std::regex(ref.pattern))) {
-      if (!ExistsExactCase(std::string(ref.folder) + lit.text))
-        findings.push_back(lit.file + ":" + std::to_string(lit.line) + ": " + ref.what + " \"" + lit.text +
+    for (const Mention& lit : Mentions(SourceFiles(), std::regex(ref.pattern))) {
+      if (!ExistsExactCase(std::string(ref.folder) + lit.name))
+        findings.push_back(lit.Where() + ": " + ref.what + " \"" + lit.name +
                            "\" is not in " + ref.folder);
     }
   }

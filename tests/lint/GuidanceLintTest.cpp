@@ -15,13 +15,14 @@
 
 #include "CSV.h"
 #include "CSpreadsheet.h"
+#include "LintSupport.h"
 #include "TestSupport.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-using Findings = std::vector<std::string>;
+using namespace lint;
 
 const char* const kScriptFolder = "data/simulation/scripts/";
 constexpr int kScreenW = 1024;
@@ -31,69 +32,12 @@ constexpr int kTutorialWindowMinH = 150;  // title, two lines of text and the Ne
 constexpr int kHintW = 300;
 constexpr int kHintMinH = 120;
 
-std::string Join(const Findings& findings) {
-  std::string out;
-  for (const std::string& f : findings) out += "\n  " + f;
-  return out;
-}
-
-std::string TrimRight(std::string s) {
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r' || s.back() == '\n')) s.pop_back();
-  return s;
-}
-
-// The text with its comments blanked (strings kept), so an example in a comment is not taken for
-// a call.
-std::string WithoutComments(const std::string& text) {
-  std::string out = text;
-  enum { kCode, kString, kChar, kLine, kBlock } state = kCode;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i], next = i + 1 < text.size() ? text[i + 1] : '\0';
-    switch (state) {
-      case kCode:
-        if (c == '"') state = kString;
-        else if (c == '\'') state = kChar;
-        else if (c == '/' && next == '/') state = kLine;
-        else if (c == '/' && next == '*') state = kBlock;
-        break;
-      case kString:
-      case kChar:
-        if (c == '\\') ++i;
-        else if ((state == kString && c == '"') || (state == kChar && c == '\'') || c == '\n') state = kCode;
-        break;
-      case kLine:
-        if (c == '\n') state = kCode;
-        break;
-      case kBlock:
-        if (c == '*' && next == '/') {
-          out[i] = out[i + 1] = ' ';
-          ++i;
-          state = kCode;
-          continue;
-        }
-        break;
-    }
-    if ((state == kLine || state == kBlock) && out[i] != '\n') out[i] = ' ';
-  }
-  return out;
-}
-
-std::string ReadSource(const fs::path& p) { return WithoutComments(testsupport::ReadFile(p.string())); }
+std::string ReadSource(const fs::path& p) { return StripComments(testsupport::ReadFile(p.string())); }
 
 // The source of the game and the engine, comments blanked.
 std::string AllSource() {
   std::string all;
-  for (const char* folder : {"src", "libsrc"}) {
-    fs::path root = testsupport::RepoPath(folder);
-    if (!fs::is_directory(root)) continue;
-    std::vector<fs::path> files;
-    for (const auto& e : fs::recursive_directory_iterator(root)) {
-      std::string ext = e.path().extension().string();
-      if (e.is_regular_file() && (ext == ".cpp" || ext == ".h")) files.push_back(e.path());
-    }
-    std::sort(files.begin(), files.end());
-    for (const fs::path& p : files) all += ReadSource(p) + "\n";
-  }
+  for (const fs::path& p : SourceFiles({"src", "libsrc"})) all += ReadSource(p) + "\n";
   return all;
 }
 
@@ -110,45 +54,17 @@ std::set<std::string> RegisteredNames() {
   static const std::regex direct(R"re(GUI_NamedObject::Register\(\s*"([^"]+)")re");
   static const std::regex quoted(R"re("([A-Za-z][A-Za-z0-9_]*)")re");
   std::set<std::string> names;
-  for (const char* folder : {"src", "libsrc"}) {
-    fs::path root = testsupport::RepoPath(folder);
-    if (!fs::is_directory(root)) continue;
-    for (const auto& e : fs::recursive_directory_iterator(root)) {
-      std::string ext = e.path().extension().string();
-      if (!e.is_regular_file() || (ext != ".cpp" && ext != ".h")) continue;
-      std::string text = ReadSource(e.path());
-      std::set<std::string> found = Matches(text, direct);
-      names.insert(found.begin(), found.end());
-      if (found.empty() && text.find("GUI_NamedObject::Register(") != std::string::npos &&
-          e.path().filename() != "GUI_NamedObject.h" && e.path().filename() != "GUI_NamedObject.cpp") {
-        std::set<std::string> all = Matches(text, quoted);
-        names.insert(all.begin(), all.end());
-      }
+  for (const fs::path& path : SourceFiles({"src", "libsrc"})) {
+    std::string text = ReadSource(path);
+    std::set<std::string> found = Matches(text, direct);
+    names.insert(found.begin(), found.end());
+    if (found.empty() && text.find("GUI_NamedObject::Register(") != std::string::npos &&
+        path.filename() != "GUI_NamedObject.h" && path.filename() != "GUI_NamedObject.cpp") {
+      std::set<std::string> all = Matches(text, quoted);
+      names.insert(all.begin(), all.end());
     }
   }
   return names;
-}
-
-// The keys of [strings] in data/strings.ini (the section may appear more than once).
-std::set<std::string> StringKeys() {
-  std::set<std::string> keys;
-  std::string text = testsupport::ReadFile(testsupport::RepoPath("data/strings.ini"));
-  std::string section;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t nl = text.find('\n', pos);
-    if (nl == std::string::npos) nl = text.size();
-    std::string line = TrimRight(text.substr(pos, nl - pos));
-    pos = nl + 1;
-    if (line.empty() || line[0] == ';' || line[0] == '#') continue;
-    if (line[0] == '[') {
-      section = line.substr(1, line.find(']') - 1);
-      continue;
-    }
-    size_t eq = line.find('=');
-    if (section == "strings" && eq != std::string::npos) keys.insert(TrimRight(line.substr(0, eq)));
-  }
-  return keys;
 }
 
 struct Instruction {
@@ -160,14 +76,7 @@ struct Instruction {
 // outside quotes, each instruction's arguments split at "," with the quotes dropped.
 std::vector<Instruction> ReadScript(const std::string& path) {
   std::string joined;
-  std::string text = testsupport::ReadFile(path);
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t nl = text.find('\n', pos);
-    if (nl == std::string::npos) nl = text.size();
-    joined += TrimRight(text.substr(pos, nl - pos));
-    pos = nl + 1;
-  }
+  for (const std::string& line : Lines(testsupport::ReadFile(path))) joined += TrimRight(line);
   std::vector<Instruction> out;
   CSV split;
   split.SetPreserveQuotes(true);
@@ -212,7 +121,7 @@ TEST(GuidanceLint, TutorialStepsExistAndNameOnlyWhatExists) {
   const auto steps = TutorialSteps();
   ASSERT_FALSE(steps.empty()) << "data/tutorialscripts.csv has no steps";
   const std::set<std::string> registered = RegisteredNames();
-  const std::set<std::string> strings = StringKeys();
+  const auto strings = IniKeys("data/strings.ini", "strings");
   Findings findings;
   bool anyWindow = false;
   for (const auto& [script, origin] : steps) {
@@ -328,7 +237,7 @@ TEST(GuidanceLintReaders, ReadScriptsAsTheInterpreterDoes) {
   EXPECT_EQ(script[0].args, std::vector<std::string>{"SoloButton"});
   EXPECT_EQ(script[1].name, "TutorialWindow");
   EXPECT_EQ(script[1].args, (std::vector<std::string>{"A_TITLE", "text, with; marks", "0", "-1", "-1"}));
-  EXPECT_EQ(WithoutComments("a(\"x//y\"); // GUI_NamedObject::Register(\"No\")"),
+  EXPECT_EQ(StripComments("a(\"x//y\"); // GUI_NamedObject::Register(\"No\")"),
             "a(\"x//y\"); " + std::string(34, ' '));
 }
 

@@ -13,100 +13,14 @@
 
 #include "CSV.h"
 #include "CSpreadsheet.h"
+#include "LintSupport.h"
 #include "TestSupport.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-using Findings = std::vector<std::string>;
-
-std::string Join(const Findings& findings) {
-  std::string out;
-  for (const std::string& f : findings) out += "\n  " + f;
-  return out;
-}
-
-// Keys of one section of an ini file with the line of each occurrence, the way the game's ini
-// parser sees them (comments ";" and "#", a section header may come more than once).
-std::map<std::string, std::vector<int>> IniKeys(const std::string& relative, const std::string& wanted) {
-  std::map<std::string, std::vector<int>> keys;
-  std::string text = testsupport::ReadFile(testsupport::RepoPath(relative));
-  std::string section;
-  int lineNo = 0;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t nl = text.find('\n', pos);
-    if (nl == std::string::npos) nl = text.size();
-    std::string line = text.substr(pos, nl - pos);
-    pos = nl + 1;
-    ++lineNo;
-    size_t start = line.find_first_not_of(" \t\r");
-    if (start == std::string::npos || line[start] == ';' || line[start] == '#') continue;
-    line = line.substr(start);
-    if (line[0] == '[') {
-      size_t close = line.find(']');
-      section = close == std::string::npos ? "" : line.substr(1, close - 1);
-      continue;
-    }
-    size_t eq = line.find('=');
-    if (eq == std::string::npos || section != wanted) continue;
-    std::string key = line.substr(0, eq);
-    while (!key.empty() && isspace((unsigned char)key.back())) key.pop_back();
-    keys[key].push_back(lineNo);
-  }
-  return keys;
-}
-
-struct Mention {
-  std::string where;  // file:line
-  std::string key;
-};
-
-// Every match of the pattern (group 1) in the files under the folders, with the given endings.
-// In source files a line's "//" comment is left out: comments may name a key as an example.
-std::vector<Mention> Mentions(const std::vector<std::string>& folders, const std::vector<std::string>& endings,
-                              const std::regex& pattern, bool source = false) {
-  std::vector<Mention> out;
-  for (const std::string& folder : folders) {
-    fs::path root = testsupport::RepoPath(folder);
-    if (!fs::is_directory(root)) continue;
-    std::vector<fs::path> files;
-    for (const auto& e : fs::recursive_directory_iterator(root)) {
-      if (!e.is_regular_file()) continue;
-      std::string name = e.path().filename().string();
-      for (const std::string& end : endings) {
-        if (name.size() >= end.size() && name.compare(name.size() - end.size(), end.size(), end) == 0) {
-          files.push_back(e.path());
-          break;
-        }
-      }
-    }
-    std::sort(files.begin(), files.end());
-    for (const fs::path& path : files) {
-      std::string rel = fs::relative(path, testsupport::RepoPath("")).generic_string();
-      std::string text = testsupport::ReadFile(path.string());
-      int lineNo = 0;
-      size_t pos = 0;
-      while (pos < text.size()) {
-        size_t nl = text.find('\n', pos);
-        if (nl == std::string::npos) nl = text.size();
-        std::string line = text.substr(pos, nl - pos);
-        pos = nl + 1;
-        ++lineNo;
-        if (source) {
-          size_t comment = line.find("//");
-          if (comment != std::string::npos && line.find('"') > comment) line.resize(comment);
-          size_t lead = line.find_first_not_of(" \t");
-          if (lead != std::string::npos && line[lead] == '*') continue;  // inside a /* */ block
-        }
-        for (std::sregex_iterator it(line.begin(), line.end(), pattern), end; it != end; ++it)
-          out.push_back({rel + ":" + std::to_string(lineNo), (*it)[1].str()});
-      }
-    }
-  }
-  return out;
-}
+using namespace lint;
 
 // The tuning variables the rules of the game read. Code arrives subsystem by subsystem, so the
 // whole list is kept here; keys read by code that is already written are also found by the scan.
@@ -189,12 +103,13 @@ TEST(SimDataLint, EveryTuningKeyIsDefinedOnce) {
   // upper-case name.
   const std::regex getter(R"re(GlobalVariables\(\)\s*->\s*(?:Get|Set)\(\s*"([^"]+)")re");
   const std::regex named(R"re("((?:GV_|_)[A-Z][A-Z0-9_]*)")re");
-  for (const Mention& m : Mentions({"src"}, {".cpp", ".h"}, getter, true)) wanted.emplace(m.key, m.where);
-  for (const Mention& m : Mentions({"src"}, {".cpp", ".h"}, named, true)) wanted.emplace(m.key, m.where);
+  for (const Mention& m : Mentions(SourceFiles({"src"}), getter)) wanted.emplace(m.name, m.Where());
+  for (const Mention& m : Mentions(SourceFiles({"src"}), named)) wanted.emplace(m.name, m.Where());
   // Keys named by the data: a table field or a script argument that begins with "_" and an
   // upper-case letter is a tuning variable.
   const std::regex dataKey(R"re((?:^|[,(])\s*"?(_[A-Z][A-Z0-9_]*))re");
-  for (const Mention& m : Mentions({"data/simulation"}, {".csv", ".txt"}, dataKey)) wanted.emplace(m.key, m.where);
+  for (const Mention& m : Mentions(FilesUnder({"data/simulation"}, {".csv", ".txt"}), dataKey))
+    wanted.emplace(m.name, m.Where());
 
   for (const auto& [key, where] : wanted) {
     auto it = keys.find(key);
@@ -214,12 +129,7 @@ TEST(SimDataLint, TuningValuesAreNumbersTheReaderKeeps) {
   Findings findings;
   const std::regex entry(R"re(^\s*([^;#\[=\s][^=]*?)\s*=\s*(.*?)\s*$)re");
   int lineNo = 0;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t nl = text.find('\n', pos);
-    if (nl == std::string::npos) nl = text.size();
-    std::string line = text.substr(pos, nl - pos);
-    pos = nl + 1;
+  for (const std::string& line : Lines(text)) {
     ++lineNo;
     std::smatch m;
     if (!std::regex_match(line, m, entry)) continue;

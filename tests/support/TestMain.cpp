@@ -8,6 +8,7 @@
 
 #include "GDebug.h"
 #include "TestSupport.h"
+#include "TestWorld.h"
 
 namespace fs = std::filesystem;
 
@@ -16,39 +17,8 @@ std::string g_root;
 std::string g_resources;
 
 void MakeWorld() {
-  fs::path tmp = fs::temp_directory_path();
-  std::string pattern = (tmp / "vorla2-test-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) {
-    perror("mkdtemp");
-    std::exit(2);
-  }
-  g_root = pattern;
-  std::string home = g_root + "/home";
+  g_root = testsupport::MakeTestWorld("vorla2-test", std::string(VORLA2_SOURCE_DIR) + "/data");
   g_resources = g_root + "/resources";
-  fs::create_directories(home + "/.local/share");
-  fs::create_directories(home + "/.config");
-  fs::create_directories(home + "/.cache");
-  fs::create_directories(g_resources);
-  // Folders are made, files linked (fs::copy refuses create_symlinks for a folder tree).
-  std::error_code ec;
-  const fs::path source = fs::path(VORLA2_SOURCE_DIR) / "data";
-  const fs::path target = fs::path(g_resources) / "data";
-  fs::create_directories(target);
-  for (auto it = fs::recursive_directory_iterator(source, ec); !ec && it != fs::recursive_directory_iterator();
-       it.increment(ec)) {
-    const fs::path to = target / fs::relative(it->path(), source);
-    if (it->is_directory()) {
-      fs::create_directories(to, ec);
-    } else {
-      fs::create_symlink(it->path(), to, ec);
-    }
-    ec.clear();
-  }
-  setenv("HOME", home.c_str(), 1);
-  setenv("XDG_DATA_HOME", (home + "/.local/share").c_str(), 1);
-  setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
-  setenv("XDG_CACHE_HOME", (home + "/.cache").c_str(), 1);
-  setenv("VORLA2_DATA_DIR", g_resources.c_str(), 1);
   setenv("VORLA2_NONINTERACTIVE", "1", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);

@@ -12,117 +12,13 @@
 # Usage: play_one_day.sh <vorla2 executable> <source dir>
 set -u
 
-exe=${1:?usage: play_one_day.sh <vorla2 executable> <source dir>}
-src=${2:?usage: play_one_day.sh <vorla2 executable> <source dir>}
 shots=/tmp/vorla2-day
+pass_message="main menu, new game, the day's pages, the evening, end day, the next morning, back to the menu"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
+window_test_start "$@"
+find_log || { fail "no debug log"; finish; }
 
-for tool in Xvfb xdotool xwininfo import convert; do
-  command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
-done
-
-work=$(mktemp -d /tmp/vorla2-window-XXXXXX)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-finish() {
-  if [ "$failures" -gt 0 ]; then
-    [ -n "${log:-}" ] && [ -f "$log" ] && { echo "--- debug log"; cat "$log"; }
-    [ -f "$work/game.out" ] && { echo "--- game output"; cat "$work/game.out"; }
-    exit 1
-  fi
-  echo "PASS: main menu, new game, the day's pages, the evening, end day, the next morning, back to the menu"
-  exit 0
-}
-
-# A private world: the game's data through symlinks, a home and user folder of its own, a window.
-mkdir -p "$work/res/data" "$work/home/.local/share" "$work/home/.config" "$work/home/.cache"
-for entry in "$src"/data/*; do
-  [ "$(basename "$entry")" = config.ziz ] && continue
-  ln -s "$entry" "$work/res/data/"
-done
-printf '[config]\nIsWindowed=1\n' >"$work/res/data/config.ziz"
-export HOME="$work/home"
-export XDG_DATA_HOME="$work/home/.local/share"
-export XDG_CONFIG_HOME="$work/home/.config"
-export XDG_CACHE_HOME="$work/home/.cache"
-export VORLA2_DATA_DIR="$work/res"
-export SDL_AUDIODRIVER=dummy
-unset VORLA2_HEADLESS VORLA2_NONINTERACTIVE SDL_VIDEODRIVER
-user="$XDG_DATA_HOME/Vorla 2"
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
-
-rm -f "$shots"-*.png
-"$exe" >"$work/game.out" 2>&1 &
-game_pid=$!
-
-wid=""
-for _ in $(seq 200); do
-  wid=$(xdotool search --name '^Vorla 2$' 2>/dev/null | head -n1)
-  [ -n "$wid" ] && break
-  kill -0 "$game_pid" 2>/dev/null || break
-  sleep 0.1
-done
-[ -n "$wid" ] || { fail "no window titled \"Vorla 2\""; finish; }
-
-log=""
-for _ in $(seq 50); do
-  for candidate in "$VORLA2_DATA_DIR/debugdata/debug.txt" "$user/debugdata/debug.txt"; do
-    [ -f "$candidate" ] && log=$candidate && break 2
-  done
-  sleep 0.1
-done
-[ -n "$log" ] || { fail "no debug log"; finish; }
-
-step=0
-# shot NAME: a screenshot of the window as /tmp/vorla2-day-<step>-NAME.png.
-shot() {
-  step=$((step + 1))
-  local file
-  file=$(printf '%s-%02d-%s.png' "$shots" "$step" "$1")
-  import -window "$wid" "$file" 2>/dev/null || fail "no screenshot $file"
-  last_shot=$file
-}
-# click X Y: a left click at a point of the game's 1024x768 picture.
-click() {
-  xdotool mousemove --window "$wid" "$1" "$2"
-  sleep 0.15
-  xdotool click 1
-}
-# pixel X Y: "r g b" of the last screenshot at that point, 0..255.
-pixel() {
-  convert "$last_shot" -format "%[fx:int(255*p{$1,$2}.r)] %[fx:int(255*p{$1,$2}.g)] %[fx:int(255*p{$1,$2}.b)]" info:
-}
-# wait_log COUNT PATTERN: until the debug log holds more than COUNT lines matching the pattern.
-wait_log() {
-  for _ in $(seq 50); do
-    [ "$(grep -c -- "$2" "$log")" -gt "$1" ] && return 0
-    kill -0 "$game_pid" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  return 1
-}
 pages() { grep -c -- '^Day page: ' "$log"; }
-running() { kill -0 "$game_pid" 2>/dev/null; }
 
 # The main menu, then its "New game" button (the middle one of the bottom strip).
 sleep 2
@@ -208,19 +104,5 @@ read -r r0 g0 b0 <<<"$(last_shot=$(printf '%s-01-menu.png' "$shots") pixel 470 7
 xdotool key Escape
 sleep 0.5
 click 597 442
-code=""
-for _ in $(seq 50); do
-  if ! running; then
-    wait "$game_pid"
-    code=$?
-    game_pid=""
-    break
-  fi
-  sleep 0.1
-done
-if [ -z "$code" ]; then
-  fail "still running 5 s after confirming the quit"
-elif [ "$code" != 0 ]; then
-  fail "exit code $code after quitting"
-fi
+expect_exit 5 "confirming the quit"
 finish

@@ -13,119 +13,21 @@
 # Usage: tutorial.sh <vorla2 executable> <source dir>
 set -u
 
-exe=${1:?usage: tutorial.sh <vorla2 executable> <source dir>}
-src=${2:?usage: tutorial.sh <vorla2 executable> <source dir>}
 shots=/tmp/vorla2-tutorial
+pass_message="main menu, tutorial's first window, a refused button, Next one step, Escape to the menu"
+extra_tools=compare
+source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
+window_test_start "$@"
+find_log || { fail "no debug log"; finish; }
 
-for tool in Xvfb xdotool xwininfo import convert compare; do
-  command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
-done
-
-work=$(mktemp -d /tmp/vorla2-window-XXXXXX)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-finish() {
-  if [ "$failures" -gt 0 ]; then
-    [ -n "${log:-}" ] && [ -f "$log" ] && { echo "--- debug log"; cat "$log"; }
-    [ -f "$work/game.out" ] && { echo "--- game output"; cat "$work/game.out"; }
-    exit 1
-  fi
-  echo "PASS: main menu, tutorial's first window, a refused button, Next one step, Escape to the menu"
-  exit 0
-}
-
-# A private world: the game's data through symlinks, a home and user folder of its own, a window.
-mkdir -p "$work/res/data" "$work/home/.local/share" "$work/home/.config" "$work/home/.cache"
-for entry in "$src"/data/*; do
-  [ "$(basename "$entry")" = config.ziz ] && continue
-  ln -s "$entry" "$work/res/data/"
-done
-printf '[config]\nIsWindowed=1\n' >"$work/res/data/config.ziz"
-export HOME="$work/home"
-export XDG_DATA_HOME="$work/home/.local/share"
-export XDG_CONFIG_HOME="$work/home/.config"
-export XDG_CACHE_HOME="$work/home/.cache"
-export VORLA2_DATA_DIR="$work/res"
-export SDL_AUDIODRIVER=dummy
-unset VORLA2_HEADLESS VORLA2_NONINTERACTIVE SDL_VIDEODRIVER
-user="$XDG_DATA_HOME/Vorla 2"
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
-
-rm -f "$shots"-*.png
-"$exe" >"$work/game.out" 2>&1 &
-game_pid=$!
-
-wid=""
-for _ in $(seq 200); do
-  wid=$(xdotool search --name '^Vorla 2$' 2>/dev/null | head -n1)
-  [ -n "$wid" ] && break
-  kill -0 "$game_pid" 2>/dev/null || break
-  sleep 0.1
-done
-[ -n "$wid" ] || { fail "no window titled \"Vorla 2\""; finish; }
-
-log=""
-for _ in $(seq 50); do
-  for candidate in "$VORLA2_DATA_DIR/debugdata/debug.txt" "$user/debugdata/debug.txt"; do
-    [ -f "$candidate" ] && log=$candidate && break 2
-  done
-  sleep 0.1
-done
-[ -n "$log" ] || { fail "no debug log"; finish; }
-
-running() { kill -0 "$game_pid" 2>/dev/null; }
-step=0
-# shot NAME: a screenshot of the window as /tmp/vorla2-tutorial-<step>-NAME.png.
-shot() {
-  step=$((step + 1))
-  local file
-  file=$(printf '%s-%02d-%s.png' "$shots" "$step" "$1")
-  import -window "$wid" "$file" 2>/dev/null || fail "no screenshot $file"
-  last_shot=$file
-}
 # peek: a screenshot for polling, kept out of the numbered ones.
 peek() {
   import -window "$wid" "$work/peek.png" 2>/dev/null
   last_shot=$work/peek.png
 }
-# point X Y: the mouse to a point of the game's 1024x768 picture.
-point() {
-  xdotool mousemove --window "$wid" "$1" "$2"
-  sleep 0.15
-}
-# click X Y: a left click there.
-click() {
-  point "$1" "$2"
-  xdotool click 1
-}
 # Where the mouse rests between clicks, so that its cursor and any hover stay out of the checks:
 # open sky, clear of the menu's buttons, the tutorial's windows and the in-game panels.
 park() { point 200 500; }
-# pixel X Y: "r g b" of the last screenshot at that point, 0..255.
-pixel() {
-  convert "$last_shot" -format "%[fx:int(255*p{$1,$2}.r)] %[fx:int(255*p{$1,$2}.g)] %[fx:int(255*p{$1,$2}.b)]" info:
-}
 # gold X Y: whether the last screenshot is the gold of a text button there.
 gold() {
   local r g b
@@ -136,18 +38,18 @@ gold() {
 changed() {
   compare -metric AE -fuzz 8% "$1" "$2" null: 2>&1 | awk '{ printf "%d\n", $1 }'
 }
-# wait_log COUNT PATTERN [SECONDS]: until the debug log holds more than COUNT lines matching the
-# pattern (10 s unless said otherwise).
-wait_log() {
-  local tries=$((${3:-10} * 10))
-  for _ in $(seq "$tries"); do
-    [ "$(grep -c -- "$2" "$log")" -gt "$1" ] && return 0
+steps() { grep -c -- '^Tutorial step ' "$log"; }
+# wait_menu TRIES: polls the screen (TRIES times, 0.2 s apart) until the main menu's three buttons
+# (Tutorial, New game, Quit) are drawn.
+wait_menu() {
+  for _ in $(seq "$1"); do
+    peek
+    gold 300 704 && gold 470 704 && gold 640 704 && return 0
     running || return 1
-    sleep 0.1
+    sleep 0.2
   done
   return 1
 }
-steps() { grep -c -- '^Tutorial step ' "$log"; }
 # next_button: "y" of the middle of the open tutorial window's Next button in the last screenshot,
 # or nothing. Every tutorial window of these steps is 450 wide with its right edge at x 737, and
 # its Next button spans x 577..717 at the bottom; the window's height follows its text, so the
@@ -177,17 +79,7 @@ wait_next_button() {
 # The main menu: polled until its three buttons (Tutorial, New game, Quit) are drawn.
 xdotool windowfocus --sync "$wid" 2>/dev/null
 park
-menu_up=""
-for _ in $(seq 100); do
-  peek
-  if gold 300 704 && gold 470 704 && gold 640 704; then
-    menu_up=1
-    break
-  fi
-  running || break
-  sleep 0.2
-done
-[ -n "$menu_up" ] || { fail "no main menu with three buttons"; finish; }
+wait_menu 100 || { fail "no main menu with three buttons"; finish; }
 sleep 0.3
 shot menu
 menu_shot=$last_shot
@@ -244,15 +136,7 @@ moved=$(changed "$refused_shot" "$last_shot")
 xdotool key Escape
 wait_log 0 '^Tutorial ended' || { fail "Escape did not end the tutorial"; finish; }
 menu_back=""
-for _ in $(seq 50); do
-  peek
-  if gold 300 704 && gold 470 704 && gold 640 704; then
-    menu_back=1
-    break
-  fi
-  running || break
-  sleep 0.2
-done
+wait_menu 50 && menu_back=1
 running || { fail "leaving the tutorial ended the program"; finish; }
 sleep 0.3
 shot back-to-menu
@@ -273,19 +157,5 @@ done
 shot quit-question
 [ -n "$asked" ] || fail "Escape in the main menu asked nothing"
 click 597 442
-code=""
-for _ in $(seq 100); do
-  if ! running; then
-    wait "$game_pid"
-    code=$?
-    game_pid=""
-    break
-  fi
-  sleep 0.1
-done
-if [ -z "$code" ]; then
-  fail "still running 10 s after confirming the quit: a game is still in progress"
-elif [ "$code" != 0 ]; then
-  fail "exit code $code after quitting"
-fi
+expect_exit 10 "confirming the quit" "a game is still in progress"
 finish
