@@ -20,7 +20,8 @@ void GTimer::StartTimer() {
 void GTimer::Update() {
   if (m_paused) return;
   double now = Now();
-  double delta = now - m_lastTick;
+  // The clock is 32 bits wide and wraps; the unsigned difference stays right across the wrap.
+  double delta = (double)(uint32_t)((uint32_t)now - (uint32_t)m_lastTick);
   m_throttle = (float)(delta / 12.0 * m_multiplier);
   m_elapsed += delta * m_multiplier;
   m_lastTick = now;

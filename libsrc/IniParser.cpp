@@ -84,8 +84,9 @@ void ParseLine(dictionary* d, const std::string& line, std::string& section) {
     value = rest.substr(0, end);
     if (value.empty()) return;  // nothing after "=": not an entry
   }
+  // Trimmed first, so that two quotes followed by spaces or an inline comment are empty too.
+  value = CropEnd(value);
   if (value == "\"\"" || value == "''") value.clear();
-  else value = CropEnd(value);
 
   std::string name = section.empty() ? key : section + ":" + key;
   dictionary_set(d, name.c_str(), value.c_str());

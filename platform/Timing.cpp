@@ -8,7 +8,9 @@ uint64_t NowMs() {
   clock_gettime(CLOCK_MONOTONIC, &ts);
   return (uint64_t)ts.tv_sec * 1000u + (uint64_t)ts.tv_nsec / 1000000u;
 }
-const uint64_t g_start = NowMs();
 }  // namespace
 
-uint32_t timeGetTime() { return (uint32_t)(NowMs() - g_start); }
+// Counted from system start-up (the monotonic clock starts at boot), like the clock the game seeds
+// its random numbers with: a count from program start would give nearly the same seed every run.
+// It wraps every 49.7 days, so readers take differences in unsigned arithmetic.
+uint32_t timeGetTime() { return (uint32_t)NowMs(); }

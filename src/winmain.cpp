@@ -38,22 +38,6 @@ void MouseTo(int windowX, int windowY) {
   GetInput()->OnMouseMove(x, y);
 }
 
-// The application comes to the front: frames run again and the current mode is re-activated.
-void Activate() {
-  if (BActive || g_quitLoop || !GetGame()->IsInitialised()) return;
-  BActive = true;
-  GetGame()->Resume();
-}
-
-// Another application is in front: no frames run until it comes back.
-void Deactivate() {
-  if (!BActive) return;
-  GetGame()->Pause();
-  BActive = false;
-  // No key-up or button-up will reach us while we are in the background.
-  GetInput()->ReleaseAll();
-}
-
 void HandleEvent(const SDL_Event& event) {
   CInput* input = GetInput();
   switch (event.type) {
@@ -62,8 +46,8 @@ void HandleEvent(const SDL_Event& event) {
       input->OnKeyPressed(53);
       break;
     case SDL_WINDOWEVENT:
-      if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) Activate();
-      if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) Deactivate();
+      if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) ApplicationActivated();
+      if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) ApplicationDeactivated();
       break;
     case SDL_KEYDOWN:
       if (!event.key.repeat) {
@@ -150,6 +134,21 @@ SDL_Window* CreateMainWindow(const char* title) {
 }
 
 }  // namespace
+
+void ApplicationActivated() {
+  if (BActive || g_quitLoop || !GetGame()->IsInitialised()) return;
+  BActive = true;
+  GetGame()->Resume();
+}
+
+void ApplicationDeactivated() {
+  if (!BActive) return;
+  // Only the frames stop: the music plays on and the mode stays active, so coming back needs no
+  // more than Resume's volume refresh and re-activation.
+  BActive = false;
+  // No key-up or button-up will reach us while we are in the background.
+  GetInput()->ReleaseAll();
+}
 
 bool PreFlightCheck() { return true; }
 

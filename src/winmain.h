@@ -16,6 +16,11 @@ extern bool canGoWindowed;
 // run, 1 when the pre-flight check fails. No command-line argument is read.
 int WinMain(void* instance, void* previous, const char* commandLine, int showCommand);
 bool PreFlightCheck();
+// The application comes to the front: frames run again, the music volume is refreshed and the
+// current mode is re-activated (Game::Resume). Nothing happens before start-up has finished.
+void ApplicationActivated();
+// Another application is in front: no frames run until it comes back. Nothing else stops.
+void ApplicationDeactivated();
 // Ends the frame loop after the current frame (the game calls it when it has released everything).
 void QuitEventLoop();
 // Rebuilds the display's surfaces; nothing calls it.

@@ -16,6 +16,7 @@
 #include "GUI_Description.h"
 #include "GUI_DragIcon.h"
 #include "GUI_EventList.h"
+#include "GUI_HintHelp.h"
 #include "GUI_JobInstanceDetails.h"
 #include "GUI_LoadingScreen.h"
 #include "GUI_MenuMain.h"
@@ -79,6 +80,8 @@ GUI_GUI* GUI_GetGUI() {
 }
 
 GUI_GUI::GUI_GUI() { m_throttleTimer.StartTimer(); }
+
+GUI_GUI::~GUI_GUI() { GUI_HintHelp::CloseData(); }
 
 void GUI_GUI::Open() {
   if (m_opened) return;

@@ -15,7 +15,7 @@ class GUI_WindowBase;
 class GUI_GUI : public GUI_GameModeBase {
  public:
   GUI_GUI();
-  virtual ~GUI_GUI() = default;
+  virtual ~GUI_GUI();  // frees the hint data
 
   // The mode's operations, called by the shell.
   void Draw() override;

@@ -57,12 +57,12 @@ void GUI_HintHelp::OpenData() {
     CSV csv;
     csv.Initialise(sheet[row], ',', sheet.Origin(row));
     csv.GetNextToken();  // the "#"
-    csv.GetNextToken();  // a note for whoever writes the hints
     HintData* hint = new HintData;
     hint->key = csv.GetNextString();
     hint->text = csv.GetNextString();
     hint->x = (float)csv.GetNextInt();
     hint->y = (float)csv.GetNextInt();
+    // Any later field is a note for whoever writes the hints.
     // The stored value is plain text: a number, never a format.
     hint->seen = CSV::ParseInt(seen.GetValue(hint->key.c_str())) != 0;
     All.push_back(hint);

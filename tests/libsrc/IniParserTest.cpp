@@ -40,6 +40,7 @@ TEST(IniParser, LineForms) {
       "hash = ends#here\n"
       "empty = \"\"\n"
       "emptysingle = ''\n"
+      "emptyspaced = \"\"   ; comment\n"
       "open = \"no closing quote  \n"
       "spaced   =    trailing   \r\n"
       "noequals\n"
@@ -61,6 +62,7 @@ TEST(IniParser, LineForms) {
   EXPECT_STREQ(ini.Get("Sec:hash"), "ends");
   EXPECT_STREQ(ini.Get("Sec:empty"), "");
   EXPECT_STREQ(ini.Get("Sec:emptysingle"), "");
+  EXPECT_STREQ(ini.Get("Sec:emptyspaced"), "");
   EXPECT_STREQ(ini.Get("Sec:open"), "no closing quote");
   EXPECT_STREQ(ini.Get("Sec:spaced"), "trailing");
   EXPECT_EQ(iniparser_find_entry(ini.d, "Sec:noequals"), 0);

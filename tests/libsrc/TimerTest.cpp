@@ -1,6 +1,8 @@
 // Timers over a clock the test moves by hand, and the random draws.
 #include <gtest/gtest.h>
 
+#include <time.h>
+
 #include <cstdlib>
 
 #include "GRandom.h"
@@ -57,6 +59,24 @@ TEST_F(GTimerTest, PausedTimeIsNotCounted) {
   EXPECT_DOUBLE_EQ(t.GetElapsed(), 150.0);
   t.ForceMilliseconds(10.0f);
   EXPECT_DOUBLE_EQ(t.GetElapsed(), 10.0);
+}
+
+TEST_F(GTimerTest, CountsAcrossTheClockWrap) {
+  g_now = 0xFFFFFF00u;
+  GTimer t;
+  t.StartTimer();
+  g_now += 0x200u;  // past 2^32 ms: the clock starts again from 0
+  t.Update();
+  EXPECT_DOUBLE_EQ(t.GetElapsed(), 512.0);
+}
+
+TEST(TimeGetTime, CountsFromSystemStartUp) {
+  // The game seeds its random numbers with this clock: counted from program start, every run would
+  // draw nearly the same seed. The monotonic clock counts from boot.
+  timespec ts;
+  ASSERT_EQ(clock_gettime(CLOCK_MONOTONIC, &ts), 0);
+  const uint32_t sinceBoot = (uint32_t)((uint64_t)ts.tv_sec * 1000u + (uint64_t)ts.tv_nsec / 1000000u);
+  EXPECT_LT((uint32_t)(timeGetTime() - sinceBoot + 1000u), 2000u);
 }
 
 TEST(GTimer, FormatsTime) {

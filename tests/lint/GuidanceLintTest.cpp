@@ -195,12 +195,11 @@ TEST(GuidanceLint, EveryLaunchedHintHasACompleteRow) {
     CSV csv;
     csv.Initialise(sheet[row], ',', sheet.Origin(row));
     csv.GetNextToken();
-    csv.GetNextToken();
     const std::string key = csv.GetNextString();
     const std::string text = csv.GetNextString();
     const std::string xs = csv.GetNextString(), ys = csv.GetNextString();
     const std::string origin = sheet.Origin(row);
-    if (csv.Problems()) findings.push_back(origin + ": the row does not split into note, key, text, x and y");
+    if (csv.Problems()) findings.push_back(origin + ": the row does not split into key, text, x and y");
     if (key.empty() || text.empty()) findings.push_back(origin + ": a hint needs a key and a text");
     if (rows.count(key)) findings.push_back(origin + ": \"" + key + "\" again (first at " + rows[key] + ")");
     rows[key] = origin;

@@ -12,6 +12,7 @@
 #include "GUI_ConfirmDialog.h"
 #include "GUI_GUI.h"
 #include "GUI_GameModeBase.h"
+#include "GUI_Sounds.h"
 #include "Game.h"
 #include "Paths.h"
 #include "PrivateProfile.h"
@@ -127,6 +128,24 @@ TEST_F(ShellTest, PauseDeactivatesAndResumeActivatesTheCurrentMode) {
   game->Pause();
   game->Resume();
   EXPECT_EQ(menu.calls, (Calls{"Deactivate", "Activate"}));
+}
+
+// Another application in front stops the frames and nothing else: the music plays on and the
+// mode stays active; coming back refreshes the music volume and re-activates the mode.
+TEST_F(ShellTest, AnotherApplicationInFrontStopsOnlyTheFrames) {
+  Game* game = GetGame();
+  BActive = game->InitApp();
+  ASSERT_EQ(game->GetCurrentMode(), &menu);
+  menu.calls.clear();
+
+  ApplicationDeactivated();
+  EXPECT_FALSE(BActive);
+  EXPECT_EQ(menu.calls, Calls{});
+  EXPECT_FALSE(GUI_GetSounds()->IsMusicMuted());
+
+  ApplicationActivated();
+  EXPECT_TRUE(BActive);
+  EXPECT_EQ(menu.calls, (Calls{"Activate"}));
 }
 
 TEST_F(ShellTest, TheCurrencyKeepsThreeCharactersAndTheOptionsTheWholeText) {

@@ -110,6 +110,30 @@ TEST_F(HintTest, ASeenFlagIsReadAsANumberNeverAsAFormat) {
   EXPECT_EQ(GUI_HintHelp::AllWindows.back()->GetHint()->key, "ill");
 }
 
+TEST_F(HintTest, TheTableHoldsKeyTextXAndYAfterTheMark) {
+  // The table of this world only: the shared one is a link into the repository.
+  const std::string table = testsupport::ResourcesRoot() + "/data/simulation/hints.csv";
+  fs::remove(table);
+  testsupport::WriteFile(table,
+                         "Hints for the test.\n"
+                         "#,weekend,\"No work today, so rest.\",120,80,a note nobody reads\n"
+                         "#,workday  ,Work pays.  ,7,9\n");
+  GUI_HintHelp::OpenData();
+  ASSERT_EQ(GUI_HintHelp::All.size(), 2u);
+  const GUI_HintHelp::HintData* first = GUI_HintHelp::All.front();
+  EXPECT_EQ(first->key, "weekend");
+  EXPECT_EQ(first->text, "No work today, so rest.");
+  EXPECT_EQ(first->x, 120.0f);
+  EXPECT_EQ(first->y, 80.0f);
+  const GUI_HintHelp::HintData* second = GUI_HintHelp::All.back();
+  EXPECT_EQ(second->key, "workday");  // trailing spaces go
+  EXPECT_EQ(second->text, "Work pays.");
+  GUI_HintHelp::Launch("workday");
+  ASSERT_EQ(GUI_HintHelp::AllWindows.size(), 1u);
+  EXPECT_EQ(GUI_HintHelp::AllWindows.front()->GetRect()->left, 7);
+  EXPECT_EQ(GUI_HintHelp::AllWindows.front()->GetRect()->top, 9);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Help windows
 
