@@ -85,7 +85,6 @@
 #include "SIM_SocialiseType.h"
 #include "SIM_SoloActivityInstance.h"
 #include "SIM_SoloActivityType.h"
-#include "SIM_SpecialEvent.h"
 #include "SIM_Statistics.h"
 #include "SIM_Vede.h"
 #include "SIM_Vorla.h"

@@ -1,11 +1,14 @@
 #pragma once
-// Dated appointments (a bowling match, a support-group meeting, a dentist visit): each shows on the
-// calendar, becomes a reminder note on its day and lets its activity type know it is due today.
+// The calendar's events: dated appointments, and the one-off special events offered by phone.
 #include <list>
 #include <string>
+#include <vector>
 
 #include "SIM_Date.h"
+#include "SIM_TimeChunkType.h"
 
+// Dated appointments (a bowling match, a support-group meeting, a dentist visit): each shows on the
+// calendar, becomes a reminder note on its day and lets its activity type know it is due today.
 class SIM_ScheduledEvents {
  public:
   struct SIM_ScheduleData {
@@ -36,3 +39,47 @@ class SIM_ScheduledEvents {
 };
 
 SIM_ScheduledEvents* SIM_GetScheduledEvents();
+
+// One-off invitations from "data/simulation/events.csv". Each evening the event that best fits the
+// player's state (weighted values) may be offered by phone; attending ends the evening, applies the
+// event's effects and shows its report.
+
+
+class SIM_SpecialEvent : public SIM_TimeChunkType {
+ public:
+  struct Influence {
+    std::string valueName;
+    float weight = 0.0f;
+  };
+
+  SIM_SpecialEvent();
+  ~SIM_SpecialEvent() override;
+
+  // Close, then one event per row of the table; a missing table leaves no events.
+  static void Open(const char* file = "data/simulation/events.csv");
+  static void Close();
+  static SIM_SpecialEvent* GetEvent(const char* name);  // none: "Special event not found", null
+  static void CheckTriggerAll();
+
+  // Fills the event from one table row; `origin` names the file and line for reports.
+  void Load(const std::string& row, const std::string& origin);
+  float GetScore();
+  void Trigger();
+  void AttendEvent();
+  std::string GetInviteText() const { return m_inviteText; }
+  std::string GetPostMortem() const { return m_postMortemText; }
+  void AddInfluence(const char* text);
+
+  bool IsTriggered() const { return m_triggered; }
+  void SetTriggered(bool triggered) { m_triggered = triggered; }
+  const std::vector<Influence>& GetInfluences() const { return m_influences; }
+
+  static std::list<SIM_SpecialEvent*> All;
+  static int TriggerDelay;
+
+ private:
+  std::string m_inviteText;
+  std::string m_postMortemText;
+  bool m_triggered = false;
+  std::vector<Influence> m_influences;
+};

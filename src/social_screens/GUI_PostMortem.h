@@ -5,3 +5,12 @@ class GUI_PostMortem {
  public:
   static void Close();
 };
+
+// The report of an attended special event. Stand-in until the social screens arrive: opening it
+// is logged.
+class SIM_SpecialEvent;
+
+class GUI_SpecialEventPostMortem {
+ public:
+  static void Create(SIM_SpecialEvent* event);
+};

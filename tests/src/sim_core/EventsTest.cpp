@@ -7,7 +7,6 @@
 #include "SIM_Date.h"
 #include "SIM_GlobalVariable.h"
 #include "SIM_ScheduledEvents.h"
-#include "SIM_SpecialEvent.h"
 #include "SimCoreTestSupport.h"
 
 namespace {
