@@ -226,8 +226,9 @@ void D3DEngine::AddTextureManually(uint32_t number, int width, int height) {
 
 // ---- Decoding and upload ----
 
-uint32_t D3DEngine::UploadPicture(const uint8_t* argb, int width, int height) {
-  if (Headless()) return m_nextFakeNumber++;
+namespace {
+// A new texture, bound, repeating and linearly filtered, ready for tightly packed rows.
+GLuint NewBoundTexture() {
   GLuint number = 0;
   glGenTextures(1, &number);
   glBindTexture(GL_TEXTURE_2D, number);
@@ -236,6 +237,13 @@ uint32_t D3DEngine::UploadPicture(const uint8_t* argb, int width, int height) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  return number;
+}
+}  // namespace
+
+uint32_t D3DEngine::UploadPicture(const uint8_t* argb, int width, int height) {
+  if (Headless()) return m_nextFakeNumber++;
+  GLuint number = NewBoundTexture();
   // Bytes alpha, red, green, blue reach OpenGL as red, green, blue, alpha.
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8, argb);
   glBindTexture(GL_TEXTURE_2D, m_boundTexture);
@@ -298,15 +306,8 @@ bool D3DEngine::loadDDS(FILE* stream, const unsigned char* memory, size_t memory
     number = m_nextFakeNumber++;
   } else {
     const DDSFormatInfo& f = image.info;
-    GLuint n = 0;
-    glGenTextures(1, &n);
-    glBindTexture(GL_TEXTURE_2D, n);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    GLuint n = NewBoundTexture();
     glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, GL_FALSE);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     if (f.compressed) {
       CompressedTexImage2D upload = GetCompressedTexImage2D();
       if (upload)

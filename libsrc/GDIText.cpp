@@ -10,21 +10,15 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "Cp1252.h"
 #include "D3DEngine.h"
 #include "GDebug.h"
 
 namespace {
 
-// Windows-1252 bytes 0x80..0x9F to Unicode; 0 where the code page leaves the byte undefined.
-const uint32_t kHighControls[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 uint32_t UnicodeOf(int byte) {
-  if (byte < 32 || byte == 0x7F) return 0;
-  if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
-  return uint32_t(byte);
+  if (byte < 32) return 0;
+  return Cp1252ToUnicode(byte);
 }
 
 struct State {

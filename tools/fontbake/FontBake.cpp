@@ -37,19 +37,11 @@
 #include <string>
 #include <vector>
 
+#include "Cp1252.h"
+
 namespace {
 
-// Windows-1252 bytes 0x80..0x9F to Unicode; 0 where the code page leaves the byte undefined.
-const uint32_t kHighControls[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-uint32_t UnicodeOf(int byte) {
-  if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
-  if (byte == 0x7F) return 0;
-  return static_cast<uint32_t>(byte);
-}
+uint32_t UnicodeOf(int byte) { return Cp1252ToUnicode(byte); }
 
 // The byte a glyph cell shows; the three exceptions mirror the engine's character table.
 int ByteOfCell(int cell) {
