@@ -80,6 +80,8 @@ struct BadTable {
   const char* warning;  // the log names the problem with this
 };
 
+void PrintTo(const BadTable& table, std::ostream* os) { *os << table.what; }
+
 class BadInput : public Town, public ::testing::WithParamInterface<BadTable> {};
 
 TEST_P(BadInput, OneWarningADefaultAndTheTownStillGrows) {
