@@ -87,13 +87,15 @@ class BadInput : public Town, public ::testing::WithParamInterface<BadTable> {};
 TEST_P(BadInput, OneWarningADefaultAndTheTownStillGrows) {
   const BadTable& bad = GetParam();
   const std::string path = WriteTable(bad.file, bad.text);
+  auto reload = [&path](std::list<SIM_Name*>& list) {
+    for (SIM_Name* name : list) delete name;
+    list.clear();
+    SIM_Names::LoadNames(path.c_str(), list);
+  };
   if (std::string(bad.file) == "surnames.csv") {
-    SIM_Names::Surnames.clear();
-    SIM_Names::LoadNames(path.c_str(), SIM_Names::Surnames);
+    reload(SIM_Names::Surnames);
   } else if (std::string(bad.file) == "maleforenames.csv") {
-    for (SIM_Name* name : SIM_Names::MaleForenames) delete name;
-    SIM_Names::MaleForenames.clear();
-    SIM_Names::LoadNames(path.c_str(), SIM_Names::MaleForenames);
+    reload(SIM_Names::MaleForenames);
   } else if (std::string(bad.file) == "charactertypes.csv") {
     SIM_CharacterType::Open(path.c_str());
   } else if (std::string(bad.file) == "interests.csv") {
