@@ -69,5 +69,6 @@ void SIM_PortraitDatabase::SetUsed(const std::string& name, SIM_GENDER gender) {
 }
 
 void SIM_PortraitDatabase::ReusePortrait(const std::string& name, SIM_GENDER gender) {
+  if (name.empty()) return;  // a person drawn when there were no portraits
   (gender != SIM_MALE ? m_unusedFemale : m_unusedMale).push_back(name);
 }
