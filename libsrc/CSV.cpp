@@ -80,6 +80,13 @@ float CSV::GetNextFloat() { return ParseFloat(GetNextString().c_str()); }
 
 bool CSV::Finished() const { return m_readPos >= m_length; }
 
+std::string CSV::FieldOrigin(const std::string& rowOrigin, const char* field) {
+  if (rowOrigin.empty()) return rowOrigin;
+  std::string text = field ? field : "";
+  if (text.size() > 60) text = text.substr(0, 60) + "...";
+  return rowOrigin + " (field \"" + text + "\")";
+}
+
 int CSV::ParseInt(const char* text) {
   if (!text) return 0;
   long v = std::strtol(text, nullptr, 10);

@@ -38,6 +38,10 @@ class CSV {
   static int ParseInt(const char* text);
   static float ParseFloat(const char* text);
 
+  // The origin for a reader of one field of a row (a list inside a quoted field): the row's origin
+  // and the field, so a warning about the field says where it is. "" when the row has no origin.
+  static std::string FieldOrigin(const std::string& rowOrigin, const char* field);
+
  private:
   void Report(const char* what);
 

@@ -58,6 +58,12 @@ FILE* OpenLogFile(std::string& pathOut) {
   return nullptr;
 }
 
+// The open data places of this thread, outermost first.
+std::vector<std::string>& DataPlaces() {
+  thread_local std::vector<std::string> places;
+  return places;
+}
+
 bool FirstSighting(std::set<std::string>& seen, const std::string& key) {
   std::lock_guard<std::mutex> lock(LogMutex());
   return seen.insert(key).second;
@@ -72,6 +78,21 @@ GDebugEngine* GetDebug() {
 }
 
 void CheckDebugHeap(bool) {}
+
+GDataPlace::GDataPlace(const std::string& place) { DataPlaces().push_back(place); }
+
+GDataPlace::~GDataPlace() { DataPlaces().pop_back(); }
+
+std::string GDataPlace::Trail() {
+  const std::vector<std::string>& places = DataPlaces();
+  if (places.empty()) return "";
+  std::string trail = " (at ";
+  for (size_t i = places.size(); i-- > 0;) {
+    trail += places[i];
+    if (i > 0) trail += "; from ";
+  }
+  return trail + ")";
+}
 
 void GDebugEngine::Initialise() {
   std::lock_guard<std::mutex> lock(LogMutex());
@@ -139,11 +160,12 @@ bool IsHeadless() { return EnvOn("VORLA2_HEADLESS"); }
 bool IsNonInteractive() { return EnvOn("VORLA2_NONINTERACTIVE") || IsHeadless(); }
 
 void GWarning(const char* text, const char* file, int line) {
-  GetDebug()->DebugOut(GFormat("%s:%s %d\n", text ? text : "", file ? file : "", line).c_str());
+  GetDebug()->DebugOut(
+      GFormat("%s%s:%s %d\n", text ? text : "", GDataPlace::Trail().c_str(), file ? file : "", line).c_str());
 }
 
 void GError(const char* text, const char* file, int line) {
-  std::string message = GFormat("%s:%s %d", text ? text : "", file ? file : "", line);
+  std::string message = GFormat("%s%s:%s %d", text ? text : "", GDataPlace::Trail().c_str(), file ? file : "", line);
   ShowAlert("Error", message, {"OK"}, 0);
   GetDebug()->DebugOut(message.c_str());
 }

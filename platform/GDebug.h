@@ -37,6 +37,19 @@ void GAssertEmail();
 bool GWarnOnce(const std::string& key, const char* text, const char* file, int line);
 bool GErrorOnce(const std::string& key, const char* text, const char* file, int line);
 
+// The data being run while a scope is open (a script's instruction, say): every warning and error
+// made meanwhile names it, so a fault found deep in the game (a missing tuning variable, hook or
+// sound) still says which piece of data asked for it. Scopes nest; the innermost is named first.
+class GDataPlace {
+ public:
+  explicit GDataPlace(const std::string& place);
+  ~GDataPlace();
+  GDataPlace(const GDataPlace&) = delete;
+  GDataPlace& operator=(const GDataPlace&) = delete;
+  // " (at <innermost>; from <outer>...)", or "" outside every scope.
+  static std::string Trail();
+};
+
 // printf-style helper for building report texts.
 std::string GFormat(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 

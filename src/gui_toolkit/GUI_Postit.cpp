@@ -5,6 +5,7 @@
 #include "GRandom.h"
 #include "GUI_SoloActivityChooser.h"
 #include "LibTextEngine.h"
+#include "SIM_StandInLog.h"
 
 GUI_PostitSlot GUI_Postit::Slots[GUI_Postit::kSlots];
 std::list<GUI_Postit*> GUI_Postit::All;
@@ -48,6 +49,9 @@ void GUI_Postit::Close() {
   // notes so that tomorrow's reminders are made again. Those classes come with the activities.
   GStandIn("HOOK_EveningClassType::ClearReminders (from GUI_Postit::Close)");
   while (!All.empty()) delete All.front();  // each destructor takes its note out of All
+
+  // The night's order is checked at this moment (the day turn's tests).
+  SIM_StandInLog::Record("GUI_Postit::Close");
 }
 
 void GUI_Postit::RemoveByText(const std::string& text) {

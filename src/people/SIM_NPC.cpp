@@ -241,6 +241,7 @@ bool SIM_NPC::PruneAnOrphan() {
 // ---- The day ----------------------------------------------------------------------------------
 
 void SIM_NPC::ProcessAllNPCS() {
+  SIM_StandInLog::Record("SIM_NPC::ProcessAllNPCS");
   // Hiding moves an NPC out of the list; the day's step walks the town as it was at the start.
   std::vector<SIM_NPC*> town(All.begin(), All.end());
   for (SIM_NPC* npc : town) npc->ProcessNPC();
@@ -276,10 +277,12 @@ void SIM_NPC::DemoteFromFriend() {
 }
 
 void SIM_NPC::ResetFlatteredByInviteAll() {
+  SIM_StandInLog::Record("SIM_NPC::ResetFlatteredByInviteAll");
   for (SIM_NPC* npc : All) npc->m_flatteredByInvite = false;
 }
 
 void SIM_NPC::SetNobodyBusy() {
+  SIM_StandInLog::Record("SIM_NPC::SetNobodyBusy");
   for (SIM_NPC* npc : All) npc->m_busy = false;
 }
 
@@ -309,6 +312,7 @@ SIM_NPC* SIM_NPC::GetBestFriend() {
 // ---- The town ---------------------------------------------------------------------------------
 
 void SIM_NPC::Open() {
+  SIM_StandInLog::Record("SIM_NPC::Open");
   Close();
   SIM_GetFriendGenerator()->GenerateFriends();
 }

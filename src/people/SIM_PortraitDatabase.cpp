@@ -6,6 +6,7 @@
 #include "GDebug.h"
 #include "GFileList.h"
 #include "Game.h"
+#include "SIM_StandInLog.h"
 
 SIM_PortraitDatabase* SIM_GetPortraits() {
   static SIM_PortraitDatabase instance;
@@ -20,6 +21,7 @@ void SIM_PortraitDatabase::Close() {
 }
 
 void SIM_PortraitDatabase::Open() {
+  SIM_StandInLog::Record("SIM_PortraitDatabase::Open");
   Close();
   FillList(m_allMale, m_unusedMale, "data/bitmaps/male_portraits/*.png");
   FillList(m_allFemale, m_unusedFemale, "data/bitmaps/female_portraits/*.png");

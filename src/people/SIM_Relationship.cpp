@@ -11,6 +11,7 @@
 #include "SIM_Romance.h"
 #include "SIM_Script.h"
 #include "SIM_Vede.h"
+#include "SIM_StandInLog.h"
 
 std::list<SIM_Relationship*> SIM_Relationship::All;
 bool SIM_Relationship::BPromotionsBlocked = false;
@@ -137,4 +138,9 @@ void SIM_Relationship::CheckForRomance() {
 
 float SIM_Relationship::GetVorlaGenerated() const {
   return m_playerCreated && m_strength > 0.2f ? 4.0f * m_strength : 0.0f;
+}
+
+void SIM_Relationship::AllowPromotions() {
+  SIM_StandInLog::Record("SIM_Relationship::AllowPromotions");
+  BPromotionsBlocked = false;
 }

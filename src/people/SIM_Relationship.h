@@ -28,7 +28,7 @@ class SIM_Relationship : public ProcessBase {
   void AdjustStrength(float delta);
   void CheckForRomance();
 
-  static void AllowPromotions() { BPromotionsBlocked = false; }
+  static void AllowPromotions();
   static void PreventFurtherPromotions() { BPromotionsBlocked = true; }
   static bool ArePromotionsBlocked() { return BPromotionsBlocked; }
 

@@ -123,7 +123,7 @@ void SIM_Attribute::Load(const char* row, const char* origin) {
   std::string colour = csv.GetNextString();
   if (!colour.empty()) {
     CSV rgb;
-    rgb.Initialise(colour.c_str(), ',');
+    rgb.Initialise(colour.c_str(), ',', CSV::FieldOrigin(origin ? origin : "", colour.c_str()).c_str());
     m_graphColor.r = rgb.GetNextInt();
     m_graphColor.g = rgb.GetNextInt();
     m_graphColor.b = rgb.GetNextInt();

@@ -14,7 +14,7 @@ void SIM_Cheats::Load(const char* file) {
   if (!sheet) return;
   for (size_t row = 0; row < sheet->size(); ++row) {
     CSV csv;
-    csv.Initialise((*sheet)[row].c_str(), ',', file);
+    csv.Initialise(sheet->at(row), ',', sheet->Origin(row));
     csv.GetNextToken();  // the row marker
     std::string name = csv.GetNextString();
     if (name.size() > 255) name.resize(255);

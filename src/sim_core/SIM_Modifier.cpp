@@ -32,13 +32,13 @@ void SIM_Modifier::SetName(const std::string& name) {
 
 float SIM_Modifier::GetDegradeValue() const { return NumberOrTuning(m_degrade); }
 
-bool SIM_Modifier::Parse(const char* text, const std::string& source) {
+bool SIM_Modifier::Parse(const char* text, const std::string& source, const std::string& origin) {
   if (!text || text[0] == '\0' || text[1] == '\0') return false;
   unsigned char first = (unsigned char)text[0];
   if (!isalnum(first) && first != '_') return false;
 
   CSV csv;
-  csv.Initialise(text, ',');
+  csv.Initialise(text, ',', CSV::FieldOrigin(origin, text).c_str());
   // "nv_" and the name share a 64-byte buffer, so at most 60 characters of the name count.
   std::string name = Trim(csv.GetNextToken()).substr(0, 60);
   std::string value = Trim(csv.GetNextToken()).substr(0, 63);
@@ -69,7 +69,7 @@ void SIM_Modifier::Apply(float scale) {
 
 void SIM_ModifierContainer::AddModifier(const char* text) {
   SIM_Modifier* modifier = new SIM_Modifier();
-  if (!modifier->Parse(text, m_source)) {
+  if (!modifier->Parse(text, m_source, m_origin)) {
     delete modifier;
     return;
   }
@@ -88,7 +88,8 @@ float SIM_ModifierContainer::GetModifierValue(const std::string& name) {
   for (SIM_Modifier* modifier : m_modifiers) {
     if (modifier->GetName() == name) return modifier->GetValue();
   }
-  std::string text = "Failed to get modifier value: " + name;
+  std::string text = "Failed to get modifier value: " + name + " (of " + m_source +
+                     (m_origin.empty() ? std::string() : ", " + m_origin) + ")";
   GWarnOnce("SIM_ModifierContainer:" + m_source + ":" + name, text.c_str(), __FILE__, __LINE__);
   return 0.0f;
 }

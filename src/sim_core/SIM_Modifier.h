@@ -25,8 +25,9 @@ class SIM_Modifier {
   void Apply(float scale);
 
   // Parses one modifier text; false (and nothing reported) when it is too short or starts with
-  // neither a letter, a digit nor "_".
-  bool Parse(const char* text, const std::string& source);
+  // neither a letter, a digit nor "_". `origin` ("file:line" of the row that holds the text) names
+  // the place in warnings about the text.
+  bool Parse(const char* text, const std::string& source, const std::string& origin = std::string());
 
  private:
   std::string m_name;
@@ -51,8 +52,16 @@ class SIM_ModifierContainer {
   const std::vector<SIM_Modifier*>& GetModifiers() const { return m_modifiers; }
   void SetSource(const std::string& source) { m_source = source; }
   const std::string& GetSource() const { return m_source; }
+  // Where the type was read from ("file:line" of its row), set by the loader before the fields
+  // that hold lists of their own are parsed, so that warnings about those fields say where.
+  void SetOrigin(const std::string& origin) { m_origin = origin; }
+  const std::string& GetOrigin() const { return m_origin; }
 
  protected:
+  // "<origin>: " for the start of a warning, or "" when the type was not read from a table.
+  std::string OriginPrefix() const { return m_origin.empty() ? std::string() : m_origin + ": "; }
+
   std::vector<SIM_Modifier*> m_modifiers;
   std::string m_source = "unset";
+  std::string m_origin;
 };

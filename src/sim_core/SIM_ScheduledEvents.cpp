@@ -106,7 +106,7 @@ void SIM_SpecialEvent::Open(const char* file) {
   if (!sheet) return;
   for (size_t row = 0; row < sheet->size(); ++row) {
     auto* event = new SIM_SpecialEvent();
-    event->Load((*sheet)[row], std::string(file) + ":" + std::to_string(sheet->LineOf(row)));
+    event->Load((*sheet)[row], sheet->Origin(row));
   }
 }
 
@@ -123,6 +123,7 @@ void SIM_SpecialEvent::Load(const std::string& row, const std::string& origin) {
   m_inviteText = csv.GetNextString();
   m_postMortemText = csv.GetNextString();
   SetSource(GetName());
+  SetOrigin(origin);
 
   // Prerequisites, then influences, each list ended by a field that begins with "#". A row that
   // lacks the markers ends its lists at the end of the row.
@@ -166,7 +167,7 @@ void SIM_SpecialEvent::Load(const std::string& row, const std::string& origin) {
 void SIM_SpecialEvent::AddInfluence(const char* text) {
   if (!text) return;
   CSV csv;
-  csv.Initialise(text, ',');
+  csv.Initialise(text, ',', CSV::FieldOrigin(m_origin, text).c_str());
   Influence influence;
   influence.valueName = csv.GetNextString();
   influence.weight = csv.Finished() ? 0.0f : csv.GetNextFloat();

@@ -44,12 +44,13 @@ void SIM_Script::AddScriptableFunction(SIM_ScriptFunction function, const std::s
   m_functions.push_back({name, function});
 }
 
-bool SIM_Script::ReadScriptFile(const std::string& name, std::string& out) {
-  std::string path = kScriptFolder + name;
+bool SIM_Script::ReadScriptFile(const std::string& name, std::string& out, std::string& path) {
+  path = kScriptFolder + name;
   FILE* file = Mac_fopen(path.c_str(), "rt");
   if (!file) {
     std::string modPath = GetUserFolder() + "/mods/scripts/" + name;
     file = std::fopen(modPath.c_str(), "rt");
+    if (file) path = modPath;
   }
   if (!file) {
     GErrorOnce("script:" + path, GFormat("Failed to find %s", path.c_str()).c_str(), __FILE__, __LINE__);
@@ -80,13 +81,15 @@ void SIM_Script::RunScript(const std::string& text, float scale) {
   m_scale = scale;
 
   std::string script;
+  std::string scriptName;
   if (text.find(".txt") != std::string::npos) {
-    if (!ReadScriptFile(text, script)) {
+    if (!ReadScriptFile(text, script, scriptName)) {
       finish();
       return;
     }
   } else {
     script = text;
+    scriptName = "script \"" + (text.size() > 60 ? text.substr(0, 60) + "..." : text) + "\"";
   }
 
   if (script.size() >= MAX_SCRIPT_LENGTH) {
@@ -109,9 +112,17 @@ void SIM_Script::RunScript(const std::string& text, float scale) {
     if (!piece.empty()) instructions.push_back(piece);
   }
 
+  // Whatever an instruction reports, however deep in the game, names the script and the
+  // instruction; a script run from inside a command names the outer one too.
+  const std::string outerName = m_scriptName;
+  m_scriptName = scriptName;
   ++m_depth;
-  for (std::string& instruction : instructions) ParseInstruction(instruction);
+  for (size_t i = 0; i < instructions.size(); ++i) {
+    GDataPlace place(GFormat("%s, instruction %zu: %s", scriptName.c_str(), i + 1, TrimEnd(instructions[i]).c_str()));
+    ParseInstruction(instructions[i]);
+  }
   --m_depth;
+  m_scriptName = outerName;
   finish();
 }
 
@@ -146,7 +157,7 @@ void SIM_Script::ParseInstruction(std::string& instruction) {
       if (slot < MAX_ARGUMENTS) {
         m_arguments[slot++] = argument;
       } else {
-        GWarnOnce("script arguments:" + m_instructionName,
+        GWarnOnce("script arguments:" + m_scriptName + ":" + m_instructionName,
                   GFormat("%s: more than %d arguments; the rest are ignored", m_instructionName.c_str(),
                           MAX_ARGUMENTS)
                       .c_str(),
@@ -209,6 +220,8 @@ void SIM_Script::Execute() {
   } else if (name == "AddSmalltalk") {
     SIM_GetSmallTalk()->AddTempEvent(a[0], ReadInt(1));
   } else {
-    GWarnOnce("script function:" + name, "Unknown scripted function", __FILE__, __LINE__);
+    // Once per name and script: the same typing error in another script is another place to fix.
+    GWarnOnce("script function:" + m_scriptName + ":" + name,
+              GFormat("Unknown scripted function \"%s\"", name.c_str()).c_str(), __FILE__, __LINE__);
   }
 }

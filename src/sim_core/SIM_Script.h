@@ -37,8 +37,9 @@ class SIM_Script {
   const std::vector<std::string>& GetStoredScripts() const { return m_stored; }
 
  private:
-  // The script text of a ".txt" name, or false after reporting the missing file once.
-  bool ReadScriptFile(const std::string& name, std::string& out);
+  // The script text of a ".txt" name and the path it was read from, or false after reporting the
+  // missing file once.
+  bool ReadScriptFile(const std::string& name, std::string& out, std::string& path);
   float ReadAmount(const std::string& argument) const;  // "_KEY" is a tuning variable
   int ReadInt(int index) const;
 
@@ -48,6 +49,7 @@ class SIM_Script {
   float m_scale = 1.0f;
   std::vector<std::string> m_stored;
   int m_depth = 0;  // scripts run from inside a command of another script
+  std::string m_scriptName;  // the running script's file, or its first characters when inline
 };
 
 SIM_Script* SIM_GetScript();

@@ -125,7 +125,7 @@ float SIM_TimeChunkType::GetPreReq(const char* name) {
 void SIM_TimeChunkType::AddPreRequisite(const char* text, bool flag, bool lessThan) {
   if (!text || std::string(text).size() <= 2) return;
   CSV csv;
-  csv.Initialise(text, ',');
+  csv.Initialise(text, ',', CSV::FieldOrigin(m_origin, text).c_str());
   std::string name = csv.GetNextString();
   if (name.size() > kMaxNameLength) name.resize(kMaxNameLength);
   std::string value = csv.Finished() ? std::string() : csv.GetNextString();
@@ -145,15 +145,16 @@ void SIM_TimeChunkType::AddPreRequisite(const char* text, bool flag, bool lessTh
 void SIM_TimeChunkType::ParseQuality(const char* text) {
   if (!text || std::string(text).size() < 2) return;
   CSV csv;
-  csv.Initialise(text, ',');
+  csv.Initialise(text, ',', CSV::FieldOrigin(m_origin, text).c_str());
   while (!csv.Finished()) {
     std::string name = csv.GetNextString();
     if (name.size() > kMaxNameLength) name.resize(kMaxNameLength);
     float weight = csv.Finished() ? 0.0f : csv.GetNextFloat();
     if (name.size() < 2) {
-      GWarnOnce("quality:" + std::string(text),
-                GFormat("Quality term without a name in \"%s\" (%s)", text, m_name.c_str()).c_str(), __FILE__,
-                __LINE__);
+      GWarnOnce("quality:" + m_origin + ":" + text,
+                GFormat("%sQuality term without a name in \"%s\" (%s)", OriginPrefix().c_str(), text, m_name.c_str())
+                    .c_str(),
+                __FILE__, __LINE__);
       continue;
     }
     m_qualityTerms.push_back(new TypeModifier(name, weight, false, false));

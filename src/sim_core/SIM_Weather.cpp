@@ -29,31 +29,38 @@ void SIM_Weather::Open(const char* file) {
   std::unique_ptr<CSpreadsheet> sheet;
   if (file && GFile::FileExists(file)) sheet.reset(CSpreadsheet::Create(file));
   if (!sheet) {
-    GErrorOnce("weather.csv", "can't find weather.csv", __FILE__, __LINE__);
+    GErrorOnce(GFormat("weather.csv:%s", file ? file : ""),
+               GFormat("can't find weather.csv: %s", file ? file : "(no file named)").c_str(), __FILE__, __LINE__);
     return;
   }
+  m_file = file;
 
   int rows = 0;
   for (size_t row = 0; row < sheet->size(); ++row) {
     if (rows >= MONTHS) {
-      GWarnOnce(std::string(file) + ":extra",
-                GFormat("%s:%d: more than twelve months; the extra rows are ignored", file, sheet->LineOf(row)).c_str(),
+      GWarnOnce(m_file + ":extra",
+                GFormat("%s: more than twelve months; the extra rows are ignored", sheet->Origin(row).c_str()).c_str(),
                 __FILE__, __LINE__);
       break;
     }
     CSV csv;
-    csv.Initialise((*sheet)[row].c_str(), ',', file);
+    csv.Initialise(sheet->at(row), ',', sheet->Origin(row));
     csv.GetNextToken();  // the row marker
     csv.GetNextToken();  // the month's label
     for (int type = 0; type < WEATHER_COUNT; ++type) m_probabilities[rows][type] = csv.GetNextFloat();
+    m_lines[rows] = sheet->LineOf(row);
     ++rows;
   }
   if (rows < MONTHS) {
-    GWarnOnce(std::string(file) + ":short",
-              GFormat("%s: only %d months given; the others are plain sun", file, rows).c_str(), __FILE__, __LINE__);
+    // The place to add the missing months: after the last one given.
+    std::string where = rows > 0 ? GFormat("%s:%d", file, m_lines[rows - 1]) : m_file;
+    GWarnOnce(m_file + ":short",
+              GFormat("%s: only %d months given; the others are plain sun", where.c_str(), rows).c_str(), __FILE__,
+              __LINE__);
     for (int month = rows; month < MONTHS; ++month) {
       for (int type = 0; type < WEATHER_COUNT; ++type) m_probabilities[month][type] = 0.0f;
       m_probabilities[month][WEATHER_SUN] = 1.0f;
+      m_lines[month] = 0;
     }
   }
 }
@@ -80,7 +87,10 @@ void SIM_Weather::PickNewWeather() {
     }
   }
   if (sum < 1.0f) {
-    GErrorOnce(GFormat("weather month %d", month), "Weather percentages are invalid", __FILE__, __LINE__);
+    std::string where = m_lines[month] > 0 ? GFormat("%s:%d", m_file.c_str(), m_lines[month])
+                                           : GFormat("month %d", month);
+    GErrorOnce("weather " + where, GFormat("Weather percentages are invalid: %s", where.c_str()).c_str(), __FILE__,
+               __LINE__);
   }
 }
 

@@ -100,10 +100,12 @@ std::vector<Instruction> ReadScript(const std::string& path) {
   return out;
 }
 
-// The step script names of data/tutorialscripts.csv, with the row each comes from.
+// The step script names of data/tutorialscripts.csv, with the row each comes from. No steps fails
+// the calling test: every check over the steps would otherwise pass by finding nothing to check.
 std::vector<std::pair<std::string, std::string>> TutorialSteps() {
   std::vector<std::pair<std::string, std::string>> steps;
   CSpreadsheet sheet(testsupport::RepoPath("data/tutorialscripts.csv").c_str());
+  if (sheet.empty()) ADD_FAILURE() << "data/tutorialscripts.csv: missing, or no tutorial steps";
   for (size_t row = 0; row < sheet.size(); ++row) {
     CSV csv;
     csv.Initialise(sheet[row], ',', sheet.Origin(row));
@@ -119,7 +121,6 @@ const std::set<std::string> kScriptCommands = {
 
 TEST(GuidanceLint, TutorialStepsExistAndNameOnlyWhatExists) {
   const auto steps = TutorialSteps();
-  ASSERT_FALSE(steps.empty()) << "data/tutorialscripts.csv has no steps";
   const std::set<std::string> registered = RegisteredNames();
   const auto strings = IniKeys("data/strings.ini", "strings");
   Findings findings;

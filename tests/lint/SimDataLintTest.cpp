@@ -80,9 +80,12 @@ struct Row {
   std::vector<std::string> fields;  // after the row marker
 };
 
+// The rows of a table. A table that is missing or has no rows fails the calling test: the checks
+// over its rows would otherwise pass by finding nothing to check.
 std::vector<Row> TableRows(const std::string& relative) {
   std::vector<Row> rows;
   CSpreadsheet sheet(testsupport::RepoPath(relative).c_str());
+  if (sheet.empty()) ADD_FAILURE() << relative << ": missing, or no rows (lines beginning with \"#\")";
   for (size_t i = 0; i < sheet.size(); ++i) {
     CSV csv;
     csv.Initialise(sheet[i].c_str(), ',');
@@ -129,15 +132,18 @@ TEST(SimDataLint, TuningValuesAreNumbersTheReaderKeeps) {
   Findings findings;
   const std::regex entry(R"re(^\s*([^;#\[=\s][^=]*?)\s*=\s*(.*?)\s*$)re");
   int lineNo = 0;
+  int values = 0;
   for (const std::string& line : Lines(text)) {
     ++lineNo;
     std::smatch m;
     if (!std::regex_match(line, m, entry)) continue;
+    ++values;
     std::string value = m[2].str();
     // The reader keeps 30 characters of a value and reads it as a number.
     if (value.size() > 30 || !std::regex_match(value, std::regex(R"re(-?[0-9]+(\.[0-9]+)?)re")))
       findings.push_back("data/config.txt:" + std::to_string(lineNo) + ": \"" + value + "\" is not a plain number");
   }
+  EXPECT_GT(values, 0) << "data/config.txt: missing, or no tuning values";
   EXPECT_TRUE(findings.empty()) << Join(findings);
 }
 

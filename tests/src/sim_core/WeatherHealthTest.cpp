@@ -79,7 +79,7 @@ TEST(Weather, TableRowsBeyondTwelveAreIgnoredAndMissingMonthsAreSun) {
   EXPECT_EQ(shortTable.GetProbability(10, SIM_Weather::WEATHER_RAIN), 1.0f);
   EXPECT_EQ(shortTable.GetProbability(11, SIM_Weather::WEATHER_SUN), 1.0f);
   EXPECT_EQ(shortTable.GetProbability(11, SIM_Weather::WEATHER_RAIN), 0.0f);
-  EXPECT_EQ(simtest::CountLogLines(eleven + ": only 11 months given"), 1);
+  EXPECT_EQ(simtest::CountLogLines(eleven + ":11: only 11 months given"), 1);  // after the last month
 }
 
 TEST(Weather, SnowPlaysTheWindAtItsIntensity) {
