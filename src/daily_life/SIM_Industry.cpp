@@ -1,9 +1,9 @@
 #include "SIM_Industry.h"
 
-#include "GDebug.h"
 #include "SIM_NamedValue.h"
+#include "SIM_StandInLog.h"
 
 void SIM_Industry::ClearGlobalFlags() {
-  GStandIn("SIM_Industry::ClearGlobalFlags (industry table not built yet: the built-in one)");
+  STAND_IN();  // only the built-in industry until the industry table exists
   if (SIM_NamedValueList::Globals.HasValue("Retail")) SIM_NamedValueList::ForceGlobal("Retail", 0.0f);
 }

@@ -14,6 +14,7 @@
 #include "IniLoader.h"
 #include "LibTextEngine.h"
 #include "Paths.h"
+#include "SIM_StandInLog.h"
 
 std::list<GUI_HintHelp::HintData*> GUI_HintHelp::All;
 std::list<GUI_HintHelp*> GUI_HintHelp::AllWindows;
@@ -90,7 +91,7 @@ void GUI_HintHelp::CloseData() {
 
 void GUI_HintHelp::CheckSnubIconHint() {
   // Needs the town's people and their snubs, which come with the people subsystem.
-  GStandIn("GUI_HintHelp::CheckSnubIconHint (no people to snub the player yet)");
+  STAND_IN();
 }
 
 bool GUI_HintHelp::IsActive() { return !AllWindows.empty(); }

@@ -1,9 +1,9 @@
 #include "SIM_Boredom.h"
 
-#include "GDebug.h"
+#include "SIM_StandInLog.h"
 
 void SIM_Boredom::AddEffect(const std::string& name, float amount) {
-  GStandIn("SIM_Boredom (people subsystem not built yet)");
+  STAND_IN();
   for (SIM_BoredomItem* item : m_items) {
     if (item->GetName() == name) {
       item->AddValue(amount);

@@ -2,5 +2,5 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_CharacterType::Open() { SIM_StandInLog::Called("SIM_CharacterType::Open"); }
-void SIM_CharacterType::Close() { SIM_StandInLog::Called("SIM_CharacterType::Close"); }
+void SIM_CharacterType::Open() { STAND_IN(); }
+void SIM_CharacterType::Close() { STAND_IN(); }

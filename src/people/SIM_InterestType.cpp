@@ -2,5 +2,5 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_InterestType::Open() { SIM_StandInLog::Called("SIM_InterestType::Open"); }
-void SIM_InterestType::Close() { SIM_StandInLog::Called("SIM_InterestType::Close"); }
+void SIM_InterestType::Open() { STAND_IN(); }
+void SIM_InterestType::Close() { STAND_IN(); }

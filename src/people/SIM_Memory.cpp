@@ -1,9 +1,9 @@
 #include "SIM_Memory.h"
 
-#include "GDebug.h"
+#include "SIM_StandInLog.h"
 
 void SIM_Memory::AddEventMemory(SIM_TimeChunkType* type, float happiness) {
-  GStandIn("SIM_Memory (people subsystem not built yet)");
+  STAND_IN();
   for (auto it = m_memories.begin(); it != m_memories.end();) {
     if ((*it)->GetType() == type) {
       delete *it;

@@ -2,5 +2,5 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_Names::Open() { SIM_StandInLog::Called("SIM_Names::Open"); }
-void SIM_Names::Close() { SIM_StandInLog::Called("SIM_Names::Close"); }
+void SIM_Names::Open() { STAND_IN(); }
+void SIM_Names::Close() { STAND_IN(); }

@@ -7,4 +7,4 @@ SIM_PortraitDatabase* SIM_GetPortraits() {
   return &instance;
 }
 
-void SIM_PortraitDatabase::Open() { SIM_StandInLog::Called("SIM_PortraitDatabase::Open"); }
+void SIM_PortraitDatabase::Open() { STAND_IN(); }

@@ -2,4 +2,4 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_Relationship::AllowPromotions() { SIM_StandInLog::Called("SIM_Relationship::AllowPromotions"); }
+void SIM_Relationship::AllowPromotions() { STAND_IN(); }

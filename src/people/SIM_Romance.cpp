@@ -7,4 +7,4 @@ SIM_Romance* SIM_GetRomance() {
   return &instance;
 }
 
-void SIM_Romance::Reset() { SIM_StandInLog::Called("SIM_Romance::Reset"); }
+void SIM_Romance::Reset() { STAND_IN(); }

@@ -2,4 +2,8 @@
 
 #include "SIM_StandInLog.h"
 
-void GUI_NPCIcon::PositionAll() { SIM_StandInLog::Called("GUI_NPCIcon::PositionAll"); }
+void GUI_NPCIcon::PositionAll() { STAND_IN(); }
+void GUI_NPCIcon::DrawAll() { STAND_IN(); }
+void GUI_NPCIcon::CheckClickAll() { STAND_IN(); }
+void GUI_NPCIcon::CheckRightClickAll() { STAND_IN(); }
+void GUI_NPCIcon::ProcessInputAll() { STAND_IN(); }
