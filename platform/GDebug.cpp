@@ -29,7 +29,7 @@ std::mutex& LogMutex() {
 }
 
 std::set<std::string>& SeenSet(int which) {
-  static auto* sets = new std::set<std::string>[3];
+  static auto* sets = new std::set<std::string>[2];
   return sets[which];
 }
 
@@ -207,10 +207,4 @@ bool GErrorOnce(const std::string& key, const char* text, const char* file, int 
   if (!FirstSighting(SeenSet(1), key)) return false;
   GError(text, file, line);
   return true;
-}
-
-void GStandIn(const char* what) {
-  std::string name = what ? what : "";
-  if (!FirstSighting(SeenSet(2), name)) return;
-  GetDebug()->DebugOut(("STAND-IN: " + name).c_str());
 }

@@ -59,7 +59,3 @@ const char* GetBugReport();
 // True under VORLA2_NONINTERACTIVE=1 or VORLA2_HEADLESS=1: no alert ever blocks.
 bool IsNonInteractive();
 bool IsHeadless();
-
-// A stand-in for a part of the game not built yet says so in the log, once per name, so every gap
-// shows: "STAND-IN: <what>".
-void GStandIn(const char* what);

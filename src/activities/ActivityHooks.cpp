@@ -3,22 +3,22 @@
 // function beside its activity and deletes the stand-in here.
 #include "ActivityHooks.h"
 
-#include "GDebug.h"
+#include "SIM_StandInLog.h"
 
-void SIM_HookInvestigateStory() { GStandIn("hook investigatestory (news-story project)"); }
-void SIM_HookSurfWeb() { GStandIn("hook surfweb (web-surfing screen)"); }
-void SIM_HookBowlingMatch() { GStandIn("hook bowlingmatch (bowling team)"); }
-void SIM_HookCharityRun() { GStandIn("hook charityrun (charity run)"); }
-void SIM_HookDentist() { GStandIn("hook dentist (dentist visit)"); }
-void SIM_HookWriteScreenplay() { GStandIn("hook writescreenplay (screenplay project)"); }
-void SIM_HookWriteSong() { GStandIn("hook writesong (song project)"); }
-void SIM_HookDevelopTheory() { GStandIn("hook developtheory (theory project)"); }
-void SIM_HookEasyCrossword() { GStandIn("hook easycrossword (crossword)"); }
-void SIM_HookCrypticCrossword() { GStandIn("hook crypticcrossword (crossword)"); }
-void SIM_HookVideoGame() { GStandIn("hook videogame (video-game mini-game)"); }
-void SIM_HookEveningClasses() { GStandIn("hook eveningclasses (evening classes screen)"); }
-void SIM_HookAlcoholMeeting() { GStandIn("hook alcoholicsmeeting (support-group meeting)"); }
-void SIM_HookHomeWithPets() { GStandIn("hook homewithpets (pets)"); }
-void SIM_HookWalkPark() { GStandIn("hook walkpark (walk in the park)"); }
-void SIM_HookShopping() { GStandIn("hook shopping (shopping screen)"); }
-void SIM_HookShowNPC() { GStandIn("hook shownpcwindow (person window)"); }
+void SIM_HookInvestigateStory() { STAND_IN(); }
+void SIM_HookSurfWeb() { STAND_IN(); }
+void SIM_HookBowlingMatch() { STAND_IN(); }
+void SIM_HookCharityRun() { STAND_IN(); }
+void SIM_HookDentist() { STAND_IN(); }
+void SIM_HookWriteScreenplay() { STAND_IN(); }
+void SIM_HookWriteSong() { STAND_IN(); }
+void SIM_HookDevelopTheory() { STAND_IN(); }
+void SIM_HookEasyCrossword() { STAND_IN(); }
+void SIM_HookCrypticCrossword() { STAND_IN(); }
+void SIM_HookVideoGame() { STAND_IN(); }
+void SIM_HookEveningClasses() { STAND_IN(); }
+void SIM_HookAlcoholMeeting() { STAND_IN(); }
+void SIM_HookHomeWithPets() { STAND_IN(); }
+void SIM_HookWalkPark() { STAND_IN(); }
+void SIM_HookShopping() { STAND_IN(); }
+void SIM_HookShowNPC() { STAND_IN(); }

@@ -2,4 +2,4 @@
 
 #include "SIM_StandInLog.h"
 
-void GUI_BookDetails::Close() { SIM_StandInLog::Called("GUI_BookDetails::Close"); }
+void GUI_BookDetails::Close() { STAND_IN(); }

@@ -2,4 +2,4 @@
 
 #include "SIM_StandInLog.h"
 
-void GUI_Crossword::ClearSeenIDs() { SIM_StandInLog::Called("GUI_Crossword::ClearSeenIDs"); }
+void GUI_Crossword::ClearSeenIDs() { STAND_IN(); }

@@ -2,4 +2,4 @@
 
 #include "SIM_StandInLog.h"
 
-void GUI_RoyaltyReport::Close() { SIM_StandInLog::Called("GUI_RoyaltyReport::Close"); }
+void GUI_RoyaltyReport::Close() { STAND_IN(); }

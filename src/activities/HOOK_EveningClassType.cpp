@@ -2,5 +2,6 @@
 
 #include "SIM_StandInLog.h"
 
-void HOOK_EveningClassType::Open() { SIM_StandInLog::Called("HOOK_EveningClassType::Open"); }
-void HOOK_EveningClassType::GenerateReminders() { SIM_StandInLog::Called("HOOK_EveningClassType::GenerateReminders"); }
+void HOOK_EveningClassType::Open() { STAND_IN(); }
+void HOOK_EveningClassType::GenerateReminders() { STAND_IN(); }
+void HOOK_EveningClassType::ClearReminders() { STAND_IN(); }

@@ -5,4 +5,5 @@ class HOOK_EveningClassType {
  public:
   static void Open();
   static void GenerateReminders();
+  static void ClearReminders();  // the post-its are all closed
 };

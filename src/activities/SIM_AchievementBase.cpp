@@ -2,4 +2,4 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_AchievementBase::Open() { SIM_StandInLog::Called("SIM_AchievementBase::Open"); }
+void SIM_AchievementBase::Open() { STAND_IN(); }

@@ -7,4 +7,9 @@ SIM_Alcohol* HOOK_GetAlcohol() {
   return &instance;
 }
 
-void SIM_Alcohol::Process() { SIM_StandInLog::Called("SIM_Alcohol::Process"); }
+void SIM_Alcohol::Process() { STAND_IN(); }
+
+float SIM_Alcohol::GetBloodAlcohol() {
+  STAND_IN();
+  return 0.0f;
+}

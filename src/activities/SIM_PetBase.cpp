@@ -2,5 +2,5 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_PetBase::Open() { SIM_StandInLog::Called("SIM_PetBase::Open"); }
-void SIM_PetBase::ClearReminders() { SIM_StandInLog::Called("SIM_PetBase::ClearReminders"); }
+void SIM_PetBase::Open() { STAND_IN(); }
+void SIM_PetBase::ClearReminders() { STAND_IN(); }

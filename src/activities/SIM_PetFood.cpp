@@ -2,4 +2,4 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_PetFood::Open() { SIM_StandInLog::Called("SIM_PetFood::Open"); }
+void SIM_PetFood::Open() { STAND_IN(); }

@@ -1,13 +1,12 @@
 #include "SIM_RoyaltyStream.h"
 
-#include "GDebug.h"
 #include "SIM_StandInLog.h"
 
 int SIM_RoyaltyStream::WeekCount = 0;
 
 void SIM_RoyaltyStream::NextWeekAll() {
-  GStandIn("SIM_RoyaltyStream::NextWeekAll");
+  STAND_IN();
   ++WeekCount;
 }
 
-void SIM_RoyaltyStream::Open() { SIM_StandInLog::Called("SIM_RoyaltyStream::Open"); }
+void SIM_RoyaltyStream::Open() { STAND_IN(); }

@@ -1,7 +1,6 @@
 #include "SIM_Asset.h"
 
 #include "ExitCleanup.h"
-#include "GDebug.h"
 #include "GUI_AssetDetails.h"
 #include "GUI_Assets.h"
 #include "GUI_Sounds.h"
@@ -24,14 +23,14 @@ SIM_Asset::~SIM_Asset() {
   GUI_Assets::Forget(this);
 }
 
-void SIM_Asset::Open() { SIM_StandInLog::Called("SIM_Asset::Open"); }
+void SIM_Asset::Open() { STAND_IN(); }
 
 void SIM_Asset::Close() {
-  SIM_StandInLog::Called("SIM_Asset::Close");
+  STAND_IN();
   while (!All.empty()) delete All.front();
 }
 
-void SIM_Asset::ProcessAll() { SIM_StandInLog::Called("SIM_Asset::ProcessAll"); }
+void SIM_Asset::ProcessAll() { STAND_IN(); }
 
 int SIM_Asset::CountOwned() {
   int count = 0;
@@ -49,7 +48,7 @@ void SIM_Asset::SetFlag(int flag, bool on) {
 
 bool SIM_Asset::UsableToday() const {
   if (m_useScript.find("SelectSocial(") != std::string::npos) {
-    GStandIn("SIM_Asset::UsableToday (social event types not built yet)");
+    STAND_IN();  // the social event types are not built yet
   }
   return m_usableToday;
 }

@@ -1,6 +1,6 @@
 #include "SIM_Birthday.h"
 
-#include "GDebug.h"
+#include "SIM_StandInLog.h"
 
 SIM_Birthday* SIM_GetBirthday() {
   static SIM_Birthday birthday;
@@ -8,6 +8,6 @@ SIM_Birthday* SIM_GetBirthday() {
 }
 
 void SIM_Birthday::ProcessBirthday() {
-  GStandIn("SIM_Birthday::ProcessBirthday");
+  STAND_IN();
   ++m_parties;
 }

@@ -1,6 +1,5 @@
 #include "SIM_BowlingTeam.h"
 
-#include "GDebug.h"
 #include "SIM_StandInLog.h"
 
 SIM_BowlingTeam* SIM_GetBowlingTeam() {
@@ -8,6 +7,6 @@ SIM_BowlingTeam* SIM_GetBowlingTeam() {
   return &team;
 }
 
-void SIM_BowlingTeam::NextDay() { GStandIn("SIM_BowlingTeam::NextDay"); }
+void SIM_BowlingTeam::NextDay() { STAND_IN(); }
 
-void SIM_BowlingTeam::Reset() { SIM_StandInLog::Called("SIM_BowlingTeam::Reset"); }
+void SIM_BowlingTeam::Reset() { STAND_IN(); }

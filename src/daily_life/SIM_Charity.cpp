@@ -7,4 +7,4 @@ SIM_Charity* SIM_GetCharity() {
   return &instance;
 }
 
-void SIM_Charity::NextDay() { SIM_StandInLog::Called("SIM_Charity::NextDay"); }
+void SIM_Charity::NextDay() { STAND_IN(); }

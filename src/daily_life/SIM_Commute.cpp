@@ -7,4 +7,4 @@ SIM_Commute* SIM_GetCommute() {
   return &instance;
 }
 
-void SIM_Commute::ProcessCommute() { SIM_StandInLog::Called("SIM_Commute::ProcessCommute"); }
+void SIM_Commute::ProcessCommute() { STAND_IN(); }

@@ -1,6 +1,6 @@
 #include "SIM_CommuteMethod.h"
 
-#include "GDebug.h"
+#include "SIM_StandInLog.h"
 
 namespace {
 std::string& Current() {
@@ -9,16 +9,16 @@ std::string& Current() {
 }
 }  // namespace
 
-void SIM_CommuteMethod::Open() { GStandIn("SIM_CommuteMethod::Open (commute table not built yet)"); }
+void SIM_CommuteMethod::Open() { STAND_IN(); }
 
 void SIM_CommuteMethod::Close() {}
 
 void SIM_CommuteMethod::CheckValidMethod() {
-  GStandIn("SIM_CommuteMethod::CheckValidMethod (commute table not built yet)");
+  STAND_IN();
 }
 
 void SIM_CommuteMethod::SetMethodByName(const std::string& name) {
-  GStandIn("SIM_CommuteMethod::SetMethodByName (commute table not built yet)");
+  STAND_IN();
   Current() = name;
 }
 

@@ -7,6 +7,6 @@ SIM_Crime* SIM_GetCrime() {
   return &instance;
 }
 
-void SIM_Crime::Initialise() { SIM_StandInLog::Called("SIM_Crime::Initialise"); }
-void SIM_Crime::CheckForMugging() { SIM_StandInLog::Called("SIM_Crime::CheckForMugging"); }
-void SIM_Crime::CheckForBurglary() { SIM_StandInLog::Called("SIM_Crime::CheckForBurglary"); }
+void SIM_Crime::Initialise() { STAND_IN(); }
+void SIM_Crime::CheckForMugging() { STAND_IN(); }
+void SIM_Crime::CheckForBurglary() { STAND_IN(); }

@@ -7,4 +7,4 @@ SIM_Dentist* SIM_GetDentist() {
   return &instance;
 }
 
-void SIM_Dentist::NextDay() { SIM_StandInLog::Called("SIM_Dentist::NextDay"); }
+void SIM_Dentist::NextDay() { STAND_IN(); }

@@ -1,10 +1,10 @@
 #include "SIM_EventQuality.h"
 
-#include "GDebug.h"
+#include "SIM_StandInLog.h"
 
 int SIM_EventQuality::WeekCount = 0;
 
 void SIM_EventQuality::NextWeekAll() {
-  GStandIn("SIM_EventQuality::NextWeekAll");
+  STAND_IN();
   ++WeekCount;
 }

@@ -2,4 +2,4 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_FoodMemory::Open() { SIM_StandInLog::Called("SIM_FoodMemory::Open"); }
+void SIM_FoodMemory::Open() { STAND_IN(); }

@@ -1,11 +1,10 @@
 #include "SIM_Industry.h"
 
-#include "GDebug.h"
 #include "SIM_NamedValue.h"
 #include "SIM_StandInLog.h"
 
 void SIM_Industry::ClearGlobalFlags() {
-  GStandIn("SIM_Industry::ClearGlobalFlags (industry table not built yet: the built-in one)");
+  STAND_IN();  // only the built-in industry until the industry table exists
   if (SIM_NamedValueList::Globals.HasValue("Retail")) SIM_NamedValueList::ForceGlobal("Retail", 0.0f);
 }
 
@@ -15,6 +14,6 @@ SIM_Industry* SIM_Industry::GetIndustry(const std::string&) {
 }
 
 bool SIM_Industry::BoostsType(const SIM_CharacterType*) const {
-  SIM_StandInLog::Called("SIM_Industry::BoostsType");
+  STAND_IN();
   return false;
 }

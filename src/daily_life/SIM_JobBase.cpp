@@ -1,6 +1,6 @@
 #include "SIM_JobBase.h"
 
-#include "GDebug.h"
+#include "SIM_StandInLog.h"
 
 namespace {
 // The job every new game starts with until the job table is read.
@@ -21,14 +21,14 @@ void SIM_JobBase::CalcInitialLastEarnings() { m_lastEarnings = m_salary; }
 SIM_JobBase* SIM_JobBase::ChooseRandom() { return GetJobByGUID(1112); }
 
 SIM_JobBase* SIM_JobBase::GetJobByGUID(int guid) {
-  GStandIn("SIM_JobBase (job table not built yet: one built-in job)");
+  STAND_IN();  // one built-in job until the job table exists
   return guid == StartingJob().GetGUID() ? &StartingJob() : nullptr;
 }
 
-void SIM_JobBase::Open() { GStandIn("SIM_JobBase::Open (job table not built yet)"); }
+void SIM_JobBase::Open() { STAND_IN(); }
 
 void SIM_JobBase::Close() {}
 
 void SIM_JobBase::UpdateAvailability() {
-  GStandIn("SIM_JobBase::UpdateAvailability (job table not built yet)");
+  STAND_IN();
 }

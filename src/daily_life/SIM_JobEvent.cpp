@@ -2,4 +2,4 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_JobEvent::Open() { SIM_StandInLog::Called("SIM_JobEvent::Open"); }
+void SIM_JobEvent::Open() { STAND_IN(); }

@@ -2,4 +2,4 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_JobOffer::ProcessAll() { SIM_StandInLog::Called("SIM_JobOffer::ProcessAll"); }
+void SIM_JobOffer::ProcessAll() { STAND_IN(); }

@@ -7,5 +7,5 @@ SIM_JobUnlocks* SIM_GetJobUnlocks() {
   return &instance;
 }
 
-void SIM_JobUnlocks::Reset() { SIM_StandInLog::Called("SIM_JobUnlocks::Reset"); }
-void SIM_JobUnlocks::NextDay() { SIM_StandInLog::Called("SIM_JobUnlocks::NextDay"); }
+void SIM_JobUnlocks::Reset() { STAND_IN(); }
+void SIM_JobUnlocks::NextDay() { STAND_IN(); }

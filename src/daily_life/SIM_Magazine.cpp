@@ -2,5 +2,5 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_Magazine::Open() { SIM_StandInLog::Called("SIM_Magazine::Open"); }
-void SIM_Magazine::UpdateAll() { SIM_StandInLog::Called("SIM_Magazine::UpdateAll"); }
+void SIM_Magazine::Open() { STAND_IN(); }
+void SIM_Magazine::UpdateAll() { STAND_IN(); }

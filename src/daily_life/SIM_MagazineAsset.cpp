@@ -2,4 +2,4 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_MagazineAsset::ProcessMagazines() { SIM_StandInLog::Called("SIM_MagazineAsset::ProcessMagazines"); }
+void SIM_MagazineAsset::ProcessMagazines() { STAND_IN(); }

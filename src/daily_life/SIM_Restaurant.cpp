@@ -1,11 +1,10 @@
 #include "SIM_Restaurant.h"
 
-#include "GDebug.h"
 #include "SIM_StandInLog.h"
 
-void SIM_Restaurant::GenerateRumoursAll() { GStandIn("SIM_Restaurant::GenerateRumoursAll"); }
+void SIM_Restaurant::GenerateRumoursAll() { STAND_IN(); }
 
-void SIM_Restaurant::Open() { SIM_StandInLog::Called("SIM_Restaurant::Open"); }
+void SIM_Restaurant::Open() { STAND_IN(); }
 void SIM_Restaurant::CalculateTableAvailabilityAll() {
-  SIM_StandInLog::Called("SIM_Restaurant::CalculateTableAvailabilityAll");
+  STAND_IN();
 }

@@ -2,5 +2,5 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_SoloActivityInstance::Open() { SIM_StandInLog::Called("SIM_SoloActivityInstance::Open"); }
-void SIM_SoloActivityInstance::Close() { SIM_StandInLog::Called("SIM_SoloActivityInstance::Close"); }
+void SIM_SoloActivityInstance::Open() { STAND_IN(); }
+void SIM_SoloActivityInstance::Close() { STAND_IN(); }

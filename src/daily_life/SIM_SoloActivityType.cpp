@@ -2,5 +2,17 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_SoloActivityType::Open() { SIM_StandInLog::Called("SIM_SoloActivityType::Open"); }
-void SIM_SoloActivityType::Close() { SIM_StandInLog::Called("SIM_SoloActivityType::Close"); }
+void SIM_SoloActivityType::Open() { STAND_IN(); }
+void SIM_SoloActivityType::Close() { STAND_IN(); }
+
+SIM_SoloActivityType* SIM_SoloActivityType::GetByName(const char*) {
+  STAND_IN();
+  return nullptr;
+}
+
+bool SIM_SoloActivityType::IsAvailable() {
+  STAND_IN();
+  return false;
+}
+
+void SIM_SoloActivityType::ProcessChunk() { STAND_IN(); }

@@ -8,7 +8,7 @@
 GUI_AfterWorkScreen* GUI_AfterWorkScreen::PTheWindow = nullptr;
 
 void GUI_AfterWorkScreen::Create() {
-  SIM_StandInLog::Called("GUI_AfterWorkScreen::Create");
+  STAND_IN();
   Close();
   PTheWindow = new GUI_AfterWorkScreen;
 }

@@ -8,7 +8,7 @@
 GUI_CommuteBackScreen* GUI_CommuteBackScreen::PTheWindow = nullptr;
 
 void GUI_CommuteBackScreen::Create() {
-  SIM_StandInLog::Called("GUI_CommuteBackScreen::Create");
+  STAND_IN();
   Close();
   PTheWindow = new GUI_CommuteBackScreen;
 }

@@ -8,7 +8,7 @@
 GUI_CommuteInScreen* GUI_CommuteInScreen::PTheWindow = nullptr;
 
 void GUI_CommuteInScreen::Create() {
-  SIM_StandInLog::Called("GUI_CommuteInScreen::Create");
+  STAND_IN();
   Close();
   PTheWindow = new GUI_CommuteInScreen;
 }

@@ -8,6 +8,7 @@
 #include "GUI_MindState.h"
 #include "LibTextEngine.h"
 #include "SIM_SIM.h"
+#include "SIM_StandInLog.h"
 
 namespace {
 constexpr float kSheetWidth = 512.0f;
@@ -18,7 +19,7 @@ constexpr float kSheetV = 627.0f / 1024.0f;  // the sheet fills the top rows of 
 GUI_DayPageStandIn::GUI_DayPageStandIn(const char* name, const std::string& title, const std::string& message,
                                        const char* tooltipKey, GUI_ButtonBase::Callback callback)
     : m_title(title), m_message(message) {
-  GStandIn("day pages (diary frame without pencil, weather or avatar)");
+  STAND_IN();  // a diary frame without pencil, weather or avatar
   MakeFullScreenWindow();
   const float W = D3DEngine::W;
   const float H = D3DEngine::H;

@@ -1,6 +1,6 @@
 #include "GUI_EndGame.h"
 
-#include "GDebug.h"
+#include "SIM_StandInLog.h"
 
 int GUI_EndGame::CreatedCount = 0;
 GUI_EndGame* GUI_EndGame::PTheWindow = nullptr;
@@ -10,7 +10,7 @@ GUI_EndGame::~GUI_EndGame() {
 }
 
 void GUI_EndGame::Create() {
-  GStandIn("GUI_EndGame::Create");
+  STAND_IN();
   delete GUI_YearlyReview::PTheWindow;  // an open review, or an earlier end-of-game screen
   delete PTheWindow;
   PTheWindow = new GUI_EndGame();

@@ -7,6 +7,7 @@
 #include "GUI_NamedObject.h"
 #include "LibTextEngine.h"
 #include "SIM_SIM.h"
+#include "SIM_StandInLog.h"
 #include "SIM_TimeChunk.h"
 
 GUI_EveningStandIn* GUI_EveningStandIn::PTheWindow = nullptr;
@@ -52,7 +53,7 @@ void GUI_EveningStandIn::SpendQuietEvening(int) {
 }
 
 GUI_EveningStandIn::GUI_EveningStandIn(KIND kind) : GUI_Dialog(true), m_kind(kind) {
-  GStandIn("evening choosers (evening classes, solo, social, career): a quiet evening at home");
+  STAND_IN();  // every evening chooser (classes, solo, social, career): a quiet evening at home
   PTheWindow = this;
   SetTitle(GTranslation::GetString(kTitleKeys[kind]));
   m_text = GTranslation::GetString(kTextKeys[kind]);

@@ -2,4 +2,4 @@
 
 #include "SIM_StandInLog.h"
 
-void GUI_RestaurantChooser::Close() { SIM_StandInLog::Called("GUI_RestaurantChooser::Close"); }
+void GUI_RestaurantChooser::Close() { STAND_IN(); }

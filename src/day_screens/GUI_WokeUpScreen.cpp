@@ -63,7 +63,7 @@ std::string GUI_WokeUpScreen::DateTitle() {
 }
 
 void GUI_WokeUpScreen::Create() {
-  SIM_StandInLog::Called("GUI_WokeUpScreen::Create");
+  STAND_IN();
   Close();
   PTheWindow = new GUI_WokeUpScreen;
 }

@@ -8,7 +8,7 @@
 GUI_WorkDayScreen* GUI_WorkDayScreen::PTheWindow = nullptr;
 
 void GUI_WorkDayScreen::Create() {
-  SIM_StandInLog::Called("GUI_WorkDayScreen::Create");
+  STAND_IN();
   Close();
   PTheWindow = new GUI_WorkDayScreen;
 }

@@ -1,8 +1,8 @@
 #include "GUI_YearlyReview.h"
 
-#include "GDebug.h"
 #include "GUI_ChangeNotifier.h"
 #include "SIM_SIM.h"
+#include "SIM_StandInLog.h"
 #include "SIM_Statistics.h"
 
 int GUI_YearlyReview::CreatedCount = 0;
@@ -13,7 +13,7 @@ GUI_YearlyReview::~GUI_YearlyReview() {
 }
 
 void GUI_YearlyReview::Create() {
-  GStandIn("GUI_YearlyReview::Create");
+  STAND_IN();
   delete PTheWindow;
   PTheWindow = new GUI_YearlyReview();
   SIM_GetStatistics()->StopTimer();

@@ -1,6 +1,5 @@
 #include "GUI_Avatar.h"
 
-#include "GDebug.h"
 #include "SIM_StandInLog.h"
 
 GUI_Avatar* GUI_GetAvatar() {
@@ -9,15 +8,23 @@ GUI_Avatar* GUI_GetAvatar() {
 }
 
 void GUI_Avatar::SetMood(MOOD mood) {
-  GStandIn("GUI_Avatar::SetMood (avatar layers not built yet)");
+  STAND_IN();
   m_mood = mood;
 }
 
 void GUI_Avatar::SetOverriden(bool on) {
-  SIM_StandInLog::Called("GUI_Avatar::SetOverriden");
+  STAND_IN();
   m_overriden = on;
 }
 
-void GUI_Avatar::ComputeAdjustedWidth() { SIM_StandInLog::Called("GUI_Avatar::ComputeAdjustedWidth"); }
+void GUI_Avatar::ComputeAdjustedWidth() { STAND_IN(); }
 
-void GUI_Avatar::DrawAt(V2) { GStandIn("GUI_Avatar::DrawAt (avatar not built yet)"); }
+void GUI_Avatar::DrawAt(V2) { STAND_IN(); }
+
+void GUI_Avatar::Draw() { STAND_IN(); }
+
+void GUI_Avatar::Reset() { STAND_IN(); }
+
+void GUI_Avatar::RefreshOverridenLayers() { STAND_IN(); }
+
+void GUI_Avatar::SaveUserAvatar() { STAND_IN(); }

@@ -15,6 +15,12 @@ class GUI_Avatar {
   void ComputeAdjustedWidth();
   // Draws the avatar centred at the point, its own place unchanged (the attribute graph). Stand-in.
   void DrawAt(V2 centre);
+  // Stand-ins: the in-game view's drawing, the layout after a change of screen size, and what a
+  // new or loaded game does with the layers and the user avatar file.
+  void Draw();
+  void Reset();
+  void RefreshOverridenLayers();
+  void SaveUserAvatar();
 
  private:
   MOOD m_mood = MOOD_NEUTRAL;

@@ -1,7 +1,12 @@
 #pragma once
-// The town backdrop. Stand-in until the front end arrives.
+// The town backdrop of the in-game view. Stand-in until the front end arrives: a plain daylight
+// sky where the town will stand, and every call marked STAND_IN().
 class GUI_Backdrop {
  public:
   // Re-reads the player's "alcohol" value into the backdrop.
   static void Refresh();
+  // The in-game view's backdrop, first of the scene every frame.
+  void Draw();
 };
+
+GUI_Backdrop* GUI_GetBackdrop();

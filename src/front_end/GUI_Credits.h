@@ -2,10 +2,11 @@
 // The credits. Stand-in until the real screen arrives: the menus' backdrop, and
 // Escape back to the main menu.
 #include "GUI_MenuStandIn.h"
+#include "SIM_StandInLog.h"
 
 class GUI_Credits : public GUI_MenuStandIn {
  public:
-  GUI_Credits() : GUI_MenuStandIn("GUI_Credits (credits, game mode 8)") {}
+  void Activate() override { STAND_IN(); }
 };
 
 // The one object, made on the first call and never freed.

@@ -1,10 +1,12 @@
 #include "GUI_Dirt.h"
 
-#include "GDebug.h"
+#include "SIM_StandInLog.h"
 
 GUI_Dirt* GUI_GetDirt() {
   static GUI_Dirt dirt;
   return &dirt;
 }
 
-void GUI_Dirt::Process() { GStandIn("GUI_Dirt::Process"); }
+void GUI_Dirt::Process() { STAND_IN(); }
+void GUI_Dirt::Initialise() { STAND_IN(); }
+void GUI_Dirt::Clean() { STAND_IN(); }

@@ -1,8 +1,11 @@
 #pragma once
-// The household-mess overlay. Stand-in until the scenery arrives: Process is logged once.
+// The household-mess overlay. Stand-in until the scenery arrives: every call is marked
+// STAND_IN() and nothing is drawn.
 class GUI_Dirt {
  public:
-  void Process();
+  void Process();     // re-reads the dirt level
+  void Initialise();  // builds the sprites for a new or loaded game
+  void Clean();       // frees them when the in-game mode closes
 };
 
 GUI_Dirt* GUI_GetDirt();

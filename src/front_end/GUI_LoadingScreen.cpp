@@ -1,8 +1,8 @@
 #include "GUI_LoadingScreen.h"
 
 #include "D3DEngine.h"
-#include "GDebug.h"
 #include "GUI_Sounds.h"
+#include "SIM_StandInLog.h"
 
 GUI_LoadingScreen* GUI_GetLoadingScreen() {
   static GUI_LoadingScreen* screen = new GUI_LoadingScreen;
@@ -41,7 +41,7 @@ void GUI_LoadingScreen::Draw(float progress) {
 
 void GUI_LoadingScreen::DrawBar(float progress) {
   // The bar's frame; the tiled window background takes its place once the window toolkit exists.
-  GStandIn("GUI_LoadingScreen bar frame (a plain outline until the window backgrounds exist)");
+  STAND_IN();
   GetD3DEngine()->FrameRect(&m_bar, 0xFFE0E0E0u);
 
   float left = (float)m_bar.left;

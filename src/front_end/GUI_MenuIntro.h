@@ -2,10 +2,11 @@
 // The intro diary page. Stand-in until the real screen arrives: the menus' backdrop, and
 // Escape back to the main menu.
 #include "GUI_MenuStandIn.h"
+#include "SIM_StandInLog.h"
 
 class GUI_MenuIntro : public GUI_MenuStandIn {
  public:
-  GUI_MenuIntro() : GUI_MenuStandIn("GUI_MenuIntro (intro diary, game mode 4)") {}
+  void Activate() override { STAND_IN(); }
   std::string GetBestMusic() override { return "average_day.ogg"; }
 };
 

@@ -2,10 +2,11 @@
 // The load-game menu. Stand-in until the real screen arrives: the menus' backdrop, and
 // Escape back to the main menu.
 #include "GUI_MenuStandIn.h"
+#include "SIM_StandInLog.h"
 
 class GUI_MenuLoad : public GUI_MenuStandIn {
  public:
-  GUI_MenuLoad() : GUI_MenuStandIn("GUI_MenuLoad (load menu, game mode 6)") {}
+  void Activate() override { STAND_IN(); }
 };
 
 // The one object, made on the first call and never freed.

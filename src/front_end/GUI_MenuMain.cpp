@@ -2,7 +2,6 @@
 
 #include "CInput.h"
 #include "D3DEngine.h"
-#include "GDebug.h"
 #include "GTranslation.h"
 #include "GUI_ButtonText.h"
 #include "GUI_ConfirmDialog.h"
@@ -14,6 +13,7 @@
 #include "GUI_Tutorial.h"
 #include "Game.h"
 #include "LibTextEngine.h"
+#include "SIM_StandInLog.h"
 
 namespace {
 constexpr float kButtonWidth = 150.0f;
@@ -61,7 +61,7 @@ void GUI_MenuMain::Reset() {
 }
 
 void GUI_MenuMain::Activate() {
-  GStandIn("GUI_MenuMain (main menu with Tutorial, New game and Quit only)");
+  STAND_IN();  // the main menu offers only Tutorial, New game and Quit
   m_buttons.ClearStates();
 }
 

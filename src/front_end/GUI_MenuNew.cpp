@@ -1,7 +1,7 @@
 #include "GUI_MenuNew.h"
 
-#include "GDebug.h"
 #include "SIM_GameConfig.h"
+#include "SIM_StandInLog.h"
 
 GUI_MenuNew* GUI_MenuNew::Get() {
   static GUI_MenuNew* menu = new GUI_MenuNew;
@@ -9,7 +9,7 @@ GUI_MenuNew* GUI_MenuNew::Get() {
 }
 
 void GUI_MenuNew::ApplyDefaultCharacter() {
-  GStandIn("GUI_MenuNew::ApplyDefaultCharacter (no avatar builder yet: a man's avatar)");
+  STAND_IN();  // no avatar builder yet: a man's avatar
   SIM_GameConfig* config = SIM_GetGameConfig();
   if (config->GetAvatarTexture().empty()) config->SetAvatarTexture("m_avatar.dds");
 }

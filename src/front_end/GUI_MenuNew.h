@@ -2,10 +2,12 @@
 // The new-game screen. Stand-in until the real screen arrives: the menus' backdrop, and Escape
 // back to the main menu.
 #include "GUI_MenuStandIn.h"
+#include "SIM_StandInLog.h"
 
 class GUI_MenuNew : public GUI_MenuStandIn {
  public:
-  GUI_MenuNew() : GUI_MenuStandIn("GUI_MenuNew (new-game screen, game mode 3)") {}
+  void Activate() override { STAND_IN(); }
+  void Reset() { STAND_IN(); }  // the layout after a change of screen size
   std::string GetBestMusic() override { return "average_day.ogg"; }
   // The one object, made on the first call and never freed.
   static GUI_MenuNew* Get();

@@ -2,10 +2,11 @@
 // The options menu. Stand-in until the real screen arrives: the menus' backdrop, and
 // Escape back to the main menu.
 #include "GUI_MenuStandIn.h"
+#include "SIM_StandInLog.h"
 
 class GUI_MenuOptions : public GUI_MenuStandIn {
  public:
-  GUI_MenuOptions() : GUI_MenuStandIn("GUI_MenuOptions (options menu, game mode 1)") {}
+  void Activate() override { STAND_IN(); }
 };
 
 // The one object, made on the first call and never freed.

@@ -2,10 +2,11 @@
 // The save-game menu. Stand-in until the real screen arrives: the menus' backdrop, and
 // Escape back to the main menu.
 #include "GUI_MenuStandIn.h"
+#include "SIM_StandInLog.h"
 
 class GUI_MenuSave : public GUI_MenuStandIn {
  public:
-  GUI_MenuSave() : GUI_MenuStandIn("GUI_MenuSave (save menu, game mode 5)") {}
+  void Activate() override { STAND_IN(); }
 };
 
 // The one object, made on the first call and never freed.

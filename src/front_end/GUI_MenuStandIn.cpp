@@ -2,7 +2,6 @@
 
 #include "BaseSprite.h"
 #include "D3DEngine.h"
-#include "GDebug.h"
 #include "GUI_Cursor.h"
 #include "Game.h"
 
@@ -25,5 +24,3 @@ void GUI_MenuStandIn::Draw() {
 void GUI_MenuStandIn::HandleKey(unsigned key) {
   if (key == 53) GetGame()->SetGameMode(Game::GAMEMODE_MAINMENU);
 }
-
-void GUI_MenuStandIn::Activate() { GStandIn(m_name.c_str()); }

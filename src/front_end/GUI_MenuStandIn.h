@@ -1,24 +1,18 @@
 #pragma once
 // The common stand-in of the menu screens not built yet (options, currency chooser, new game,
-// intro, save, load, credits): each shows the menus' backdrop, says once in the debug log that it
-// is a stand-in, and goes back to the main menu on Escape.
+// intro, save, load, credits): each shows the menus' backdrop, marks its own Activate as a
+// stand-in, and goes back to the main menu on Escape.
 #include <string>
 
 #include "GUI_GameModeBase.h"
 
 class GUI_MenuStandIn : public GUI_GameModeBase {
  public:
-  explicit GUI_MenuStandIn(const char* name) : m_name(name) {}
   void Draw() override;
   void HandleKey(unsigned key) override;
-  void Activate() override;
   std::string GetBestMusic() override { return "Results Menu.ogg"; }
-  const std::string& GetName() const { return m_name; }
 
   // The menus' backdrop: a quad one pixel larger than the screen on every side, dark slate at the
   // top shading to blue at the bottom, drawn untextured.
   static void DrawMenuBackdrop();
-
- private:
-  std::string m_name;
 };

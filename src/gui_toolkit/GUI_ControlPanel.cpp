@@ -1,7 +1,6 @@
 #include "GUI_ControlPanel.h"
 
 #include "D3DEngine.h"
-#include "GDebug.h"
 #include "GTranslation.h"
 #include "GUI_BookDetails.h"
 #include "GUI_Cash.h"
@@ -18,6 +17,7 @@
 #include "LibTextEngine.h"
 #include "SIM_Health.h"
 #include "SIM_SIM.h"
+#include "SIM_StandInLog.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ GUI_ControlPanel::GUI_ControlPanel() {
   m_strip.SetTexture("menu_strip.dds");
   Reset();
   // The skills panel rides on the strip as a child window once the skills screen exists.
-  GStandIn("GUI_ControlPanel (the skills panel is not built yet)");
+  STAND_IN();
   GUI_NamedObject::Register("ControlPanel", this);
 }
 

@@ -4,6 +4,7 @@
 #include "GDebug.h"
 #include "GUI_Cursor.h"
 #include "GUI_SocialActivityChooser.h"
+#include "SIM_StandInLog.h"
 
 GUI_DragIcon* GUI_DragIcon::PTheIcon = nullptr;
 
@@ -15,7 +16,7 @@ constexpr int kDefaultIconSize = 64;
 GUI_DragIcon* GUI_DragIcon::Create(SIM_NPC* npc) {
   // The people's icons on the scene are not built yet, so nobody can say where the person's icon
   // is: the drag starts from a plain badge under the mouse.
-  GStandIn("GUI_DragIcon::Create (no person icons yet: a plain badge at the mouse)");
+  STAND_IN();
   CInput* input = GetInput();
   RECT icon;
   const int x = (int)input->mouseX;

@@ -3,30 +3,47 @@
 #include <cstdio>
 
 #include "ActivityHooks.h"
-#include "BaseSprite.h"
 #include "CInput.h"
 #include "D3DEngine.h"
-#include "GDebug.h"
 #include "GRandom.h"
+#include "GUI_AdvancedBackdrop.h"
+#include "GUI_AmbientSounds.h"
 #include "GUI_Assets.h"
+#include "GUI_Avatar.h"
+#include "GUI_Backdrop.h"
 #include "GUI_Calendar.h"
 #include "GUI_Cash.h"
+#include "GUI_CommuteMethodChooser.h"
 #include "GUI_ControlPanel.h"
 #include "GUI_Cursor.h"
 #include "GUI_Description.h"
+#include "GUI_Dirt.h"
 #include "GUI_DragIcon.h"
 #include "GUI_EventList.h"
+#include "GUI_Fish.h"
 #include "GUI_HintHelp.h"
+#include "GUI_JobAdTemplate.h"
+#include "GUI_JobBrowser.h"
 #include "GUI_JobInstanceDetails.h"
+#include "GUI_JobSearch.h"
 #include "GUI_LoadingScreen.h"
 #include "GUI_MenuMain.h"
+#include "GUI_MenuNew.h"
 #include "GUI_MindState.h"
 #include "GUI_MobilePhone.h"
 #include "GUI_MobilePhoneInbox.h"
+#include "GUI_NPC.h"
+#include "GUI_NPCIcon.h"
+#include "GUI_PetAvatar.h"
 #include "GUI_PhoneMessage.h"
+#include "GUI_PostMortem.h"
 #include "GUI_Postit.h"
+#include "GUI_Rain.h"
+#include "GUI_Relationship.h"
+#include "GUI_RestaurantInstance.h"
 #include "GUI_SchoolPicker.h"
 #include "GUI_Skills.h"
+#include "GUI_Snow.h"
 #include "GUI_SocialActivityChooser.h"
 #include "GUI_SoloActivityChooser.h"
 #include "GUI_Sounds.h"
@@ -40,6 +57,7 @@
 #include "GUI_WokeUpScreen.h"
 #include "Game.h"
 #include "LibTextEngine.h"
+#include "SIM_Alcohol.h"
 #include "SIM_Script.h"
 #include "SIM_Statistics.h"
 #include "SIM_Vede.h"
@@ -60,18 +78,6 @@ constexpr unsigned KEY_ESCAPE = 53;
 constexpr unsigned KEY_COMMAND = 55;
 constexpr unsigned KEY_SHIFT = 56;
 
-// The town scene, the people's icons, the phone and the career windows belong to parts of the game
-// that are not built yet. Each call below stands where the real one goes, in the order the frame
-// needs, and says once in the debug log that it is missing.
-void SceneStandIn() {
-  GStandIn("in-game scene (backdrop, fish, relationship lines, avatar, pets, snow, rain): a plain sky");
-}
-void PeopleStandIn() { GStandIn("in-game people (NPC icons and person windows: clicks, hover, wheel)"); }
-void PhoneStandIn() { GStandIn("in-game phone (ringing, inbox, the P and Return keys)"); }
-void SceneryLifeStandIn() {
-  GStandIn("in-game scenery life (ambient sounds, rain sounds, avatar layers, dirt overlay, job adverts)");
-}
-
 }  // namespace
 
 GUI_GUI* GUI_GetGUI() {
@@ -89,31 +95,31 @@ void GUI_GUI::Open() {
   GUI_WindowBackground::Open();
   GUI_Postit::Open();
   GUI_GetSounds()->Initialise();
-  SceneryLifeStandIn();  // the job-advert templates load here
+  GUI_JobAdTemplate::Open();
 }
 
 void GUI_GUI::Close() {
-  SceneryLifeStandIn();  // the job-advert templates are freed here
+  GUI_JobAdTemplate::Close();
   GUI_Postit::Close();
-  SceneryLifeStandIn();  // the dirt overlay is cleaned here
+  GUI_GetDirt()->Clean();
   m_opened = false;
 }
 
 void GUI_GUI::StartNewGame() {
-  SceneryLifeStandIn();  // the avatar refreshes its overridden layers
+  GUI_GetAvatar()->RefreshOverridenLayers();
   GUI_GetEventList()->Clear();
   GUI_GetWindowManager()->CloseOnRestart();
   GUI_PhoneMessage::Clear();
 
   GUI_GetControlPanel()->Initialise();
   GUI_GetCash()->Initialise();
-  PhoneStandIn();  // the mobile phone is reset
+  GUI_GetMobilePhone()->Initialise();
   GUI_GetDescription()->Initialise();
   GUI_GetCalendar()->Initialise();
   GUI_GetMindState()->Initialise();
-  SceneryLifeStandIn();  // the dirt overlay is reset
+  GUI_GetDirt()->Initialise();
   if (GUI_Skills::PTheWindow) GUI_Skills::PTheWindow->Refresh();
-  SceneryLifeStandIn();  // the player's avatar is saved
+  GUI_GetAvatar()->SaveUserAvatar();
 
   // Ends any drag that was under way when the last game was left.
   GetInput()->LeftMouseUp();
@@ -122,10 +128,14 @@ void GUI_GUI::StartNewGame() {
 }
 
 void GUI_GUI::ResetScreenSize() {
-  SceneStandIn();  // the sky backdrop and the avatar are laid out again
+  GUI_GetAdvancedBackdrop()->Reset();
+  GUI_GetAvatar()->Reset();
   GUI_GetControlPanel()->Reset();
   GUI_GetMenuMain()->Reset();
+  GUI_MenuNew::Get()->Reset();
   GUI_GetMindState()->Initialise();
+  GUI_PostMortem::Reset();
+  if (GUI_RestaurantInstance::PTheWindow) GUI_RestaurantInstance::PTheWindow->Reset();
   GUI_GetLoadingScreen()->Reset();
 }
 
@@ -149,41 +159,41 @@ void GUI_GUI::CloseLeftHandWindows() {
   GUI_SoloActivityChooser::Close();
   GUI_SocialActivityChooser::Close();
   GUI_SchoolPicker::Close();
+  GUI_JobSearch::Close();
+  GUI_JobBrowser::Close();
+  GUI_CommuteMethodChooser::Close();
   GUI_JobInstanceDetails::Close();
-  PeopleStandIn();  // the job search, job browser and commute method chooser close here
 }
 
 void GUI_GUI::LeftMouseUp() { GUI_DragIcon::Drop(); }
 
 void GUI_GUI::Activate() {
-  SceneryLifeStandIn();  // the rain sounds resume
+  GUI_GetRain()->ResumeSounds();
   SIM_GetWeather()->UpdateWindSound();
-  if (!GUI_GetWindowManager()->HasFullscreen()) PhoneStandIn();  // the phone may ring again
+  if (!GUI_GetWindowManager()->HasFullscreen()) GUI_GetMobilePhone()->CheckRinging();
   GUI_GameModeBase::Activate();
 }
 
 void GUI_GUI::Deactivate() {
-  SceneryLifeStandIn();  // the rain sounds pause
+  GUI_GetRain()->PauseSounds();
   SIM_GetWeather()->MuteWindSound();
-  PhoneStandIn();  // the phone's sounds stop
+  GUI_GetMobilePhone()->StopSounds();
   GUI_GameModeBase::Deactivate();
 }
 
 void GUI_GUI::DrawScene() {
-  SceneStandIn();
-  // A daylight sky from top to bottom, one pixel past every edge, where the town will stand.
-  BaseSprite sky;
-  sky.SetSize(D3DEngine::W + 2.0f, D3DEngine::H + 2.0f);
-  sky.PlaceLocal(D3DEngine::W / 2.0f, D3DEngine::H / 2.0f);
-  sky.vertices[0].diffuse = sky.vertices[1].diffuse = SpriteColor(120, 170, 220);
-  sky.vertices[2].diffuse = sky.vertices[3].diffuse = SpriteColor(200, 225, 240);
-  GetD3DEngine()->SetTexture(0, 0);
-  sky.DrawNoChecks();
-  PeopleStandIn();  // the NPC icons are drawn last of the scene
+  GUI_GetBackdrop()->Draw();
+  GUI_GetFish()->Draw();
+  GUI_Relationship::DrawAll();
+  GUI_GetAvatar()->Draw();
+  GUI_GetPetAvatar()->Draw();
+  GUI_GetSnow()->Draw();
+  GUI_GetRain()->Draw();
+  GUI_NPCIcon::DrawAll();
 }
 
 void GUI_GUI::Draw() {
-  SceneryLifeStandIn();  // the ambient sounds advance
+  GUI_GetAmbientSounds()->Process();
   GUI_GetSounds()->Process();
 
   GUI_WindowManager* manager = GUI_GetWindowManager();
@@ -211,8 +221,7 @@ void GUI_GUI::DrawDebugData() {
   LibTextEngine* text = GetTextEngine();
   text->SetCurrentFont("anime16.dds", 16.0f);
   char line[128];
-  // The drinking habit is not simulated yet; its blood alcohol reads zero until it is.
-  const float bloodAlcohol = 0.0f;
+  const double bloodAlcohol = static_cast<double>(HOOK_GetAlcohol()->GetBloodAlcohol());
   std::snprintf(line, sizeof line, "blood-alcohol: %.2f", bloodAlcohol);
   text->AddQueueString(line, 42.0f, 38.0f, 0xFFFFFFFFu, 0.0f, LibTextEngine::ALIGN_LEFT);
   text->ProcessTextQueue(-1);
@@ -222,29 +231,30 @@ bool GUI_GUI::CheckClick() {
   SIM_GetStatistics()->ChangeCounter(1, "MCLICKS");
   if (GUI_Tutorial::IsRunning()) GUI_TutorialWindow::CheckClickAll();
   if (GUI_GetWindowManager()->CheckClick()) return true;
-  PeopleStandIn();  // every NPC icon is offered the click
+  GUI_NPCIcon::CheckClickAll();
   return false;
 }
 
 bool GUI_GUI::CheckRightClick() {
   SIM_GetStatistics()->ChangeCounter(1, "MCLICKS");
-  PeopleStandIn();  // the open person windows, then every NPC icon, are offered the right click
+  if (GUI_NPC::CheckRightClickAll()) return true;
+  GUI_NPCIcon::CheckRightClickAll();
   return false;
 }
 
 void GUI_GUI::ProcessInput() {
   GUI_GetWindowManager()->ProcessInput();
-  if (!GetInput()->IsMouseMovesEaten()) PeopleStandIn();  // the NPC icons' hover
+  if (!GetInput()->IsMouseMovesEaten()) GUI_NPCIcon::ProcessInputAll();
 }
 
 void GUI_GUI::MouseWheelUp() {
-  PeopleStandIn();  // the job browser scrolls first
+  GUI_JobBrowser::MouseWheelUp();
   GUI_SoloActivityChooser::MouseWheelUp();
   GUI_SocialActivityChooser::MouseWheelUp();
 }
 
 void GUI_GUI::MouseWheelDown() {
-  PeopleStandIn();  // the job browser scrolls first
+  GUI_JobBrowser::MouseWheelDown();
   GUI_SoloActivityChooser::MouseWheelDown();
   GUI_SocialActivityChooser::MouseWheelDown();
 }
@@ -266,9 +276,9 @@ void GUI_GUI::HandleKey(unsigned key) {
   if (key == KEY_ESCAPE) {
     if (manager->DialogActive()) {
       manager->CloseTopDialog();
+    } else if (GUI_MobilePhoneInbox::IsOpen()) {
+      GUI_MobilePhoneInbox::Hide(0);
     } else {
-      // With the phone's inbox open, Escape only hides it; the phone is not built yet, so its
-      // inbox is never open and Escape asks whether to leave the game.
       GUI_ControlPanel::AttemptQuitGame(0);
     }
   }
@@ -276,7 +286,7 @@ void GUI_GUI::HandleKey(unsigned key) {
   if (key == KEY_C) {
     GUI_SchoolPicker::Create();
   } else if (key == KEY_P || key == KEY_RETURN) {
-    PhoneStandIn();  // the phone's inbox opens as a click on the phone would open it
+    GUI_GetMobilePhone()->Clicked();
   }
 }
 

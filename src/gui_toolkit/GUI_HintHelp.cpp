@@ -91,7 +91,7 @@ void GUI_HintHelp::CloseData() {
 
 void GUI_HintHelp::CheckSnubIconHint() {
   // Needs the town's people and their snubs, which come with the people subsystem.
-  SIM_StandInLog::Called("GUI_HintHelp::CheckSnubIconHint");
+  STAND_IN();
 }
 
 bool GUI_HintHelp::IsActive() { return !AllWindows.empty(); }

@@ -4,8 +4,10 @@
 #include "GDebug.h"
 #include "GRandom.h"
 #include "GUI_SoloActivityChooser.h"
+#include "HOOK_EveningClassType.h"
 #include "LibTextEngine.h"
 #include "SIM_StandInLog.h"
+#include "SIM_SoloActivityType.h"
 
 GUI_PostitSlot GUI_Postit::Slots[GUI_Postit::kSlots];
 std::list<GUI_Postit*> GUI_Postit::All;
@@ -46,8 +48,8 @@ GUI_Postit* GUI_Postit::Create(const std::string& text, int type) {
 
 void GUI_Postit::Close() {
   // The evening classes keep a list of the reminders they made; it has to be cleared with the
-  // notes so that tomorrow's reminders are made again. Those classes come with the activities.
-  GStandIn("HOOK_EveningClassType::ClearReminders (from GUI_Postit::Close)");
+  // notes so that tomorrow's reminders are made again.
+  HOOK_EveningClassType::ClearReminders();
   while (!All.empty()) delete All.front();  // each destructor takes its note out of All
 
   // The night's order is checked at this moment (the day turn's tests).
@@ -68,9 +70,13 @@ void GUI_Postit::DrawAll() {
 }
 
 void GUI_Postit::LaunchPetFood() {
-  // Starts the solo activity "shopping" when it is available now, else "shoponline"; the
-  // activity types arrive with the work and daily-life subsystem.
-  GStandIn("GUI_Postit::LaunchPetFood (the shopping activities)");
+  for (const char* name : {"shopping", "shoponline"}) {
+    SIM_SoloActivityType* type = SIM_SoloActivityType::GetByName(name);
+    if (type && type->IsAvailable()) {
+      type->ProcessChunk();
+      return;
+    }
+  }
 }
 
 GUI_Postit::GUI_Postit(const std::string& text, int type)

@@ -11,6 +11,7 @@
 #include "GUI_TutorialWindow.h"
 #include "Game.h"
 #include "SIM_Script.h"
+#include "SIM_StandInLog.h"
 
 namespace {
 GUI_Tutorial* PTheTutorial = nullptr;
@@ -58,8 +59,7 @@ void GUI_Tutorial::Initialise() {
 // that avatar's gender. Neither the avatar's layers nor the pool of forenames exist yet, so the
 // new-game setup keeps the name and looks it already has.
 void GUI_Tutorial::PrepareCharacter() {
-  GStandIn("GUI_Tutorial::Initialise: the avatar's skin layer and the forename pool (the character keeps the "
-           "new-game setup's name and looks)");
+  STAND_IN();
   GUI_MenuNew::ApplyDefaultCharacter();
 }
 

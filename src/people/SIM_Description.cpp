@@ -1,6 +1,6 @@
 #include "SIM_Description.h"
 
-#include "GDebug.h"
+#include "SIM_StandInLog.h"
 
 SIM_Description* SIM_GetDescription() {
   static SIM_Description* description = new SIM_Description();
@@ -8,5 +8,5 @@ SIM_Description* SIM_GetDescription() {
 }
 
 void SIM_Description::Compose() {
-  GStandIn("SIM_Description::Compose (player description not built yet)");
+  STAND_IN();
 }

@@ -261,7 +261,7 @@ void SIM_NPC::ProcessNPC() {
   m_memory->NextDay();
 }
 
-void SIM_NPC::ConsiderInvitingVede() { SIM_StandInLog::Called("SIM_NPC::ConsiderInvitingVede"); }
+void SIM_NPC::ConsiderInvitingVede() { STAND_IN(); }
 
 void SIM_NPC::PromoteToFriend() {
   if (SIM_Relationship* link = GetRelationship(SIM_GetVede())) link->SetPlayerCreated(true);

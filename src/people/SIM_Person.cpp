@@ -55,7 +55,7 @@ void SIM_Person::ChooseName() {
 }
 
 float SIM_Person::GetActivityAttractiveness(SIM_SocialiseType*) {
-  SIM_StandInLog::Called("SIM_Person::GetActivityAttractiveness");
+  STAND_IN();
   return 0.0f;
 }
 

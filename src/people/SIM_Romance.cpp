@@ -8,12 +8,12 @@ SIM_Romance* SIM_GetRomance() {
   return &instance;
 }
 
-void SIM_Romance::Reset() { SIM_StandInLog::Called("SIM_Romance::Reset"); }
+void SIM_Romance::Reset() { STAND_IN(); }
 
 SIM_NPC* SIM_Romance::GetPartner() {
-  SIM_StandInLog::Called("SIM_Romance::GetPartner");
+  STAND_IN();
   return nullptr;
 }
 
-void SIM_Romance::GetDumped() { SIM_StandInLog::Called("SIM_Romance::GetDumped"); }
-void SIM_Romance::RomanticOffer(SIM_NPC*) { SIM_StandInLog::Called("SIM_Romance::RomanticOffer"); }
+void SIM_Romance::GetDumped() { STAND_IN(); }
+void SIM_Romance::RomanticOffer(SIM_NPC*) { STAND_IN(); }

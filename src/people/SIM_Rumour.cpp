@@ -2,5 +2,5 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_Rumour::Open() { SIM_StandInLog::Called("SIM_Rumour::Open"); }
-void SIM_Rumour::Close() { SIM_StandInLog::Called("SIM_Rumour::Close"); }
+void SIM_Rumour::Open() { STAND_IN(); }
+void SIM_Rumour::Close() { STAND_IN(); }

@@ -1,6 +1,5 @@
 #include "SIM_SmallTalk.h"
 
-#include "GDebug.h"
 #include "SIM_StandInLog.h"
 
 SIM_SmallTalk* SIM_GetSmallTalk() {
@@ -9,8 +8,8 @@ SIM_SmallTalk* SIM_GetSmallTalk() {
 }
 
 void SIM_SmallTalk::AddTempEvent(const std::string& topic, int days) {
-  GStandIn("SIM_SmallTalk::AddTempEvent");
+  STAND_IN();
   m_tempEvents.push_back({topic, 0, days});
 }
 
-void SIM_SmallTalk::NextDay() { SIM_StandInLog::Called("SIM_SmallTalk::NextDay"); }
+void SIM_SmallTalk::NextDay() { STAND_IN(); }

@@ -2,5 +2,5 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_SocialInvitation::Clear() { SIM_StandInLog::Called("SIM_SocialInvitation::Clear"); }
-void SIM_SocialInvitation::SnubOthers() { SIM_StandInLog::Called("SIM_SocialInvitation::SnubOthers"); }
+void SIM_SocialInvitation::Clear() { STAND_IN(); }
+void SIM_SocialInvitation::SnubOthers() { STAND_IN(); }

@@ -2,5 +2,5 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_SocialiseInstance::Open() { SIM_StandInLog::Called("SIM_SocialiseInstance::Open"); }
-void SIM_SocialiseInstance::Close() { SIM_StandInLog::Called("SIM_SocialiseInstance::Close"); }
+void SIM_SocialiseInstance::Open() { STAND_IN(); }
+void SIM_SocialiseInstance::Close() { STAND_IN(); }

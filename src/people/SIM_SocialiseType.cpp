@@ -2,5 +2,5 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_SocialiseType::Open() { SIM_StandInLog::Called("SIM_SocialiseType::Open"); }
-void SIM_SocialiseType::Close() { SIM_StandInLog::Called("SIM_SocialiseType::Close"); }
+void SIM_SocialiseType::Open() { STAND_IN(); }
+void SIM_SocialiseType::Close() { STAND_IN(); }

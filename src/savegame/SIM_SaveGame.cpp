@@ -8,7 +8,7 @@ SIM_SaveGame* SIM_GetSaveGame() {
 }
 
 void SIM_SaveGame::SaveGame(const char* name) {
-  SIM_StandInLog::Called("SIM_SaveGame::SaveGame");
+  STAND_IN();
   m_lastName = name ? name : "";
   ++m_saves;
 }

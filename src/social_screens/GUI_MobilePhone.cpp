@@ -7,4 +7,7 @@ GUI_MobilePhone* GUI_GetMobilePhone() {
   return &instance;
 }
 
-void GUI_MobilePhone::CheckRinging() { SIM_StandInLog::Called("GUI_MobilePhone::CheckRinging"); }
+void GUI_MobilePhone::CheckRinging() { STAND_IN(); }
+void GUI_MobilePhone::Initialise() { STAND_IN(); }
+void GUI_MobilePhone::Clicked() { STAND_IN(); }
+void GUI_MobilePhone::StopSounds() { STAND_IN(); }

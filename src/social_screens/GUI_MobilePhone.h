@@ -4,6 +4,9 @@
 class GUI_MobilePhone {
  public:
   void CheckRinging();
+  void Initialise();  // a new or loaded game
+  void Clicked();     // opens the inbox, as the P and Return keys do
+  void StopSounds();  // the in-game mode is left
 };
 
 GUI_MobilePhone* GUI_GetMobilePhone();

@@ -2,4 +2,10 @@
 
 #include "SIM_StandInLog.h"
 
-void GUI_MobilePhoneInbox::Close(int) { SIM_StandInLog::Called("GUI_MobilePhoneInbox::Close"); }
+void GUI_MobilePhoneInbox::Close(int) { STAND_IN(); }
+void GUI_MobilePhoneInbox::Hide(int) { STAND_IN(); }
+
+bool GUI_MobilePhoneInbox::IsOpen() {
+  STAND_IN();
+  return false;
+}

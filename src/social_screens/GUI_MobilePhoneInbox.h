@@ -4,4 +4,6 @@
 class GUI_MobilePhoneInbox {
  public:
   static void Close(int);
+  static void Hide(int);  // slides the inbox away
+  static bool IsOpen();   // never, until the inbox exists
 };

@@ -3,8 +3,12 @@
 #include "SIM_StandInLog.h"
 
 GUI_NPCIcon* GUI_NPCIcon::Create(SIM_NPC* npc) {
-  SIM_StandInLog::Called("GUI_NPCIcon::Create");
+  STAND_IN();
   return new GUI_NPCIcon(npc);
 }
 
-void GUI_NPCIcon::PositionAll() { SIM_StandInLog::Called("GUI_NPCIcon::PositionAll"); }
+void GUI_NPCIcon::PositionAll() { STAND_IN(); }
+void GUI_NPCIcon::DrawAll() { STAND_IN(); }
+void GUI_NPCIcon::CheckClickAll() { STAND_IN(); }
+void GUI_NPCIcon::CheckRightClickAll() { STAND_IN(); }
+void GUI_NPCIcon::ProcessInputAll() { STAND_IN(); }

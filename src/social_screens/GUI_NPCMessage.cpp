@@ -5,6 +5,6 @@
 #include "SIM_StandInLog.h"
 
 GUI_Message* GUI_NPCMessage::Create(SIM_NPC* npc, const std::string& text) {
-  SIM_StandInLog::Called("GUI_NPCMessage::Create");
+  STAND_IN();
   return GUI_Message::Create(text, npc ? npc->GetFullName() : std::string());
 }

@@ -1,8 +1,8 @@
 #include "GUI_PostMortem.h"
 
-#include "GDebug.h"
 #include "SIM_StandInLog.h"
 
-void GUI_PostMortem::Close() { SIM_StandInLog::Called("GUI_PostMortem::Close"); }
+void GUI_PostMortem::Close() { STAND_IN(); }
+void GUI_PostMortem::Reset() { STAND_IN(); }
 
-void GUI_SpecialEventPostMortem::Create(SIM_SpecialEvent*) { GStandIn("GUI_SpecialEventPostMortem::Create"); }
+void GUI_SpecialEventPostMortem::Create(SIM_SpecialEvent*) { STAND_IN(); }

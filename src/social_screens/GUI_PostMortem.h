@@ -4,6 +4,7 @@
 class GUI_PostMortem {
  public:
   static void Close();
+  static void Reset();  // the layout after a change of screen size
 };
 
 // The report of an attended special event. Stand-in until the social screens arrive: opening it

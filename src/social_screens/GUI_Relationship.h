@@ -1,12 +1,12 @@
 #pragma once
 // The on-screen line of a link between two people. Stand-in until the social screens arrive: the
-// line is made and deleted with its link but draws nothing; making one is logged once and
-// recorded (SIM_StandInLog).
+// line is made and deleted with its link but draws nothing; every call is marked STAND_IN().
 class SIM_Relationship;
 
 class GUI_Relationship {
  public:
   static GUI_Relationship* Create(SIM_Relationship* link);  // null for a null link
+  static void DrawAll();                                    // once a frame
   virtual ~GUI_Relationship() = default;
   SIM_Relationship* GetRelationship() const { return m_link; }
 

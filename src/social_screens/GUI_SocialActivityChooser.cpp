@@ -1,21 +1,24 @@
 #include "GUI_SocialActivityChooser.h"
 
-#include "GDebug.h"
 #include "GUI_EveningStandIn.h"
+#include "SIM_StandInLog.h"
 
 std::string GUI_SocialActivityChooser::LastScrolledTo;
 
-void GUI_SocialActivityChooser::Create() { GUI_EveningStandIn::Toggle(GUI_EveningStandIn::KIND_SOCIAL); }
+void GUI_SocialActivityChooser::Create() {
+  STAND_IN();  // the evening stand-in window in its place
+  GUI_EveningStandIn::Toggle(GUI_EveningStandIn::KIND_SOCIAL);
+}
 
 void GUI_SocialActivityChooser::Close() { GUI_EveningStandIn::Close(GUI_EveningStandIn::KIND_SOCIAL); }
 
 bool GUI_SocialActivityChooser::IsOpen() { return GUI_EveningStandIn::IsOpen(GUI_EveningStandIn::KIND_SOCIAL); }
 
 void GUI_SocialActivityChooser::ScrollToActivity(const char* name) {
-  GStandIn("GUI_SocialActivityChooser::ScrollToActivity");
+  STAND_IN();
   LastScrolledTo = name ? name : "";
 }
 
 void GUI_SocialActivityChooser::CheckDropIcon(GUI_DragIcon*) {
-  if (IsOpen()) GStandIn("GUI_SocialActivityChooser::CheckDropIcon (no guests yet)");
+  if (IsOpen()) STAND_IN();  // no guests yet
 }

@@ -2,4 +2,4 @@
 
 #include "SIM_StandInLog.h"
 
-void GUI_SocialInvitation::Clear() { SIM_StandInLog::Called("GUI_SocialInvitation::Clear"); }
+void GUI_SocialInvitation::Clear() { STAND_IN(); }

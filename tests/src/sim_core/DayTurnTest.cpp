@@ -123,33 +123,71 @@ TEST(DayTurnReset, SetsUpEveryServiceInOrderBetweenTheLoadingBarsSteps) {
   sim->Reset();
   SIM_StandInLog::SetObserver(nullptr);
 
-  // Each call with the number of loading-bar frames drawn before it: 0.0 after the named-value
-  // clear-out, then 0.125, 0.25, 0.375, 0.5, 0.6, 0.75 and 0.85, and 1.0 at the very end.
+  // Each call with the number of loading-bar frames drawn before it. The bar itself is drawn
+  // (GUI_LoadingScreen::DrawBar) at 0.0 after the named-value clear-out, then at 0.125, 0.25, 0.375,
+  // 0.5, 0.6, 0.75 and 0.85, and at 1.0 at the very end. The player's set-up reaches the job, the
+  // commute, the description, the friends and the avatar's mood on its way.
   const std::vector<std::pair<std::string, int>> expected = {
-      {"SIM_SocialiseType::Open", 0},       {"SIM_SoloActivityType::Open", 0},
-      {"SIM_AchievementBase::Open", 0},     {"SIM_JobUnlocks::Reset", 0},
-      {"SIM_SocialInvitation::Clear", 1},   {"SIM_Romance::Reset", 1},
-      {"SIM_BowlingTeam::Reset", 1},        {"SIM_PortraitDatabase::Open", 1},
-      {"SIM_RoyaltyStream::Open", 2},       {"GUI_Crossword::ClearSeenIDs", 2},
-      {"SIM_SocialiseInstance::Open", 2},   {"SIM_SoloActivityInstance::Open", 2},
-      {"SIM_NPC::Open", 3},                 {"HOOK_EveningClassType::Open", 4},
-      {"SIM_Crime::Initialise", 4},         {"SIM_Rumour::Open", 5},
-      {"SIM_Restaurant::Open", 5},          {"SIM_Movie::Open", 6},
-      {"SIM_FoodMemory::Open", 6},          {"SIM_PetFood::Open", 7},
-      {"SIM_Asset::Open", 7},               {"SIM_Magazine::Open", 7},
-      {"SIM_JobEvent::Open", 7},            {"GUI_NPCIcon::PositionAll", 8},
+      {"SIM_SocialiseType::Open", 0},
+      {"SIM_SoloActivityType::Open", 0},
+      {"SIM_AchievementBase::Open", 0},
+      {"SIM_JobBase::Open", 0},
+      {"SIM_JobUnlocks::Reset", 0},
+      {"GUI_LoadingScreen::DrawBar", 0},
+      {"SIM_SocialInvitation::Clear", 1},
+      {"SIM_Romance::Reset", 1},
+      {"SIM_BowlingTeam::Reset", 1},
+      {"SIM_PortraitDatabase::Open", 1},
+      {"GUI_LoadingScreen::DrawBar", 1},
+      {"SIM_RoyaltyStream::Open", 2},
+      {"GUI_Crossword::ClearSeenIDs", 2},
+      {"SIM_JobBase::GetJobByGUID", 2},
+      {"SIM_CommuteMethod::CheckValidMethod", 2},
+      {"SIM_Description::Compose", 2},
+      {"SIM_Industry::ClearGlobalFlags", 2},
+      {"SIM_CommuteMethod::SetMethodByName", 2},
+      {"GUI_Avatar::SetMood", 2},
+      {"SIM_SocialiseInstance::Open", 2},
+      {"SIM_SoloActivityInstance::Open", 2},
+      {"GUI_LoadingScreen::DrawBar", 2},
+      {"SIM_NPC::Open", 3},
+      {"GUI_Avatar::SetMood", 3},  // the friends made change the player's mood
+      {"GUI_LoadingScreen::DrawBar", 3},
+      {"HOOK_EveningClassType::Open", 4},
+      {"GUI_Dirt::Process", 4},
+      {"SIM_Crime::Initialise", 4},
+      {"GUI_LoadingScreen::DrawBar", 4},
+      {"SIM_Rumour::Open", 5},
+      {"SIM_Restaurant::Open", 5},
+      {"GUI_LoadingScreen::DrawBar", 5},
+      {"SIM_Movie::Open", 6},
+      {"SIM_FoodMemory::Open", 6},
+      {"GUI_LoadingScreen::DrawBar", 6},
+      {"SIM_PetFood::Open", 7},
+      {"SIM_Asset::Open", 7},
+      {"SIM_Magazine::Open", 7},
+      {"SIM_JobEvent::Open", 7},
+      {"GUI_Avatar::SetMood", 7},
+      {"GUI_LoadingScreen::DrawBar", 7},
       {"GUI_NPCIcon::PositionAll", 8},
+      {"GUI_NPCIcon::PositionAll", 8},
+      {"SIM_Description::Compose", 8},
+      {"GUI_LoadingScreen::DrawBar", 8},
   };
   Calls names;
-  std::map<std::string, int> framesBefore;
+  std::map<std::string, std::vector<int>> framesBefore;  // by name, for each of its calls in turn
   for (const auto& [name, frames] : expected) {
     names.push_back(name);
-    framesBefore[name] = frames;
+    framesBefore[name].push_back(frames);
   }
   const Calls calls = TurnCalls();
   ExpectInOrder(calls, names);
+  std::map<std::string, size_t> callsSoFar;
   for (size_t i = 0; i < calls.size(); ++i) {
-    EXPECT_EQ(g_framesAtCall[i] - before, (float)framesBefore[calls[i]]) << calls[i];
+    const std::vector<int>& frames = framesBefore[calls[i]];
+    const size_t n = callsSoFar[calls[i]]++;
+    ASSERT_LT(n, frames.size()) << calls[i];
+    EXPECT_EQ(g_framesAtCall[i] - before, static_cast<float>(frames[n])) << calls[i];
   }
   EXPECT_EQ(GetD3DEngine()->GetFrames() - before, 9.0f);
 
@@ -189,16 +227,24 @@ TEST(DayTurnLifeCycle, ShutDownSavesOnlyWhatStartUpOpened) {
 // ---------------------------------------------------------------------------------------------
 // The day's buttons
 
+// The player's attributes are recomputed after the drinking habit (the mood), then the town's
+// people live their day.
 const Calls kPrepareForEvening = {"GUI_Avatar::SetOverriden",
+                                   "SIM_JobInstance::ResolveFirings",
                                    "HOOK_EveningClassType::GenerateReminders",
                                    "SIM_Restaurant::CalculateTableAvailabilityAll",
                                    "SIM_Asset::ProcessAll",
                                    "SIM_Alcohol::Process",
+                                   "GUI_Avatar::SetMood",
                                    "SIM_NPC::ProcessAllNPCS",
                                    "SIM_Relationship::AllowPromotions",
+                                   "SIM_Description::Compose",
                                    "GUI_NPCIcon::PositionAll",
                                    "GUI_MobilePhone::CheckRinging",
                                    "GUI_HintHelp::CheckSnubIconHint"};
+
+// Every page of the day is built on the diary page stand-in.
+const char* const kDayPage = "GUI_DayPageStandIn::GUI_DayPageStandIn";
 
 Calls Concat(Calls a, const Calls& b) {
   a.insert(a.end(), b.begin(), b.end());
@@ -211,17 +257,18 @@ TEST_F(DayTurn, AWorkingDayGoesThroughEveryScreenToTheEndOfTheDay) {
 
   Sim()->ProcessCommuteIn();
   EXPECT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_COMMUTEIN);
-  ExpectInOrder(Recorded(), {"SIM_Commute::ProcessCommute", "GUI_CommuteInScreen::Create"});
+  ExpectInOrder(Recorded(), {"SIM_Commute::ProcessCommute", "GUI_CommuteInScreen::Create", kDayPage});
 
   SIM_StandInLog::Clear();
   Sim()->ProcessWorkDay();
   EXPECT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_WORKDAY);
-  ExpectInOrder(Recorded(), {"GUI_WorkDayScreen::Create"});
+  ExpectInOrder(Recorded(), {"SIM_JobInstance::ProcessWorkDay", "GUI_WorkDayScreen::Create", kDayPage});
 
   SIM_StandInLog::Clear();
   Sim()->ProcessCommuteBack();
   EXPECT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_COMMUTEBACK);
-  ExpectInOrder(Recorded(), {"SIM_Crime::CheckForMugging", "SIM_Commute::ProcessCommute", "GUI_CommuteBackScreen::Create"});
+  ExpectInOrder(Recorded(), {"SIM_Crime::CheckForMugging", "SIM_Commute::ProcessCommute",
+                             "GUI_CommuteBackScreen::Create", kDayPage});
 
   // Nothing to tell after work: the evening is prepared at once.
   SIM_StandInLog::Clear();
@@ -253,7 +300,7 @@ TEST_F(DayTurn, NewsAfterWorkWaitForTheAfterWorkPagesContinueButton) {
   EXPECT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_EVENING);
   EXPECT_TRUE(GUI_AfterWorkScreen::IsOpen());
   EXPECT_FALSE(GUI_GetEventList()->HasAfterWorkEvent());
-  ExpectInOrder(Recorded(), {"SIM_Crime::CheckForBurglary", "GUI_AfterWorkScreen::Create"});
+  ExpectInOrder(Recorded(), {"SIM_Crime::CheckForBurglary", "GUI_AfterWorkScreen::Create", kDayPage});
 
   SIM_StandInLog::Clear();
   GUI_AfterWorkScreen::Continue(0);
@@ -278,7 +325,9 @@ TEST_F(DayTurn, WakingUpOutOfWorkPaysTheBenefitAndAppliesTheUnemployedJob) {
   EXPECT_FLOAT_EQ(SIM_GetFinances()->GetCash(), cash + 25.0f);  // GV_UNEMPLOYMENT_BENEFIT
   EXPECT_GT(SIM_GetVede()->GetValue("boredom"), boredom + 0.1f);
   EXPECT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_WOKEUP);
-  ExpectInOrder(Recorded(), {"GUI_WokeUpScreen::Create"});
+  // The unemployed job's modifiers recompute the player's attributes.
+  ExpectInOrder(Recorded(),
+                {"GUI_Avatar::SetMood", "GUI_WokeUpScreen::Create", kDayPage});
   EXPECT_FALSE(HeadlessPlayer::IsWorkingDay());
   SIM_GetVede()->SetJob(job);
 }
@@ -455,6 +504,7 @@ TEST_F(DayTurn, TheNightRunsEveryStepInItsOrder) {
                                "GUI_RestaurantChooser::Close",
                                "GUI_RoyaltyReport::Close",
                                "GUI_PhoneMessage::Clear",
+                               "HOOK_EveningClassType::ClearReminders",
                                "GUI_Postit::Close",
                                "SIM_PetBase::ClearReminders",
                                "SIM_SocialInvitation::Clear",
@@ -462,10 +512,15 @@ TEST_F(DayTurn, TheNightRunsEveryStepInItsOrder) {
                                "GUI_PostMortem::Close",
                                "effects",
                                "daily_grind.txt",
+                               "GUI_Dirt::Process",
                                "SIM_JobOffer::ProcessAll",
+                               "SIM_JobBase::UpdateAvailability",
                                "SIM_JobUnlocks::NextDay",
                                "daily processes",
                                "SIM_NPC::ResetFlatteredByInviteAll",
+                               "SIM_Movie::NextDay",
+                               "SIM_Restaurant::GenerateRumoursAll",
+                               "SIM_BowlingTeam::NextDay",
                                "SIM_Magazine::UpdateAll",
                                "SIM_Charity::NextDay",
                                "SIM_Dentist::NextDay",
@@ -473,7 +528,8 @@ TEST_F(DayTurn, TheNightRunsEveryStepInItsOrder) {
                                "GUI_PhoneMessage::InputPending",
                                "GUI_Avatar::ComputeAdjustedWidth",
                                "SIM_SaveGame::SaveGame",
-                               "GUI_WokeUpScreen::Create"});
+                               "GUI_WokeUpScreen::Create",
+                               kDayPage});
 
   // The telephone is silenced before the effects, and the skills decay after the daily processes,
   // at the skill's own nightly rate.

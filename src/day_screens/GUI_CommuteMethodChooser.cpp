@@ -1,0 +1,5 @@
+#include "GUI_CommuteMethodChooser.h"
+
+#include "SIM_StandInLog.h"
+
+void GUI_CommuteMethodChooser::Close() { STAND_IN(); }

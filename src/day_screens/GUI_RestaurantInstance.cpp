@@ -1,0 +1,7 @@
+#include "GUI_RestaurantInstance.h"
+
+#include "SIM_StandInLog.h"
+
+GUI_RestaurantInstance* GUI_RestaurantInstance::PTheWindow = nullptr;
+
+void GUI_RestaurantInstance::Reset() { STAND_IN(); }

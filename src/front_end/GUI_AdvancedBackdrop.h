@@ -1,0 +1,9 @@
+#pragma once
+// The animated sky behind the in-game view and the diary screens. Stand-in until the scenery
+// arrives: every call is marked STAND_IN().
+class GUI_AdvancedBackdrop {
+ public:
+  void Reset();  // lays the sky out for the present screen size
+};
+
+GUI_AdvancedBackdrop* GUI_GetAdvancedBackdrop();
