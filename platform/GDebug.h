@@ -46,6 +46,9 @@ const char* GetBugReport();
 // True under VORLA2_NONINTERACTIVE=1 or VORLA2_HEADLESS=1: no alert ever blocks.
 bool IsNonInteractive();
 bool IsHeadless();
+// True under VORLA2_DRAW_EVERY_FRAME=1: the window draws and shows every frame, also one equal to
+// the frame on screen, so that pictures can be compared with and without the skipping.
+bool DrawsEveryFrame();
 
 // A stand-in for a part of the game not built yet says so in the log, once per name, so every gap
 // shows: "STAND-IN: <what>".
