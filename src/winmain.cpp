@@ -25,7 +25,7 @@ volatile std::sig_atomic_t g_quitSignal = 0;
 
 // SIGTERM and SIGINT: the frame loop ends the game as a normal quit does. SA_RESETHAND leaves a
 // second signal its default effect, so a game that hangs can still be stopped.
-extern "C" void OnQuitSignal(int signal) { g_quitSignal = signal; }
+extern "C" void OnQuitSignal(int number) { g_quitSignal = number; }
 
 void InstallQuitSignals() {
   struct sigaction action = {};
