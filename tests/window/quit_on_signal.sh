@@ -26,14 +26,14 @@ ends_cleanly() {
 
 window_test_start "$@"
 find_log || { fail "no debug log"; finish; }
-sleep 2
+wait_main_menu || { fail "no main menu"; finish; }
 ends_cleanly TERM "on the main menu"
 
 # Again, into a new game; the last run's log goes, so that only this run's is read.
 rm -f "$log"
 game_start
 find_log || { fail "no debug log"; finish; }
-sleep 2
+wait_main_menu || { fail "no main menu"; finish; }
 xdotool windowfocus --sync "$wid" 2>/dev/null
 click 512 704
 wait_log 0 '^Day page: waking up' || { fail "New game opened no morning page"; finish; }

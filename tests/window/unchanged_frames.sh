@@ -45,8 +45,7 @@ look() {
 # play: the steps, then SIGTERM ends the game.
 play() {
   find_log || { fail "no debug log"; finish; }
-  # The main menu's strip is loaded when the menu first draws, after the loading screen.
-  wait_log 0 '^menu_strip.png$' 30 || { fail "no main menu ($run)"; finish; }
+  wait_main_menu || { fail "no main menu ($run)"; finish; }
   xdotool windowfocus --sync "$wid" 2>/dev/null
   point 1010 10
   look menu

@@ -144,6 +144,10 @@ wait_log() {
   return 1
 }
 
+# wait_main_menu: until the main menu has opened (it loads its strip then, after the loading
+# screen; 60 s at most, for a sanitizer build on a busy machine). A click before then is lost.
+wait_main_menu() { wait_log 0 '^menu_strip.png$' 60; }
+
 # expect_exit SECONDS WHAT [WHY]: the game ends within that long, with exit code 0; otherwise a
 # failure that says it still ran (and why that matters) or how it ended, after WHAT. Sets code to
 # the exit code, or to nothing while it still runs.
