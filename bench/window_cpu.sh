@@ -16,6 +16,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../tests/window/lib/window_test_lib.sh"
 window_test_start "$1" "$(realpath "$2")"
 [ -n "$keep_every_frame" ] && echo "(drawing every frame)"
 find_log || { fail "no debug log"; finish; }
+wait_main_menu || { fail "no main menu"; finish; }
 
 ticks=$(getconf CLK_TCK)
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$game_pid/stat"; }
