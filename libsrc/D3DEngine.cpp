@@ -29,22 +29,7 @@ bool Headless() {
   return headless;
 }
 
-void GlColour(uint32_t spriteColour) {
-  const uint32_t c = SwapColor(spriteColour);
-  glColor4ub(GLubyte(c & 0xFF), GLubyte((c >> 8) & 0xFF), GLubyte((c >> 16) & 0xFF), GLubyte((c >> 24) & 0xFF));
-}
-
-void GlVBColour(uint32_t vbColour) {
-  glColor4ub(GLubyte((vbColour >> 16) & 0xFF), GLubyte((vbColour >> 8) & 0xFF), GLubyte(vbColour & 0xFF),
-             GLubyte((vbColour >> 24) & 0xFF));
-}
-
 }  // namespace
-
-void SetWin32Color(uint32_t colour) {
-  if (Headless()) return;
-  GlColour(colour);
-}
 
 D3DEngine* GetD3DEngine() {
   // Never destroyed: objects torn down at exit may still release textures and buffers through it.
@@ -119,6 +104,7 @@ bool D3DEngine::Initialise(void* window, void*, int width, int height, int bitsP
     m_viewH = height;
     W = float(width);
     H = float(height);
+    RedrawNextFrame();
     return true;
   }
 
@@ -208,6 +194,9 @@ bool D3DEngine::Initialise(void* window, void*, int width, int height, int bitsP
   glClear(GL_COLOR_BUFFER_BIT);
   SDL_GL_SwapWindow(win);
   glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+  // A new or resized window shows nothing of the frame drawn before.
+  ForgetGLTexture();
+  RedrawNextFrame();
   return true;
 }
 
@@ -230,6 +219,7 @@ void D3DEngine::SetupViewport() {
   if (vx == m_viewX && vy == m_viewY && vw == m_viewW && vh == m_viewH && dw == m_drawW && dh == m_drawH) return;
   m_drawW = dw;
   m_drawH = dh;
+  RedrawNextFrame();
   m_viewX = vx;
   m_viewY = vy;
   m_viewW = vw;
@@ -267,6 +257,8 @@ void D3DEngine::WindowToScreen(float wx, float wy, float* sx, float* sy) const {
 
 void D3DEngine::Release() {
   if (m_frames > 0.0f) DebugOut(GFormat("Redundant calls/frame = %f", double(m_redundantBinds / m_frames)).c_str());
+  if (m_skipUnchanged)
+    DebugOut(GFormat("Frames drawn %d, unchanged and not drawn %d", m_framesDrawn, m_framesSkipped).c_str());
   if (!Headless() && m_window && m_fullscreen) {
     SDL_SetWindowFullscreen(static_cast<SDL_Window*>(m_window), 0);
     m_fullscreen = false;
@@ -277,17 +269,7 @@ void D3DEngine::BeginRender() {
   if (BInScene) return;
   if (!Headless()) {
     SetupViewport();
-    if (m_viewW != m_drawW || m_viewH != m_drawH) {
-      // Letterboxed: the bars outside the picture are black, whatever the last frame left there.
-      glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-      glClear(GL_COLOR_BUFFER_BIT);
-      glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
-    }
-    glEnable(GL_BLEND);
-    glDisable(GL_DEPTH_TEST);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glDisable(GL_LIGHTING);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (!m_skipUnchanged) StartGLFrame();
   }
   m_boundTexture = 0;
   SetLinearFilter();
@@ -301,7 +283,8 @@ void D3DEngine::EndRender() {
 }
 
 void D3DEngine::Flip() {
-  if (!Headless() && m_window) SDL_GL_SwapWindow(static_cast<SDL_Window*>(m_window));
+  const bool show = !m_skipUnchanged || DrawRecordedFrame();
+  if (show && !Headless() && m_window) SDL_GL_SwapWindow(static_cast<SDL_Window*>(m_window));
   m_sceneCount = 0;
   m_frames += 1.0f;
   GetRecorder().EndFrame();
@@ -314,37 +297,18 @@ void D3DEngine::SetTexture(int, uint32_t textureNumber) {
   BindNumber(textureNumber);
 }
 
+// Only the renderer's idea of the bound texture: each command carries it, and binding in GL waits
+// until a command is drawn.
 void D3DEngine::BindNumber(uint32_t number) {
   m_boundTexture = number;
   if (number != 0) LastTexNum = number;
-  if (Headless()) return;
-  if (number != 0) {
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, number);
-    ApplyFilter();
-  } else {
-    glDisable(GL_TEXTURE_2D);
-  }
 }
 
 void D3DEngine::ClearLastTexture() { m_lastTextureName[0] = 0; }
 
-void D3DEngine::ApplyFilter() {
-  if (Headless() || m_boundTexture == 0) return;
-  const GLint f = m_pointFilter ? GL_NEAREST : GL_LINEAR;
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, f);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, f);
-}
+void D3DEngine::SetLinearFilter() { m_pointFilter = false; }
 
-void D3DEngine::SetLinearFilter() {
-  m_pointFilter = false;
-  ApplyFilter();
-}
-
-void D3DEngine::SetPointFilter() {
-  m_pointFilter = true;
-  ApplyFilter();
-}
+void D3DEngine::SetPointFilter() { m_pointFilter = true; }
 
 bool D3DEngine::InitVertexBuffer(int vertices, IDirect3DVertexBuffer8** out, unsigned int formatCode) {
   if (!out || vertices <= 0) return false;
@@ -398,27 +362,22 @@ void D3DEngine::ClearScreen() { ClearScreen(0xFF000000u); }
 
 void D3DEngine::ClearScreen(uint32_t colour) {
   Record(DrawKind::Clear, "ClearScreen", 0, 0, W, H, colour);
-  if (Headless()) return;
-  const uint32_t c = SwapColor(colour);
-  glClearColor((c & 0xFF) / 255.0f, ((c >> 8) & 0xFF) / 255.0f, ((c >> 16) & 0xFF) / 255.0f,
-               ((c >> 24) & 0xFF) / 255.0f);
-  glClear(GL_COLOR_BUFFER_BIT);
-  glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+  m_frame.AddClear(SwapColor(colour));
+  Submit();
 }
 
 void D3DEngine::FillRect(const RECT* r, uint32_t colour) {
   if (!r) return;
   SetTexture(0, 0);
   Record(DrawKind::Fill, "FillRect", float(r->left), float(r->top), float(r->right), float(r->bottom), colour);
-  if (Headless()) return;
-  SetWin32Color(colour);
-  glBegin(GL_QUADS);
-  glVertex2i(r->left, r->top);
-  glVertex2i(r->left, r->bottom);
-  glVertex2i(r->right, r->bottom);
-  glVertex2i(r->right, r->top);
-  glEnd();
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  const uint32_t c = SwapColor(colour);
+  const float l = float(r->left), t = float(r->top), rr = float(r->right), b = float(r->bottom);
+  BeginPrimitive(FramePrimitive::Quads);
+  AddVertex(l, t, 0, 0, 0, c);
+  AddVertex(l, b, 0, 0, 0, c);
+  AddVertex(rr, b, 0, 0, 0, c);
+  AddVertex(rr, t, 0, 0, 0, c);
+  Submit();
 }
 
 void D3DEngine::FillRectGradient(const RECT* r, uint32_t colourLeft, uint32_t colourRight) {
@@ -426,42 +385,34 @@ void D3DEngine::FillRectGradient(const RECT* r, uint32_t colourLeft, uint32_t co
   SetTexture(0, 0);
   Record(DrawKind::Gradient, "FillRectGradient", float(r->left), float(r->top), float(r->right), float(r->bottom),
          colourLeft, 0, colourRight);
-  if (Headless()) return;
   // Flat shading would give the whole quad one colour: blend across this quad only.
-  glShadeModel(GL_SMOOTH);
-  glBegin(GL_QUADS);
-  GlColour(colourLeft);
-  glVertex2i(r->left, r->top);
-  glVertex2i(r->left, r->bottom);
-  GlColour(colourRight);
-  glVertex2i(r->right, r->bottom);
-  glVertex2i(r->right, r->top);
-  glEnd();
-  glShadeModel(GL_FLAT);
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  const uint32_t cl = SwapColor(colourLeft), cr = SwapColor(colourRight);
+  const float l = float(r->left), t = float(r->top), rr = float(r->right), b = float(r->bottom);
+  BeginPrimitive(FramePrimitive::Quads, true);
+  AddVertex(l, t, 0, 0, 0, cl);
+  AddVertex(l, b, 0, 0, 0, cl);
+  AddVertex(rr, b, 0, 0, 0, cr);
+  AddVertex(rr, t, 0, 0, 0, cr);
+  Submit();
 }
 
 void D3DEngine::ClearArea(const RECT* r) { FillRect(r, 0xFF000000u); }
 
-namespace {
 // Lines run through pixel centres, so an outline at integer corners lands on whole pixels.
-void LineLoop(const float* xy, int points) {
-  glBegin(GL_LINE_STRIP);
-  for (int i = 0; i < points; ++i) glVertex2f(xy[2 * i] + 0.5f, xy[2 * i + 1] + 0.5f);
-  glEnd();
+void D3DEngine::LineStrip(const float* xy, int points, uint32_t colour) {
+  const uint32_t c = SwapColor(colour);
+  BeginPrimitive(FramePrimitive::LineStrip);
+  for (int i = 0; i < points; ++i) AddVertex(xy[2 * i] + 0.5f, xy[2 * i + 1] + 0.5f, 0, 0, 0, c);
+  Submit();
 }
-}  // namespace
 
 void D3DEngine::FrameRect(const RECT* r, uint32_t colour) {
   if (!r) return;
   SetTexture(0, 0);
   Record(DrawKind::Frame, "FrameRect", float(r->left), float(r->top), float(r->right), float(r->bottom), colour);
-  if (Headless()) return;
-  SetWin32Color(colour);
   const float l = float(r->left), t = float(r->top), rr = float(r->right), b = float(r->bottom);
   const float xy[] = {l, t, l, b, rr, b, rr, t, l, t};
-  LineLoop(xy, 5);
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  LineStrip(xy, 5, colour);
 }
 
 void D3DEngine::FrameRectRounded(const RECT* r, uint32_t colour) {
@@ -470,22 +421,16 @@ void D3DEngine::FrameRectRounded(const RECT* r, uint32_t colour) {
   SetTexture(0, 0);
   Record(DrawKind::FrameRounded, "FrameRectRounded", float(r->left), float(r->top), float(r->right),
          float(r->bottom), colour);
-  if (Headless()) return;
-  SetWin32Color(colour);
   const float l = float(r->left), t = float(r->top), rr = float(r->right), b = float(r->bottom);
   const float xy[] = {l, t + 2, l, b - 2, l + 2, b, rr - 2, b, rr, b - 2, rr, t + 2, rr - 2, t, l + 2, t, l, t + 2};
-  LineLoop(xy, 9);
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  LineStrip(xy, 9, colour);
 }
 
 void D3DEngine::RenderLine(float x1, float y1, float x2, float y2, uint32_t colour) {
   SetTexture(0, 0);
   Record(DrawKind::Line, "RenderLine", x1, y1, x2, y2, colour, 2);
-  if (Headless()) return;
-  SetWin32Color(colour);
   const float xy[] = {x1, y1, x2, y2};
-  LineLoop(xy, 2);
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  LineStrip(xy, 2, colour);
 }
 
 // ---- Textured drawing ----
@@ -502,19 +447,15 @@ void D3DEngine::DrawQuad(const _D3DTLVERTEX v[4]) {
     }
     Record(DrawKind::Quad, "DrawQuad", l, t, r, b, v[3].diffuse, 4);
   }
-  if (Headless()) return;
   // Corners go out top-left, bottom-left, bottom-right, top-right with the colours of the
   // top-left, top-right, bottom-left and bottom-right vertices; flat shading shows the last.
   static const int order[4] = {0, 2, 3, 1};
-  glBegin(GL_QUADS);
+  BeginPrimitive(FramePrimitive::Quads);
   for (int i = 0; i < 4; ++i) {
     const _D3DTLVERTEX& p = v[order[i]];
-    GlColour(v[i].diffuse);
-    glTexCoord2f(p.u, p.v);
-    glVertex3f(p.x, p.y, p.z);
+    AddVertex(p.x, p.y, p.z, p.u, p.v, SwapColor(v[i].diffuse));
   }
-  glEnd();
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  Submit();
 }
 
 void D3DEngine::DrawTriangles(const _D3DTLVERTEX* v, const uint16_t* indices, int count) {
@@ -531,39 +472,29 @@ void D3DEngine::DrawTriangles(const _D3DTLVERTEX* v, const uint16_t* indices, in
     }
     Record(DrawKind::Triangles, "GVertexBuffer::Draw", l, t, r, b, VBToSpriteColor(first.diffuse), count);
   }
-  if (Headless()) return;
-  glBegin(GL_TRIANGLES);
+  BeginPrimitive(FramePrimitive::Triangles);
   for (int i = 0; i < count; ++i) {
     const _D3DTLVERTEX& p = v[indices ? indices[i] : i];
-    GlVBColour(p.diffuse);
-    glTexCoord2f(p.u, p.v);
-    glVertex3f(p.x, p.y, p.z);
+    AddVertex(p.x, p.y, p.z, p.u, p.v, SwapColor(VBToSpriteColor(p.diffuse)));
   }
-  glEnd();
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  Submit();
 }
 
 void D3DEngine::DrawTexturedRect(float l, float t, float r, float b, float u0, float v0, float u1, float v1,
                                  uint32_t colour) {
-  glBegin(GL_QUADS);
-  GlColour(colour);
-  glTexCoord2f(u0, v0);
-  glVertex2f(l, t);
-  glTexCoord2f(u0, v1);
-  glVertex2f(l, b);
-  glTexCoord2f(u1, v1);
-  glVertex2f(r, b);
-  glTexCoord2f(u1, v0);
-  glVertex2f(r, t);
-  glEnd();
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  const uint32_t c = SwapColor(colour);
+  BeginPrimitive(FramePrimitive::Quads);
+  AddVertex(l, t, 0, u0, v0, c);
+  AddVertex(l, b, 0, u0, v1, c);
+  AddVertex(r, b, 0, u1, v1, c);
+  AddVertex(r, t, 0, u1, v0, c);
+  Submit();
 }
 
 void D3DEngine::FillScreen(SmartTexture* texture, float u, float v) {
   if (!BInScene) BeginRender();
   if (texture) texture->Set();
   Record(DrawKind::FillScreen, "FillScreen", 0, 0, W, H, 0xFFFFFFFFu, 4);
-  if (Headless()) return;
   DrawTexturedRect(0, 0, W, H, 0, 0, u, v, 0xFFFFFFFFu);
 }
 
@@ -571,7 +502,6 @@ void D3DEngine::FillScreen(const char* texture) {
   if (!BInScene) BeginRender();
   SetTexture(texture);
   Record(DrawKind::FillScreen, "FillScreen", 0, 0, W, H, 0xFFFFFFFFu, 4);
-  if (Headless()) return;
   DrawTexturedRect(0, 0, W, H, 0, 0, 1, 1, 0xFFFFFFFFu);
 }
 
@@ -588,10 +518,16 @@ void D3DEngine::TileRect(const RECT* r, const char* texture, uint32_t colour) {
       // Edge tiles are narrower but still show the whole picture, squeezed.
       const int w = std::min(tw, r->right - x), h = std::min(th, r->bottom - y);
       ++tiles;
-      if (!Headless()) DrawTexturedRect(float(x), float(y), float(x + w), float(y + h), 0, 0, 1, 1, colour);
+      DrawTexturedRect(float(x), float(y), float(x + w), float(y + h), 0, 0, 1, 1, colour);
     }
   }
   Record(DrawKind::TileRect, "TileRect", float(r->left), float(r->top), float(r->right), float(r->bottom), colour,
          tiles);
   SetLinearFilter();
+}
+
+void D3DEngine::DrawBitmapRun(uint32_t listBase, float x, float y, const unsigned char* bytes, size_t count, int r,
+                              int g, int b) {
+  m_frame.AddBitmapRun(listBase, x, y, bytes, count, SwapColor(SpriteColor(r, g, b)), m_boundTexture);
+  Submit();
 }

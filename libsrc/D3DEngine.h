@@ -8,6 +8,12 @@
 // DrawRecorder (GetRecorder) instead, and textures are still looked up and decoded (so sizes and
 // pixels are known to layout and font code) but never uploaded.
 //
+// Every drawing request becomes a command of the frame (FrameCommands) before it reaches GL. By
+// default each is drawn at once. With SetSkipUnchangedFrames(true) (the game's window does this)
+// the frame is only recorded, and Flip draws and shows it when it differs from the frame on
+// screen: a still picture costs no GL work and no swap. Anything the commands do not show, such
+// as a texture uploaded again or the window exposed, calls RedrawNextFrame.
+//
 // The shell's side: after SDL_Init(SDL_INIT_VIDEO) call D3DEngine::SetGLAttributes(), create the
 // window with SDL_WINDOW_OPENGL, then GetD3DEngine()->Initialise(window, nullptr, w, h, 32, false,
 // false). Initialise makes the GL context on the first call (or adopts one already current) and
@@ -20,6 +26,7 @@
 
 #include "D3DTypes.h"
 #include "DrawRecorder.h"
+#include "FrameCommands.h"
 #include "GSurface.h"
 #include "GVertexBuffer.h"
 #include "Win32Types.h"
@@ -47,7 +54,24 @@ class D3DEngine {
   void Release();
   void BeginRender();
   void EndRender();
+  // Ends the frame: shows it, or with skipping on, draws and shows it only when it differs from the
+  // frame on screen.
   void Flip();
+
+  // ---- Frames that cost nothing when nothing moves ----
+  void SetSkipUnchangedFrames(bool on);
+  bool GetSkipUnchangedFrames() const { return m_skipUnchanged; }
+  // The next frame is drawn whatever its commands: the screen may no longer show the last one (an
+  // expose, a resize, focus back) or the same commands may now draw something else (a texture or
+  // font uploaded again, a new context).
+  void RedrawNextFrame() { m_redrawNext = true; }
+  // With skipping on: draws the frame recorded since the last Flip into the back buffer when it
+  // differs from the frame on screen, and takes it as the frame on screen; false when it was the
+  // same and nothing was drawn. Flip calls it and swaps when it drew.
+  bool DrawRecordedFrame();
+  int GetFramesDrawn() const { return m_framesDrawn; }
+  int GetFramesSkipped() const { return m_framesSkipped; }
+  const FrameCommands& GetRecordedFrame() const { return m_frame; }  // since the last Flip
   bool InScene() const { return BInScene; }
   int GetScreenWidth() const { return m_screenWidth; }
   int GetScreenHeight() const { return m_screenHeight; }
@@ -94,6 +118,10 @@ class D3DEngine {
   // recording. colour in the vertex-buffer packing (as the text engine holds it).
   void NoteText(const char* text, float left, float top, float right, float bottom, uint32_t vbColour,
                 const char* texture);
+  // System-font text: the display lists listBase + byte for each byte, from the raster position
+  // (x, y), in the colour given (0..255 each), with the texture bound now.
+  void DrawBitmapRun(uint32_t listBase, float x, float y, const unsigned char* bytes, size_t count, int r, int g,
+                     int b);
 
   void SetTexture(int stage, uint32_t textureNumber);  // 0 draws untextured
   void ClearLastTexture();
@@ -155,12 +183,22 @@ class D3DEngine {
   std::string BoundTextureName() const;
   void Record(DrawKind kind, const char* call, float l, float t, float r, float b, uint32_t colour,
               int count = 0, uint32_t colour2 = 0);
-  void ApplyFilter();
   void AddDirectoryTree(const std::string& listed, const std::string& onDisk, int depth);
   uint32_t UploadPicture(const uint8_t* argb, int width, int height);
   void SetupViewport();
   void DrawTexturedRect(float l, float t, float r, float b, float u0, float v0, float u1, float v1,
                         uint32_t colour);
+  // The frame's commands: a primitive with the texture and filter in force now, its vertices, and
+  // Submit once it is complete (drawn at once unless frames are being skipped).
+  void BeginPrimitive(FramePrimitive primitive, bool smooth = false);
+  void LineStrip(const float* xy, int points, uint32_t colour);  // through the pixel centres
+  void AddVertex(float x, float y, float z, float u, float v, uint32_t rgba) { m_frame.AddVertex(x, y, z, u, v, rgba); }
+  void Submit();
+  // GL: the state every frame starts from (and the letterbox bars cleared), then the commands.
+  void StartGLFrame();
+  void ExecuteGL(const FrameCommands& frame, const FrameCommand& command);
+  void BindForCommand(const FrameCommand& command);
+  void ForgetGLTexture() { m_glTexture = kUnknownTexture; }
 
   int m_sceneCount = 0;
   void* m_context = nullptr;  // SDL_GLContext
@@ -181,13 +219,21 @@ class D3DEngine {
   bool m_fullscreen = false;
   int m_viewX = 0, m_viewY = 0, m_viewW = 1024, m_viewH = 768;
   int m_drawW = -1, m_drawH = -1;  // the window's drawable, in pixels
+
+  FrameCommands m_frame;     // recorded since the last Flip
+  FrameCommands m_onScreen;  // the frame shown last (skipping on)
+  bool m_skipUnchanged = false;
+  bool m_redrawNext = true;
+  int m_framesDrawn = 0;
+  int m_framesSkipped = 0;
+  // What GL has bound and enabled now, while commands are drawn; unknown at a frame's start.
+  static constexpr uint32_t kUnknownTexture = 0xFFFFFFFFu;
+  uint32_t m_glTexture = kUnknownTexture;
+  bool m_glPointFilter = false;
 };
 
 // The OpenGL texture name bound last (kept when texturing is switched off).
 extern uint32_t LastTexNum;
-
-// Sets the current OpenGL colour from a sprite-packed colour (no-op headless).
-void SetWin32Color(uint32_t colour);
 
 // The one renderer.
 D3DEngine* GetD3DEngine();

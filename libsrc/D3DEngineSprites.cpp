@@ -3,8 +3,6 @@
 #include <cmath>
 #include <vector>
 
-#include <SDL_opengl.h>
-
 #include "BaseSprite.h"
 #include "D3DEngine.h"
 #include "GDebug.h"
@@ -26,13 +24,8 @@ void D3DEngine::FrameRect(const BaseSprite* sprite, uint32_t colour) {
   SetTexture(0, 0);
   const float l = sprite->Left(), t = sprite->Top(), r = sprite->Right(), b = sprite->Bottom();
   Record(DrawKind::Frame, "FrameRect", l, t, r, b, colour);
-  if (IsHeadless()) return;
-  SetWin32Color(colour);
-  glBegin(GL_LINE_STRIP);
   const float xy[] = {l, t, l, b, r, b, r, t, l, t};
-  for (int i = 0; i < 5; ++i) glVertex2f(xy[2 * i] + 0.5f, xy[2 * i + 1] + 0.5f);
-  glEnd();
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  LineStrip(xy, 5, colour);
 }
 
 void D3DEngine::RenderSpriteLine(const V2* points, int count, uint32_t colour, float width) {
@@ -57,13 +50,8 @@ void D3DEngine::RenderSpriteLine(const V2* points, int count, uint32_t colour, f
     b = std::max(b, y2);
   }
   Record(DrawKind::SpriteLine, "RenderSpriteLine", l, t, r, b, colour, count);
-  if (IsHeadless()) return;
-  SetWin32Color(colour);
-  glBegin(GL_TRIANGLE_STRIP);
-  for (const _D3DTLVERTEX& q : v) {
-    glTexCoord2f(q.u, q.v);
-    glVertex3f(q.x, q.y, q.z);
-  }
-  glEnd();
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  const uint32_t c = SwapColor(colour);
+  BeginPrimitive(FramePrimitive::TriangleStrip);
+  for (const _D3DTLVERTEX& q : v) AddVertex(q.x, q.y, q.z, q.u, q.v, c);
+  Submit();
 }

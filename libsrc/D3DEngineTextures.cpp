@@ -217,6 +217,7 @@ bool D3DEngine::FindTexture(const char* name, const char* directory, bool inReso
 }
 
 void D3DEngine::AddTextureManually(uint32_t number, int width, int height) {
+  RedrawNextFrame();
   auto* record = new GSurface();
   record->textureNumber = number;
   record->width = width;
@@ -242,11 +243,13 @@ GLuint NewBoundTexture() {
 }  // namespace
 
 uint32_t D3DEngine::UploadPicture(const uint8_t* argb, int width, int height) {
+  // A picture uploaded again may take a number an old frame drew with: that frame is no guide.
+  RedrawNextFrame();
   if (Headless()) return m_nextFakeNumber++;
   GLuint number = NewBoundTexture();
   // Bytes alpha, red, green, blue reach OpenGL as red, green, blue, alpha.
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8, argb);
-  glBindTexture(GL_TEXTURE_2D, m_boundTexture);
+  ForgetGLTexture();
   return number;
 }
 
@@ -302,6 +305,7 @@ bool D3DEngine::loadDDS(FILE* stream, const unsigned char* memory, size_t memory
   if (width) *width = image.width;
   if (height) *height = image.height;
   uint32_t number = 0;
+  RedrawNextFrame();
   if (Headless()) {
     number = m_nextFakeNumber++;
   } else {
@@ -324,7 +328,7 @@ bool D3DEngine::loadDDS(FILE* stream, const unsigned char* memory, size_t memory
     if (err != GL_NO_ERROR) {
       DebugOut(GFormat("DDS upload of a %s picture failed: GL error 0x%X", f.name, unsigned(err)).c_str());
     }
-    glBindTexture(GL_TEXTURE_2D, m_boundTexture);
+    ForgetGLTexture();
     number = n;
   }
   if (textureNumber) *textureNumber = number;

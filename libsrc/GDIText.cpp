@@ -71,6 +71,8 @@ void BuildRecord(GDIFontRecord* rec) {
   rec->descentLeading = int(std::ceil((face->size->metrics.height - face->size->metrics.ascender) / 64.0));
   const bool gl = UseGL();
   if (gl) {
+    // New lists may take the numbers of deleted ones that an earlier frame drew.
+    GetD3DEngine()->RedrawNextFrame();
     rec->listBase = glGenLists(256);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   }
@@ -109,8 +111,10 @@ float WordWidth(const GDIFontRecord* f, const unsigned char* p) {
   return w;
 }
 
-// The wrapping walk shared by drawing and measuring; returns the number of lines.
-int Walk(float x, float y, const char* text, float wrapWidth, bool draw, float* lastPenY) {
+// The wrapping walk shared by drawing and measuring; returns the number of lines. Drawing, each
+// line goes to the renderer as one run of the font's display lists, in the colour given.
+int Walk(float x, float y, const char* text, float wrapWidth, bool draw, float* lastPenY, int r = 255, int g = 255,
+         int b = 255) {
   const GDIFontRecord* f = S().current;
   const int lineStep = f ? f->ascent + f->descentLeading + 2 : 0;
   float penY = y + float(f ? f->ascent : 0);
@@ -118,22 +122,26 @@ int Walk(float x, float y, const char* text, float wrapWidth, bool draw, float* 
   if (!f || !text) return 0;
   if (wrapWidth == 0.0f) wrapWidth = D3DEngine::W - x;
   const bool gl = draw && UseGL() && f->listBase != 0;
-  if (gl) glRasterPos2f(x, penY);
   float lineWidth = 0.0f;
   int lines = 1;
   const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
+  const unsigned char* run = p;
+  float runY = penY;
   while (*p) {
-    if (gl) glCallList(f->listBase + *p);
     lineWidth += f->widths[*p];
     if (*p == ' ' && lineWidth + WordWidth(f, p + 1) >= wrapWidth) {
+      // The space that breaks the line is still drawn at its end.
+      if (gl) GetD3DEngine()->DrawBitmapRun(f->listBase, x, runY, run, size_t(p + 1 - run), r, g, b);
       lineWidth = 0.0f;
       penY += float(lineStep);
       ++lines;
-      if (gl) glRasterPos2f(x, penY);
       if (p[1] == ' ') ++p;  // a second space after the break
+      run = p + 1;
+      runY = penY;
     }
     ++p;
   }
+  if (gl) GetD3DEngine()->DrawBitmapRun(f->listBase, x, runY, run, size_t(p - run), r, g, b);
   *lastPenY = penY;
   return lines;
 }
@@ -193,6 +201,7 @@ void GDIText::SetGDITextColor(int r, int g, int b) {
 
 void GDIText::DeleteFonts() {
   State& s = S();
+  if (!s.fonts.empty()) GetD3DEngine()->RedrawNextFrame();
   for (GDIFontRecord* f : s.fonts) {
     if (f->listBase != 0 && UseGL()) glDeleteLists(f->listBase, 256);
     delete f;
@@ -219,13 +228,9 @@ int GDIText::GetTextHeight(const char* text, float wrapWidth) {
 
 int GDIText::RenderText(float x, float y, const char* text, float wrapWidth) {
   State& s = S();
-  if (UseGL()) {
-    GetD3DEngine()->SetTexture(0, 0);
-    glColor4f(float(s.r) / 255.0f, float(s.g) / 255.0f, float(s.b) / 255.0f, 1.0f);
-  }
+  if (UseGL()) GetD3DEngine()->SetTexture(0, 0);
   float lastY = y;
-  Walk(x, y, text, wrapWidth, true, &lastY);
-  if (UseGL()) glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  Walk(x, y, text, wrapWidth, true, &lastY, s.r, s.g, s.b);
   if (D3DEngine::IsRecording() && text && s.current) {
     GetD3DEngine()->NoteText(text, x, y, x + GetStringWidth(text), lastY + float(s.current->descentLeading),
                              VBColor(s.r, s.g, s.b), s.current->name);

@@ -157,6 +157,7 @@ std::string GFormat(const char* fmt, ...) {
 }
 
 bool IsHeadless() { return EnvOn("VORLA2_HEADLESS"); }
+bool DrawsEveryFrame() { return EnvOn("VORLA2_DRAW_EVERY_FRAME"); }
 bool IsNonInteractive() { return EnvOn("VORLA2_NONINTERACTIVE") || IsHeadless(); }
 
 void GWarning(const char* text, const char* file, int line) {

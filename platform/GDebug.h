@@ -59,3 +59,6 @@ const char* GetBugReport();
 // True under VORLA2_NONINTERACTIVE=1 or VORLA2_HEADLESS=1: no alert ever blocks.
 bool IsNonInteractive();
 bool IsHeadless();
+// True under VORLA2_DRAW_EVERY_FRAME=1: the window draws and shows every frame, also one equal to
+// the frame on screen, so that pictures can be compared with and without the skipping.
+bool DrawsEveryFrame();

@@ -233,6 +233,7 @@ void Game::RebuildSurfaces() {
   engine->RestoreSurfaces();
   SmartTexture::RebuildAll();
   LibTextChunkList::RebuildAll();
+  engine->RedrawNextFrame();
   GetDebug()->DebugOut("End RebuildSurfaces()");
 }
 

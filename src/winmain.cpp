@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <chrono>
+#include <csignal>
 #include <thread>
 
 #include "CInput.h"
@@ -20,6 +21,30 @@ namespace {
 
 constexpr double FRAMEMS = 1000.0 / 30.0;
 bool g_quitLoop = false;
+volatile std::sig_atomic_t g_quitSignal = 0;
+
+// SIGTERM and SIGINT: the frame loop ends the game as a normal quit does. SA_RESETHAND leaves a
+// second signal its default effect, so a game that hangs can still be stopped.
+extern "C" void OnQuitSignal(int number) { g_quitSignal = number; }
+
+void InstallQuitSignals() {
+  struct sigaction action = {};
+  action.sa_handler = OnQuitSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESETHAND;
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+}
+
+// Between frames, so nothing is half done: released, options written and the log closed, as when
+// the player quits from the menu.
+bool QuitOnSignal() {
+  if (!g_quitSignal) return false;
+  GetDebug()->DebugOut(GFormat("Quitting on signal %d", int(g_quitSignal)).c_str());
+  BActive = false;
+  GetGame()->ReleaseResources();
+  return true;
+}
 
 double NowMs() { return (double)SDL_GetPerformanceCounter() * 1000.0 / (double)SDL_GetPerformanceFrequency(); }
 
@@ -46,8 +71,27 @@ void HandleEvent(const SDL_Event& event) {
       input->OnKeyPressed(53);
       break;
     case SDL_WINDOWEVENT:
-      if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) ApplicationActivated();
-      if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) ApplicationDeactivated();
+      switch (event.window.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+          GetD3DEngine()->RedrawNextFrame();
+          ApplicationActivated();
+          break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+          ApplicationDeactivated();
+          break;
+        // The window's contents may be gone or the picture stretched: the next frame is drawn
+        // even if nothing in it changed.
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_RESIZED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+          GetD3DEngine()->RedrawNextFrame();
+          break;
+        default:
+          break;
+      }
       break;
     case SDL_KEYDOWN:
       if (!event.key.repeat) {
@@ -93,6 +137,7 @@ void UpdateSystemCursor() {
 void RunWindowedLoop() {
   double next = NowMs();
   while (!g_quitLoop) {
+    if (QuitOnSignal()) break;
     double wait = next - NowMs();
     SDL_Event event;
     if (wait > 1.0 ? SDL_WaitEventTimeout(&event, (int)wait) : SDL_PollEvent(&event)) {
@@ -116,6 +161,7 @@ void RunHeadlessLoop() {
   auto next = std::chrono::steady_clock::now();
   const auto frame = std::chrono::microseconds((long long)(FRAMEMS * 1000.0));
   while (!g_quitLoop) {
+    if (QuitOnSignal()) break;
     if (BActive) GetGame()->GameProc();
     next += frame;
     std::this_thread::sleep_until(next);
@@ -162,6 +208,8 @@ int WinMain(void* instance, void*, const char*, int) {
   bool headless = IsHeadless();
   SDL_Window* window = nullptr;
   if (!headless) {
+    // SDL would turn the signals into its quit event, which the game takes for Escape.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
       GetDebug()->DebugOut(GFormat("SDL_Init: %s", SDL_GetError()).c_str());
       WindowsError("SDL_Init");
@@ -171,7 +219,9 @@ int WinMain(void* instance, void*, const char*, int) {
     SDL_RaiseWindow(window);
     gWnd = window;
     CBaseInputManager::SetButtonPoller(PollButtons);
+    GetD3DEngine()->SetSkipUnchangedFrames(!DrawsEveryFrame());
   }
+  InstallQuitSignals();
 
   GetGame();
   BActive = GetGame()->InitApp();

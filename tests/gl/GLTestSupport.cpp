@@ -64,6 +64,35 @@ Pixel GLTest::At(int x, int y) const {
   return Pixel{p[0], p[1], p[2]};
 }
 
+void GLTest::ExpectTheSamePictureWhenRecorded(const std::function<void()>& frame) {
+  frame();
+  ReadBack();
+  const std::vector<uint8_t> atOnce = m_pixels;
+
+  m_engine->SetSkipUnchangedFrames(true);
+  frame();
+  EXPECT_FALSE(m_engine->GetRecordedFrame().Empty());
+  // What is read back is the back buffer, not the screen: draw it even when it equals the frame
+  // flipped before, whose commands frame() may well have repeated.
+  m_engine->RedrawNextFrame();
+  EXPECT_TRUE(m_engine->DrawRecordedFrame());
+  m_engine->SetSkipUnchangedFrames(false);
+  ReadBack();
+
+  int differing = 0, firstX = -1, firstY = -1;
+  for (int y = 0; y < m_height; ++y) {
+    for (int x = 0; x < m_width; ++x) {
+      const size_t i = (size_t(y) * size_t(m_width) + size_t(x)) * 4;
+      if (atOnce[i] == m_pixels[i] && atOnce[i + 1] == m_pixels[i + 1] && atOnce[i + 2] == m_pixels[i + 2]) continue;
+      if (differing++ == 0) {
+        firstX = x;
+        firstY = y;
+      }
+    }
+  }
+  EXPECT_EQ(differing, 0) << "pixels differ, the first at (" << firstX << ", " << firstY << ")";
+}
+
 void GLTest::Save(const char* path) {
   SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(m_pixels.data(), m_width, m_height, 32, m_width * 4,
                                                       SDL_PIXELFORMAT_ABGR8888);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "D3DEngine.h"
@@ -41,6 +42,10 @@ class GLTest : public ::testing::Test {
   Pixel At(int x, int y) const;
   // The picture read back as a PNG file.
   void Save(const char* path);
+  // Draws with frame() twice: each command at once, as the GL tests draw, and then recorded through
+  // the frame and drawn when the frame ends, as the game's window draws. The two pictures read
+  // back must be the same to the pixel. frame() draws up to the frame to be read back, unflipped.
+  void ExpectTheSamePictureWhenRecorded(const std::function<void()>& frame);
 
   SDL_Window* m_window = nullptr;
   SDL_GLContext m_context = nullptr;

@@ -178,3 +178,14 @@ TEST_F(TextPage, EveryFontAlignmentWrapAndTagLandsInItsBox) {
   ASSERT_GE(system.right, system.left);
   EXPECT_NEAR(system.left, kCol, 4);
 }
+
+TEST_F(TextPage, TheSamePageWhenRecordedAndDrawnAtTheFlip) {
+  FormattedText formatted;
+  formatted.SetTextBuffer("<FONTNAME=georgiablackbold30.dds><SIZE=30><CENTER=380>Situations Vacant\n"
+                          "<COLOR=255,255,255,255><HR=3><SIZE=16><FONTNAME=arial16.dds><WRAP=380>Apply within.");
+  ExpectTheSamePictureWhenRecorded([&] {
+    DrawPage(formatted);
+    m_engine->Flip();
+    DrawPage(formatted);
+  });
+}

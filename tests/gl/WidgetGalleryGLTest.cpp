@@ -222,3 +222,12 @@ TEST_F(WidgetGallery, EveryWidgetDrawsInItsPlace) {
   EXPECT_GT(note.g, 210);
   EXPECT_LT(note.b, note.r - 20);
 }
+
+TEST_F(WidgetGallery, TheSameGalleryWhenRecordedAndDrawnAtTheFlip) {
+  Build();
+  ExpectTheSamePictureWhenRecorded([&] {
+    DrawGallery();
+    m_engine->Flip();
+    DrawGallery();
+  });
+}

@@ -21,6 +21,7 @@ find_log || { fail "no debug log"; finish; }
 pages() { grep -c -- '^Day page: ' "$log"; }
 
 # The main menu, then its "New game" button (the middle one of the bottom strip).
+wait_main_menu || { fail "no main menu"; finish; }
 sleep 2
 shot menu
 xdotool windowfocus --sync "$wid" 2>/dev/null

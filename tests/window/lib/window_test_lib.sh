@@ -14,7 +14,8 @@
 #                 old ones are removed at the start
 #   extra_tools   (optional) tools it needs beyond the X server, xdotool and ImageMagick
 # and may use afterwards: exe, src, work (the private folder), user (the game's user folder),
-# game_pid, wid (the window), log (after find_log), failures, code (after expect_exit).
+# game_pid, wid (the window), log (after find_log), failures, code (after expect_exit); and
+# game_start to start the game again once it has ended.
 
 xvfb_pid=""
 game_pid=""
@@ -70,12 +71,19 @@ window_test_start() {
   export DISPLAY
 
   [ -n "${shots:-}" ] && rm -f "$shots"-*.png
+  game_start
+}
+
+# game_start: the game started (again, after it ended) in the private world, its window found.
+# Without a window the script ends here, failed.
+game_start() {
   # Started from inside the private world: the game opens data paths as given before it looks in
   # its resources folder, so from the source tree it would read (and create files in) the
   # repository's own data/.
   (cd "$VORLA2_DATA_DIR" && exec "$exe") >"$work/game.out" 2>&1 &
   game_pid=$!
 
+  wid=""
   for _ in $(seq 200); do
     wid=$(xdotool search --name '^Vorla 2$' 2>/dev/null | head -n1)
     [ -n "$wid" ] && break
@@ -135,6 +143,10 @@ wait_log() {
   done
   return 1
 }
+
+# wait_main_menu: until the main menu has opened (it loads its strip then, after the loading
+# screen; 60 s at most, for a sanitizer build on a busy machine). A click before then is lost.
+wait_main_menu() { wait_log 0 '^menu_strip.png$' 60; }
 
 # expect_exit SECONDS WHAT [WHY]: the game ends within that long, with exit code 0; otherwise a
 # failure that says it still ran (and why that matters) or how it ended, after WHAT. Sets code to
