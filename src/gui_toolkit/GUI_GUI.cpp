@@ -213,7 +213,7 @@ void GUI_GUI::DrawDebugData() {
   char line[128];
   // The drinking habit is not simulated yet; its blood alcohol reads zero until it is.
   const float bloodAlcohol = 0.0f;
-  std::snprintf(line, sizeof line, "blood-alcohol: %.2f", bloodAlcohol);
+  std::snprintf(line, sizeof line, "blood-alcohol: %.2f", static_cast<double>(bloodAlcohol));
   text->AddQueueString(line, 42.0f, 38.0f, 0xFFFFFFFFu, 0.0f, LibTextEngine::ALIGN_LEFT);
   text->ProcessTextQueue(-1);
 }
