@@ -14,7 +14,7 @@ void AnimatedSprite::Initialise(float totalTime, int frames) {
 void AnimatedSprite::Draw() {
   if (!playing) return;
   timer.Update();
-  if (timer.GetElapsed() > frameTime) {
+  if (timer.GetElapsed() > static_cast<double>(frameTime)) {
     timer.StartTimer();
     ++frame;
     if (frame < frameCount) {

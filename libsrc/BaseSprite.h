@@ -19,6 +19,9 @@ class BaseSprite {
  public:
   BaseSprite();
   explicit BaseSprite(RECT r);  // sized to the rectangle and centred in it (integer centre)
+  virtual ~BaseSprite() = default;
+  BaseSprite(const BaseSprite&) = default;
+  BaseSprite& operator=(const BaseSprite&) = default;
 
   virtual bool IsPointInside(float x, float y);  // strictly inside; the rotation is ignored
   virtual void PlaceLocal(float cx, float cy);   // centres the quad at the point

@@ -22,8 +22,8 @@ void GTimer::Update() {
   double now = Now();
   // The clock is 32 bits wide and wraps; the unsigned difference stays right across the wrap.
   double delta = (double)(uint32_t)((uint32_t)now - (uint32_t)m_lastTick);
-  m_throttle = (float)(delta / 12.0 * m_multiplier);
-  m_elapsed += delta * m_multiplier;
+  m_throttle = (float)(delta / 12.0 * static_cast<double>(m_multiplier));
+  m_elapsed += delta * static_cast<double>(m_multiplier);
   m_lastTick = now;
 }
 

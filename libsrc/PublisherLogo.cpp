@@ -39,7 +39,7 @@ void PublisherLogo::Run() {
 void PublisherLogo::DrawLogo() {
   D3DEngine* engine = GetD3DEngine();
   m_timer.StartTimer();
-  while (m_timer.GetElapsed() < DURATION) {
+  while (m_timer.GetElapsed() < static_cast<double>(DURATION)) {
     m_timer.Update();
     float alpha = AlphaAt((float)m_timer.GetElapsed());
     SetVertexColor(255, 255, 255, (int)(alpha * 255.0f));

@@ -17,6 +17,9 @@ class GUI_LoadingScreen : public BaseSprite {
   const RECT& GetBar() const { return m_bar; }
 
  private:
+  // The quad alone, without the bar, the scene and the flip, is no use to callers.
+  using BaseSprite::Draw;
+
   CTexturedSprite m_leftCap;
   CTexturedSprite m_middle;
   CTexturedSprite m_rightCap;

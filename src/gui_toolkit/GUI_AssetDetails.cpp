@@ -102,7 +102,7 @@ std::string GUI_AssetDetails::GetMoneyLine() const {
     return "";
   }
   char line[512];
-  std::snprintf(line, sizeof line, "%s : %s%.2f", label, GetGame()->GetCurrency(), amount);
+  std::snprintf(line, sizeof line, "%s : %s%.2f", label, GetGame()->GetCurrency(), static_cast<double>(amount));
   return line;
 }
 

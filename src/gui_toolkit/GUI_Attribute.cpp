@@ -77,10 +77,10 @@ void GUI_Attribute::CalcSize() {
   text->SetCurrentFont(kDescriptionFont, kDescriptionSize);
   const std::string description = GTranslation::GetString(m_attribute->GetDescription());
   const float h = text->GetWrappedHeight(description.c_str(), kWrapWidth);
-  float height = 67.0f + h;
-  if (m_kind == KIND_IQ) height += 74.0f;
-  if (m_kind == KIND_CULTURE) height += 58.0f;
-  SetSize(kWidth, height);
+  float total = 67.0f + h;
+  if (m_kind == KIND_IQ) total += 74.0f;
+  if (m_kind == KIND_CULTURE) total += 58.0f;
+  SetSize(kWidth, total);
 
   GUI_Indicator* row = GUI_GetMindState()->GetIndicator(m_attribute->GetName());
   if (row) {
@@ -146,7 +146,7 @@ void GUI_Attribute::Draw() {
   LibTextEngine* text = GetTextEngine();
   char title[128];
   std::snprintf(title, sizeof title, "%s (%.0f%%)", m_attribute->GetGUIName().c_str(),
-                100.0f * m_attribute->GetValue());
+                static_cast<double>(100.0f * m_attribute->GetValue()));
   text->SetCurrentFont("anime14.dds", 14.0f);
   text->AddQueueString(title, (float)rect.left + 20.0f, (float)rect.top + 19.0f, kBlack, 0.0f,
                        LibTextEngine::ALIGN_LEFT);

@@ -23,7 +23,7 @@ GUI_AttributeWatcher* OpenFor(const char* name, GUI_AttributeWatcher* last) {
 
 std::string Format3(float v) {
   char text[64];
-  std::snprintf(text, sizeof text, "%.3f", v);
+  std::snprintf(text, sizeof text, "%.3f", static_cast<double>(v));
   return text;
 }
 }  // namespace
@@ -83,7 +83,7 @@ void GUI_AttributeWatcher::Draw() {
   float y = (float)GetClientArea().top + 20.0f;
   text->SetCurrentFont("arialbold16.dds", 16.0f);
   char line[128];
-  std::snprintf(line, sizeof line, "VALUE:  %.5f", attribute->GetValue());
+  std::snprintf(line, sizeof line, "VALUE:  %.5f", static_cast<double>(attribute->GetValue()));
   text->AddQueueString(line, left, y, kBlack, (float)width, LibTextEngine::ALIGN_CENTER);
   y += 25.0f;
   text->AddQueueString("default:", left + 25.0f, y, kBlack, 0.0f, LibTextEngine::ALIGN_LEFT);

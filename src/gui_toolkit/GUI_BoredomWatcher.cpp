@@ -36,7 +36,7 @@ void GUI_BoredomWatcher::Draw() {
   float y = (float)GetClientArea().top + 20.0f;
   for (const SIM_BoredomItem* item : m_boredom->GetItems()) {
     char value[64];
-    std::snprintf(value, sizeof value, "%.3f", item->GetValue());
+    std::snprintf(value, sizeof value, "%.3f", static_cast<double>(item->GetValue()));
     text->AddQueueString(item->GetName(), (float)rect.left + 25.0f, y, 0xFFFFFFFFu, 0.0f, LibTextEngine::ALIGN_LEFT);
     text->AddQueueString(value, (float)rect.left + 150.0f, y, 0xFF000000u, 0.0f, LibTextEngine::ALIGN_LEFT);
     y += 12.0f;

@@ -44,11 +44,11 @@ std::string GUI_Cash::FormatCash(float cash, const char* currency) {
   if (!(cash < 100.0f)) {
     // A corrupt amount (infinite or not a number) must not reach the integer conversion.
     const double top = 1.0e15;
-    const double whole = (cash > top || cash != cash) ? top : (double)cash;
+    const double whole = ((double)cash > top || cash != cash) ? top : (double)cash;
     number = NumToDelimitedChar((long)whole);
   } else {
     char text[64];
-    std::snprintf(text, sizeof text, "%.2f", cash < -1.0e15f ? -1.0e15f : cash);
+    std::snprintf(text, sizeof text, "%.2f", static_cast<double>(cash < -1.0e15f ? -1.0e15f : cash));
     number = text;
   }
   return std::string(currency ? currency : "") + " " + number;

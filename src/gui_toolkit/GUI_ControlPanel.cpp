@@ -1,5 +1,7 @@
 #include "GUI_ControlPanel.h"
 
+#include <initializer_list>
+
 #include "D3DEngine.h"
 #include "GTranslation.h"
 #include "GUI_BookDetails.h"
@@ -71,9 +73,10 @@ GUI_ControlPanel::GUI_ControlPanel() {
 }
 
 GUI_ControlPanel::~GUI_ControlPanel() {
-  for (GUI_BaseElement* named :
-       {(GUI_BaseElement*)m_eveningClassButton, (GUI_BaseElement*)m_soloButton, (GUI_BaseElement*)m_socialButton,
-        (GUI_BaseElement*)m_jobButton, (GUI_BaseElement*)m_endDayButton, (GUI_BaseElement*)this}) {
+  // Plain conversions, not casts: a cast would turn into a reinterpretation if a button's class
+  // stopped being visible here.
+  for (GUI_BaseElement* named : std::initializer_list<GUI_BaseElement*>{
+           m_eveningClassButton, m_soloButton, m_socialButton, m_jobButton, m_endDayButton, this}) {
     GUI_NamedObject::UnRegister(named);
   }
 }

@@ -6,6 +6,7 @@
 
 class GUI_GameModeBase {
  public:
+  virtual ~GUI_GameModeBase() = default;
   virtual void Draw() {}
   virtual void HandleKey(unsigned) {}  // Mac virtual key codes
   virtual void ProcessInput() {}
@@ -17,8 +18,4 @@ class GUI_GameModeBase {
   virtual void MouseWheelDown() {}
   // The file name of the music the mode wants; every mode chooses its own.
   virtual std::string GetBestMusic() = 0;
-
- protected:
-  // The mode objects live until the process ends and are never deleted through this base.
-  ~GUI_GameModeBase() = default;
 };

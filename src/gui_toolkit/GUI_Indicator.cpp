@@ -92,7 +92,7 @@ void GUI_Indicator::Highlight() {
   if (PHighlighted == this) return;
   PHighlighted = this;
   MouseoverTimer.Update();
-  if (MouseoverTimer.GetElapsed() > kMouseoverGap) {
+  if (MouseoverTimer.GetElapsed() > static_cast<double>(kMouseoverGap)) {
     GUI_GetSounds()->PlaySound("data/sounds/mouseover.ogg", false);
     MouseoverTimer.StartTimer();
   }
@@ -112,9 +112,9 @@ void GUI_Indicator::UpdateTooltip() {
   char text[256];
   const float percent = 100.0f * m_owner->GetValue();
   if (m_kind == KIND_ATTRIBUTE) {
-    std::snprintf(text, sizeof text, "( %.0f%%)", percent);
+    std::snprintf(text, sizeof text, "( %.0f%%)", static_cast<double>(percent));
   } else {
-    std::snprintf(text, sizeof text, "%s ( %.0f%%)", m_owner->GetGUIName().c_str(), percent);
+    std::snprintf(text, sizeof text, "%s ( %.0f%%)", m_owner->GetGUIName().c_str(), static_cast<double>(percent));
   }
   m_tooltip->SetText(text);
 }

@@ -30,7 +30,7 @@ void GUI_MemoryWatcher::Draw() {
   float y = (float)rect.top + 40.0f;
   for (const SIM_EventMemory* memory : m_memory->GetMemories()) {
     char happiness[64];
-    std::snprintf(happiness, sizeof happiness, "%.3f", memory->GetHappiness());
+    std::snprintf(happiness, sizeof happiness, "%.3f", static_cast<double>(memory->GetHappiness()));
     const SIM_TimeChunkType* type = memory->GetType();
     text->AddQueueString(type ? type->GetName() : std::string(), (float)rect.left + 25.0f, y, 0xFFFFFFFFu, 0.0f,
                          LibTextEngine::ALIGN_LEFT);

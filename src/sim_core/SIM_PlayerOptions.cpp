@@ -91,7 +91,7 @@ void SIM_PlayerOptions::Save() {
     return;
   }
   std::fprintf(file, "[config]\n");
-  for (int i = 0; i < OPTION_COUNT; ++i) std::fprintf(file, "%s = %.2f\n", m_optionNames[i], m_options[i]);
+  for (int i = 0; i < OPTION_COUNT; ++i) std::fprintf(file, "%s = %.2f\n", m_optionNames[i], static_cast<double>(m_options[i]));
   std::fprintf(file, "\n[toggles]\n");
   for (int i = 0; i < TOGGLE_COUNT; ++i) std::fprintf(file, "%s = %d\n", m_toggleNames[i], m_toggles[i] ? 1 : 0);
   std::fprintf(file, "\n[strings]\n");

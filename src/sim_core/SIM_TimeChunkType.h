@@ -17,8 +17,8 @@ class SIM_TimeChunkType : public SIM_ModifierContainer {
   // of the quality recipe.
   class TypeModifier {
    public:
-    TypeModifier(const std::string& name, float threshold, bool flag, bool lessThan)
-        : name(name), threshold(threshold), flag(flag), lessThan(lessThan) {}
+    TypeModifier(const std::string& valueName, float limit, bool isFlag, bool isLessThan)
+        : name(valueName), threshold(limit), flag(isFlag), lessThan(isLessThan) {}
 
     bool Met() const;
     bool MetForNPC(SIM_NPC* npc) const;

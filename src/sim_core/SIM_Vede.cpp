@@ -213,12 +213,12 @@ void SIM_Vede::ApplyEffect(const std::string& name, float amount, float degrade,
         SIM_NamedValueList::Globals.AddValue(new SIM_NamedValue(name, name, adjusted));
       }
     } else {
-      SIM_Skill* skill = new SIM_Skill(name);
-      const float before = skill->GetValue();
-      skill->ProcOperator("+=", adjusted);
-      m_skills.AddValueToFront(skill);
+      SIM_Skill* added = new SIM_Skill(name);
+      const float before = added->GetValue();
+      added->ProcOperator("+=", adjusted);
+      m_skills.AddValueToFront(added);
       if (GUI_Skills::PTheWindow) GUI_Skills::PTheWindow->Refresh();
-      skill->ShowEffect(skill->GetValue() - before);
+      added->ShowEffect(added->GetValue() - before);
     }
     if (GUI_Skills::PTheWindow) GUI_Skills::PTheWindow->Refresh();
   }

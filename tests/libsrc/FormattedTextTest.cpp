@@ -54,7 +54,6 @@ TEST_F(Formatted, CenterCentresOnePieceAndSetsTheWrapWidth) {
   EXPECT_FLOAT_EQ(Piece(t, 1)->GetWrapWidth(), 300.0f);
 
   t.Render(100, 50);
-  LibTextEngine* text = GetTextEngine();
   text->SetCurrentFont("arial16.dds", 16.0f);
   const DrawRecord* title = D3DEngine::GetRecorder().FindText("Job offer");
   ASSERT_NE(title, nullptr);

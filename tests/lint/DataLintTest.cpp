@@ -350,7 +350,7 @@ TEST_P(DataLint, Clean) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Data, DataLint, ::testing::ValuesIn(kChecks),
-                         [](const ::testing::TestParamInfo<LintCheck>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<LintCheck>& check) { return std::string(check.param.name); });
 
 // The lint's own readers catch what they are there to catch.
 TEST(DataLintReaders, FlagBrokenData) {

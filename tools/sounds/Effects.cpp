@@ -137,7 +137,7 @@ void Instrument(Fx& fx, double start, music::Voice voice, double midi, double se
   Buffer note = music::RenderVoice(voice, seconds, synth::MidiToHz(midi), vel, fx.Rate(), fx.rng);
   size_t at = fx.At(start);
   for (size_t i = 0; i < note.Frames(); ++i) {
-    double v = note.channels == 2 ? 0.5 * (note.l[i] + note.r[i]) : note.l[i];
+    double v = note.channels == 2 ? 0.5 * (double)(note.l[i] + note.r[i]) : (double)note.l[i];
     fx.AddFrame(at + i, v * gain);
   }
 }

@@ -81,7 +81,7 @@ double ActivePower(const Buffer& b) {
   for (size_t at = 0; at < b.Frames(); at += block) {
     double sum = 0.0;
     size_t end = std::min(b.Frames(), at + block);
-    for (size_t i = at; i < end; ++i) sum += 0.5 * ((double)b.l[i] * b.l[i] + (double)b.r[i] * b.r[i]);
+    for (size_t i = at; i < end; ++i) sum += 0.5 * ((double)b.l[i] * (double)b.l[i] + (double)b.r[i] * (double)b.r[i]);
     powers.push_back(sum / (double)(end - at));
   }
   double loudest = 0.0;
@@ -936,8 +936,8 @@ Buffer Song::Render(int rate) {
     size_t at = place(h.beat);
     kit.EnsureFrames(at + hit.Frames());
     for (size_t i = 0; i < hit.Frames(); ++i) {
-      kit.l[at + i] += (float)(hit.l[i] * gl);
-      kit.r[at + i] += (float)(hit.l[i] * gr);
+      kit.l[at + i] += (float)((double)hit.l[i] * gl);
+      kit.r[at + i] += (float)((double)hit.l[i] * gr);
     }
   }
   addLevelled(kit, drumLevel, drumSend, "drums", m_hits.size());

@@ -54,8 +54,8 @@ void Buffer::Add(size_t frame, double left, double right) {
 void Buffer::Mix(const Buffer& other, size_t atFrame, double gain) {
   EnsureFrames(atFrame + other.Frames());
   for (size_t i = 0; i < other.Frames(); ++i) {
-    double left = other.l[i] * gain;
-    double right = (other.channels == 2 ? other.r[i] : other.l[i]) * gain;
+    double left = (double)other.l[i] * gain;
+    double right = (double)(other.channels == 2 ? other.r[i] : other.l[i]) * gain;
     if (channels == 2) {
       l[atFrame + i] += (float)left;
       r[atFrame + i] += (float)right;
@@ -66,8 +66,8 @@ void Buffer::Mix(const Buffer& other, size_t atFrame, double gain) {
 }
 
 void Buffer::Scale(double gain) {
-  for (float& s : l) s = (float)(s * gain);
-  for (float& s : r) s = (float)(s * gain);
+  for (float& s : l) s = (float)((double)s * gain);
+  for (float& s : r) s = (float)((double)s * gain);
 }
 
 double Buffer::Peak() const {
@@ -80,8 +80,8 @@ double Buffer::Peak() const {
 double Buffer::Rms() const {
   double sum = 0.0;
   size_t n = l.size() + r.size();
-  for (float s : l) sum += (double)s * s;
-  for (float s : r) sum += (double)s * s;
+  for (float s : l) sum += (double)s * (double)s;
+  for (float s : r) sum += (double)s * (double)s;
   return n ? std::sqrt(sum / (double)n) : 0.0;
 }
 
@@ -289,7 +289,7 @@ void Reverb(Buffer& buffer, double roomSize, double damping, double wet, double 
   ReverbSide left(buffer.rate, 0), right(buffer.rate, 23);
   for (size_t i = 0; i < buffer.Frames(); ++i) {
     double inL = buffer.l[i];
-    double inR = buffer.channels == 2 ? buffer.r[i] : inL;
+    double inR = buffer.channels == 2 ? (double)buffer.r[i] : inL;
     double input = (inL + inR) * 0.015;
     double outL = left.Process(input, feedback, damp);
     if (buffer.channels == 2) {
@@ -341,8 +341,8 @@ void MakeLoop(Buffer& buffer, double seconds) {
     // Equal-power blend: the tail fades out over the head as the head fades in.
     double x = (double)i / (double)n;
     double in = std::sin(0.5 * PI * x), out = std::cos(0.5 * PI * x);
-    buffer.l[i] = (float)(buffer.l[i] * in + buffer.l[keep + i] * out);
-    if (buffer.channels == 2) buffer.r[i] = (float)(buffer.r[i] * in + buffer.r[keep + i] * out);
+    buffer.l[i] = (float)((double)buffer.l[i] * in + (double)buffer.l[keep + i] * out);
+    if (buffer.channels == 2) buffer.r[i] = (float)((double)buffer.r[i] * in + (double)buffer.r[keep + i] * out);
   }
   buffer.l.resize(keep);
   if (buffer.channels == 2) buffer.r.resize(keep);

@@ -58,10 +58,10 @@ TEST_F(DayPages, AWorkingDayIsPressedThroughPageByPageToTheEnd) {
     GUI_WindowBase* (*page)();
   };
   const Step steps[] = {
-      {SIM_SIM::TURNMODE_COMMUTEIN, [] { return (GUI_WindowBase*)GUI_CommuteInScreen::PTheWindow; }},
-      {SIM_SIM::TURNMODE_WORKDAY, [] { return (GUI_WindowBase*)GUI_WorkDayScreen::PTheWindow; }},
-      {SIM_SIM::TURNMODE_COMMUTEBACK, [] { return (GUI_WindowBase*)GUI_CommuteBackScreen::PTheWindow; }},
-      {SIM_SIM::TURNMODE_EVENING, [] { return (GUI_WindowBase*)GUI_AfterWorkScreen::PTheWindow; }},
+      {SIM_SIM::TURNMODE_COMMUTEIN, []() -> GUI_WindowBase* { return GUI_CommuteInScreen::PTheWindow; }},
+      {SIM_SIM::TURNMODE_WORKDAY, []() -> GUI_WindowBase* { return GUI_WorkDayScreen::PTheWindow; }},
+      {SIM_SIM::TURNMODE_COMMUTEBACK, []() -> GUI_WindowBase* { return GUI_CommuteBackScreen::PTheWindow; }},
+      {SIM_SIM::TURNMODE_EVENING, []() -> GUI_WindowBase* { return GUI_AfterWorkScreen::PTheWindow; }},
   };
   GUI_DayPageStandIn* page = GUI_WokeUpScreen::PTheWindow;
   for (const Step& step : steps) {

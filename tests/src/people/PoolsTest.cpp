@@ -127,8 +127,8 @@ const BadTable kBadTables[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(People, BadInput, ::testing::ValuesIn(kBadTables),
-                         [](const ::testing::TestParamInfo<BadTable>& info) {
-                           std::string name = info.param.what;
+                         [](const ::testing::TestParamInfo<BadTable>& param) {
+                           std::string name = param.param.what;
                            std::replace_if(name.begin(), name.end(), [](char c) { return !isalnum((unsigned char)c); }, '_');
                            return name;
                          });

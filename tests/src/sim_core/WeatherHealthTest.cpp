@@ -42,7 +42,7 @@ TEST(Weather, DrawsFollowTheMonthsRow) {
       float p = weather.GetProbability(month, type);
       sum += p;
       double expected = p * draws;
-      double sd = std::sqrt(draws * p * (1.0 - p));
+      double sd = std::sqrt(draws * static_cast<double>(p) * (1.0 - static_cast<double>(p)));
       if (p == 0.0f) {
         EXPECT_EQ(counts[type], 0) << "type " << type;
       } else {
