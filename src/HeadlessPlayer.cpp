@@ -13,12 +13,17 @@
 #include "GUI_YearlyReview.h"
 #include "Game.h"
 #include "SIM_Attribute.h"
+#include "SIM_Boredom.h"
+#include "SIM_CharacterType.h"
 #include "SIM_Date.h"
 #include "SIM_Finances.h"
 #include "SIM_GameConfig.h"
 #include "SIM_Health.h"
 #include "SIM_JobBase.h"
+#include "SIM_Memory.h"
+#include "SIM_NPC.h"
 #include "SIM_NamedValue.h"
+#include "SIM_Relationship.h"
 #include "SIM_SIM.h"
 #include "SIM_Skill.h"
 #include "SIM_Statistics.h"
@@ -61,6 +66,51 @@ class Hasher {
  private:
   uint64_t m_hash = 14695981039346656037ull;
 };
+
+void HashBoredom(Hasher& h, const SIM_Person* person) {
+  for (const SIM_BoredomItem* item : person->GetBoredom()->GetItems()) {
+    h.Text(item->GetName());
+    h.Float(item->GetValue());
+  }
+}
+
+// Everything of one NPC that the simulation moves or the savegame keeps.
+void HashNPC(Hasher& h, SIM_NPC* npc) {
+  h.Int(npc->GetSLID());
+  h.Text(npc->GetFullName());
+  h.Text(npc->GetPortraitTexture());
+  h.Int(npc->GetGender());
+  const SIM_Date* birth = npc->GetDateOfBirth();
+  h.Int(birth->GetDay());
+  h.Int(birth->GetMonth());
+  h.Int(birth->GetYear());
+  for (const SIM_CharacterType* type : npc->GetCharacterTypes()) h.Text(type->GetName());
+  for (const std::string& trait : npc->GetHiddenAttributes()) h.Text(trait);
+  h.Int(npc->IsHidden());
+  h.Int(npc->IsIntroduced());
+  h.Int(npc->IsBusy());
+  h.Float(npc->GetWeeklyCash());
+  h.Float(npc->GetCash());
+  h.Float(npc->GetRomanticCompatibility());
+  h.Int(npc->GetDaysSinceSeen());
+  h.Int(npc->GetDaysSinceImportantInvite());
+  h.Int(npc->GetSnubDelay());
+  h.Int(npc->GetSnubCount());
+  h.Text(npc->GetSnubCause());
+  for (const SIM_Interest* interest : npc->GetInterests().GetInterests()) {
+    h.Text(interest->GetName());
+    h.Int(interest->IsVisible());
+  }
+  for (const SIM_EventMemory* memory : npc->GetMemory()->GetMemories()) {
+    h.Float(memory->GetRawHappiness());
+    h.Float(memory->GetStrength());
+  }
+  HashBoredom(h, npc);
+  for (SIM_NamedValue* value : npc->GetOwnValues().GetRawList()) {
+    h.Text(value->GetName());
+    h.Float(value->GetValue());
+  }
+}
 
 const char* const kMainAttributes[] = {"happiness", "stress",  "tiredness", "health", "fitness", "confidence",
                                        "loneliness", "boredom", "iq",        "culture", "vorla"};
@@ -191,6 +241,24 @@ uint64_t HeadlessPlayer::Digest() {
     h.Float(value->GetValue());
   }
 
+  // The town: every person, visible or gone, and every link, live or waiting to be freed.
+  HashBoredom(h, SIM_GetVede());
+  h.Int((int64_t)SIM_NPC::All.size());
+  for (SIM_NPC* npc : SIM_NPC::All) HashNPC(h, npc);
+  h.Int((int64_t)SIM_NPC::Hidden.size());
+  for (SIM_NPC* npc : SIM_NPC::Hidden) HashNPC(h, npc);
+  h.Int((int64_t)SIM_Relationship::All.size());
+  for (const SIM_Relationship* link : SIM_Relationship::All) {
+    h.Int(link->Alive());
+    h.Int(link->GetPers1() ? link->GetPers1()->GetSLID() : -1);
+    h.Int(link->GetPers2() ? link->GetPers2()->GetSLID() : -1);
+    h.Float(link->GetStrength());
+    h.Float(link->GetBalance());
+    h.Int(link->IsFriendship());
+    h.Int(link->IsPlayerCreated());
+    h.Int(link->GetMeetingCount());
+  }
+
   SIM_Weather* weather = SIM_GetWeather();
   h.Int(weather->GetType());
   h.Int(weather->GetDaysLeft());
@@ -229,6 +297,8 @@ std::string HeadlessPlayer::YearLine(int year) {
   for (const char* name : kMainAttributes) {
     line += GFormat(" %s=%.3f", name, (double)SIM_GetVede()->GetValue(name));
   }
+  line += GFormat(" friends=%d town=%d gone=%d", SIM_GetVede()->CountFriendships(), (int)SIM_NPC::All.size(),
+                  (int)SIM_NPC::Hidden.size());
   return line;
 }
 

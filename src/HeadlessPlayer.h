@@ -36,7 +36,8 @@ class HeadlessPlayer {
   static Result Run(int days, unsigned seed, const std::function<void(const std::string&)>& print);
 
   // A hash of the simulation's state: the date, the turn, the cash, every attribute with its
-  // effects, the skills, the game-wide values, the weather, health and the statistics.
+  // effects, the skills, the game-wide values, the town (every NPC, visible or gone, and every
+  // link), the weather, health and the statistics.
   static uint64_t Digest();
   static std::string Hex(uint64_t value);
   // "year N: date=... turns=... cash=..." and the main attributes.

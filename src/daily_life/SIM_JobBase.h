@@ -20,6 +20,7 @@ class SIM_JobBase : public SIM_TimeChunkType {
   float GetCommuteDistance() const { return m_commuteDistance; }
   void SetCommuteDistance(float miles) { m_commuteDistance = miles; }
   void CalcInitialLastEarnings();
+  float GetLastEarnings() const { return m_lastEarnings; }
 
   static SIM_JobBase* ChooseRandom();
   static SIM_JobBase* GetJobByGUID(int guid);

@@ -7,6 +7,7 @@
 #include "LibTextEngine.h"
 #include "SIM_Memory.h"
 #include "SIM_Person.h"
+#include "SIM_SocialiseType.h"
 #include "SIM_TimeChunkType.h"
 
 GUI_MemoryWatcher* GUI_MemoryWatcher::Create(SIM_Memory* memory, SIM_Person* person) {

@@ -1,21 +1,23 @@
 #pragma once
-// An NPC's memories of the social events it attended. Stand-in until the people subsystem
-// arrives: it keeps the memories so the diagnostic dialog has something to show; fading and
-// forgetting come with the real record.
+// An NPC's memories of the social events it attended: how much it enjoyed the last event of each
+// type. Memories fade toward neutral day by day and are forgotten when faint.
 #include <list>
 
-class SIM_TimeChunkType;
+class SIM_SocialiseType;
 
 class SIM_EventMemory {
  public:
-  SIM_EventMemory(SIM_TimeChunkType* type, float happiness) : m_type(type), m_happiness(happiness) {}
-  SIM_TimeChunkType* GetType() const { return m_type; }
+  SIM_EventMemory(SIM_SocialiseType* type, float happiness) : m_type(type), m_happiness(happiness) {}
+  SIM_SocialiseType* GetType() const { return m_type; }
   // The remembered happiness fades toward 0.5 as the memory weakens.
   float GetHappiness() const { return 0.5f + m_strength * (m_happiness - 0.5f); }
+  float GetRawHappiness() const { return m_happiness; }
   float GetStrength() const { return m_strength; }
+  void SetStrength(float strength) { m_strength = strength; }
+  void Degrade();
 
  private:
-  SIM_TimeChunkType* m_type;
+  SIM_SocialiseType* m_type;
   float m_happiness;
   float m_strength = 1.0f;
 };
@@ -27,10 +29,18 @@ class SIM_Memory {
   SIM_Memory(const SIM_Memory&) = delete;
   SIM_Memory& operator=(const SIM_Memory&) = delete;
 
-  void AddEventMemory(SIM_TimeChunkType* type, float happiness);  // replaces one of the same type
+  // Replaces any memory of the type with a fresh one.
+  void AddEventMemory(SIM_SocialiseType* type, float happiness);
+  float GetLastTypeMemory(const SIM_SocialiseType* type) const;  // 0.5 when none
+  void NextDay();
+  void PurgeOfType(const SIM_SocialiseType* type);
+  void PruneOldMemories();
   void Clear();
   const std::list<SIM_EventMemory*>& GetMemories() const { return m_memories; }
 
  private:
+  bool PurgeItem(const SIM_SocialiseType* type);
+  bool PruneOldMemory();
+
   std::list<SIM_EventMemory*> m_memories;  // owned, oldest first
 };

@@ -1,6 +1,9 @@
 #pragma once
 // The queue of in-game phone messages. Stand-in until the phone arrives: posting a special event
 // is logged and remembered.
+#include <string>
+
+class SIM_NPC;
 class SIM_SpecialEvent;
 
 class GUI_PhoneMessage {
@@ -9,5 +12,7 @@ class GUI_PhoneMessage {
   // Stand-ins, logged once and recorded (SIM_StandInLog).
   static void Clear();
   static void InputPending();
+  static void PrepareNPCMessage(SIM_NPC* npc, const std::string& text);
+  static void CreateNewFriend(SIM_NPC* npc);
   static SIM_SpecialEvent* LastSpecialEvent;
 };

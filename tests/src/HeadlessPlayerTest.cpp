@@ -8,8 +8,11 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "HeadlessPlayer.h"
+#include "SIM_NPC.h"
+#include "SIM_Relationship.h"
 #include "SIM_SIM.h"
 
 namespace {
@@ -75,6 +78,26 @@ TEST(HeadlessPlayer, StopsAfterTheNightsAskedFor) {
   EXPECT_EQ(SIM_GetSim()->GetTurnCount(), 45);
   EXPECT_EQ(SIM_GetSim()->GetTurnMode(), SIM_SIM::TURNMODE_WOKEUP);
   for (const std::string& line : HeadlessPlayer::LogProblems()) ADD_FAILURE() << line;
+}
+
+// A change to any person of the town, visible or gone, or to any link shows in the digest.
+TEST(HeadlessPlayer, TheDigestCoversEveryPersonAndLink) {
+  HeadlessPlayer::Run(3, 5, nullptr);
+  SIM_NPC::All.front()->Hide();  // a friend and the circle only it linked leave
+  ASSERT_FALSE(SIM_NPC::Hidden.empty());
+  ASSERT_FALSE(SIM_NPC::All.empty());
+  std::vector<SIM_NPC*> town(SIM_NPC::All.begin(), SIM_NPC::All.end());
+  town.insert(town.end(), SIM_NPC::Hidden.begin(), SIM_NPC::Hidden.end());
+  for (SIM_NPC* npc : town) {
+    const uint64_t before = HeadlessPlayer::Digest();
+    npc->AddCash(1.0f);
+    EXPECT_NE(HeadlessPlayer::Digest(), before) << npc->GetFullName();
+  }
+  for (SIM_Relationship* link : SIM_Relationship::All) {
+    const uint64_t before = HeadlessPlayer::Digest();
+    link->AdjustBalance(1.0f);
+    EXPECT_NE(HeadlessPlayer::Digest(), before);
+  }
 }
 
 }  // namespace

@@ -45,6 +45,23 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
+// Stand-ins that the town's people reach while they are made or live their day (their icons and
+// lines, the romance, the invitations): what they do inside one step of the turn is not the
+// turn's order, so the comparisons leave them out.
+const std::set<std::string> kInsidePeople = {
+    "GUI_NPCIcon::Create",           "GUI_Relationship::Create",     "SIM_NPC::ConsiderInvitingVede",
+    "SIM_Romance::GetPartner",       "SIM_Romance::GetDumped",       "SIM_Industry::BoostsType",
+    "GUI_PhoneMessage::PrepareNPCMessage", "GUI_PhoneMessage::CreateNewFriend",
+};
+
+Calls TurnCalls() {
+  Calls calls;
+  for (const std::string& name : SIM_StandInLog::GetCalls()) {
+    if (!kInsidePeople.count(name)) calls.push_back(name);
+  }
+  return calls;
+}
+
 // The recorded calls against the expected order. Only stand-ins record, and a stand-in that
 // becomes the real thing stops recording, so an expected name that was never recorded is left
 // out of the comparison, except the required ones (the test's own markers); every recorded name
@@ -81,7 +98,7 @@ class DayTurn : public ::testing::Test {
     GUI_YearlyReview::Close();
   }
   static SIM_SIM* Sim() { return SIM_GetSim(); }
-  static Calls Recorded() { return SIM_StandInLog::GetCalls(); }
+  static Calls Recorded() { return TurnCalls(); }
   static void SetDayOfWeek(int day) { SIM_Date::PPresentDay->SetDayOfWeek(day); }
   // The date one day-step after today.
   static SIM_Date Tomorrow() {
@@ -95,7 +112,9 @@ class DayTurn : public ::testing::Test {
 // A new game
 
 std::vector<float> g_framesAtCall;
-void NoteFrames(const std::string&) { g_framesAtCall.push_back(GetD3DEngine()->GetFrames()); }
+void NoteFrames(const std::string& name) {
+  if (!kInsidePeople.count(name)) g_framesAtCall.push_back(GetD3DEngine()->GetFrames());
+}
 
 TEST(DayTurnReset, SetsUpEveryServiceInOrderBetweenTheLoadingBarsSteps) {
   GetGame()->InitApp();
@@ -134,7 +153,7 @@ TEST(DayTurnReset, SetsUpEveryServiceInOrderBetweenTheLoadingBarsSteps) {
     names.push_back(name);
     framesBefore[name] = frames;
   }
-  const Calls calls = SIM_StandInLog::GetCalls();
+  const Calls calls = TurnCalls();
   ExpectInOrder(calls, names);
   for (size_t i = 0; i < calls.size(); ++i) {
     EXPECT_EQ(g_framesAtCall[i] - before, (float)framesBefore[calls[i]]) << calls[i];
