@@ -21,4 +21,3 @@ void SIM_HookAlcoholMeeting() { GStandIn("hook alcoholicsmeeting (support-group 
 void SIM_HookHomeWithPets() { GStandIn("hook homewithpets (pets)"); }
 void SIM_HookWalkPark() { GStandIn("hook walkpark (walk in the park)"); }
 void SIM_HookShopping() { GStandIn("hook shopping (shopping screen)"); }
-void SIM_HookShowNPC() { GStandIn("hook shownpcwindow (person window)"); }

@@ -1,5 +1,6 @@
 #include "GUI_Avatar.h"
 
+#include "D3DEngine.h"
 #include "GDebug.h"
 #include "SIM_StandInLog.h"
 
@@ -21,3 +22,5 @@ void GUI_Avatar::SetOverriden(bool on) {
 void GUI_Avatar::ComputeAdjustedWidth() { SIM_StandInLog::Called("GUI_Avatar::ComputeAdjustedWidth"); }
 
 void GUI_Avatar::DrawAt(V2) { GStandIn("GUI_Avatar::DrawAt (avatar not built yet)"); }
+
+V2 GUI_Avatar::GetCenter() const { return V2(D3DEngine::W - 256.0f, D3DEngine::H / 2.0f); }

@@ -15,6 +15,9 @@ class GUI_Avatar {
   void ComputeAdjustedWidth();
   // Draws the avatar centred at the point, its own place unchanged (the attribute graph). Stand-in.
   void DrawAt(V2 centre);
+  // Where the avatar stands: right of centre, halfway down the screen. The friend column and the
+  // relationship lines are laid out round it.
+  V2 GetCenter() const;
 
  private:
   MOOD m_mood = MOOD_NEUTRAL;

@@ -23,8 +23,11 @@
 #include "GUI_MindState.h"
 #include "GUI_MobilePhone.h"
 #include "GUI_MobilePhoneInbox.h"
+#include "GUI_NPC.h"
+#include "GUI_NPCIcon.h"
 #include "GUI_PhoneMessage.h"
 #include "GUI_Postit.h"
+#include "GUI_Relationship.h"
 #include "GUI_SchoolPicker.h"
 #include "GUI_Skills.h"
 #include "GUI_SocialActivityChooser.h"
@@ -60,13 +63,13 @@ constexpr unsigned KEY_ESCAPE = 53;
 constexpr unsigned KEY_COMMAND = 55;
 constexpr unsigned KEY_SHIFT = 56;
 
-// The town scene, the people's icons, the phone and the career windows belong to parts of the game
+// The town scene, the phone and the career windows belong to parts of the game
 // that are not built yet. Each call below stands where the real one goes, in the order the frame
 // needs, and says once in the debug log that it is missing.
 void SceneStandIn() {
-  GStandIn("in-game scene (backdrop, fish, relationship lines, avatar, pets, snow, rain): a plain sky");
+  GStandIn("in-game scene (backdrop, fish, avatar, pets, snow, rain): a plain sky");
 }
-void PeopleStandIn() { GStandIn("in-game people (NPC icons and person windows: clicks, hover, wheel)"); }
+void CareerStandIn() { GStandIn("in-game career windows (job search, job browser, commute method chooser)"); }
 void PhoneStandIn() { GStandIn("in-game phone (ringing, inbox, the P and Return keys)"); }
 void SceneryLifeStandIn() {
   GStandIn("in-game scenery life (ambient sounds, rain sounds, avatar layers, dirt overlay, job adverts)");
@@ -150,7 +153,7 @@ void GUI_GUI::CloseLeftHandWindows() {
   GUI_SocialActivityChooser::Close();
   GUI_SchoolPicker::Close();
   GUI_JobInstanceDetails::Close();
-  PeopleStandIn();  // the job search, job browser and commute method chooser close here
+  CareerStandIn();  // the job search, job browser and commute method chooser close here
 }
 
 void GUI_GUI::LeftMouseUp() { GUI_DragIcon::Drop(); }
@@ -179,7 +182,8 @@ void GUI_GUI::DrawScene() {
   sky.vertices[2].diffuse = sky.vertices[3].diffuse = SpriteColor(200, 225, 240);
   GetD3DEngine()->SetTexture(0, 0);
   sky.DrawNoChecks();
-  PeopleStandIn();  // the NPC icons are drawn last of the scene
+  GUI_Relationship::DrawAll();  // under the avatar
+  GUI_NPCIcon::DrawAll();       // last of the scene
 }
 
 void GUI_GUI::Draw() {
@@ -222,29 +226,30 @@ bool GUI_GUI::CheckClick() {
   SIM_GetStatistics()->ChangeCounter(1, "MCLICKS");
   if (GUI_Tutorial::IsRunning()) GUI_TutorialWindow::CheckClickAll();
   if (GUI_GetWindowManager()->CheckClick()) return true;
-  PeopleStandIn();  // every NPC icon is offered the click
+  GUI_NPCIcon::CheckClickAll();
   return false;
 }
 
 bool GUI_GUI::CheckRightClick() {
   SIM_GetStatistics()->ChangeCounter(1, "MCLICKS");
-  PeopleStandIn();  // the open person windows, then every NPC icon, are offered the right click
+  if (GUI_NPC::CheckRightClickAll()) return true;
+  GUI_NPCIcon::CheckRightClickAll();
   return false;
 }
 
 void GUI_GUI::ProcessInput() {
   GUI_GetWindowManager()->ProcessInput();
-  if (!GetInput()->IsMouseMovesEaten()) PeopleStandIn();  // the NPC icons' hover
+  if (!GetInput()->IsMouseMovesEaten()) GUI_NPCIcon::ProcessInputAll();
 }
 
 void GUI_GUI::MouseWheelUp() {
-  PeopleStandIn();  // the job browser scrolls first
+  CareerStandIn();  // the job browser scrolls first
   GUI_SoloActivityChooser::MouseWheelUp();
   GUI_SocialActivityChooser::MouseWheelUp();
 }
 
 void GUI_GUI::MouseWheelDown() {
-  PeopleStandIn();  // the job browser scrolls first
+  CareerStandIn();  // the job browser scrolls first
   GUI_SoloActivityChooser::MouseWheelDown();
   GUI_SocialActivityChooser::MouseWheelDown();
 }
