@@ -94,8 +94,10 @@ void GUI_NPC::Draw() {
   UpdateClientArea();
   const RECT& c = m_clientArea;
   m_tabs->SetPosition((float)c.left, (float)c.top, (float)c.right, (float)c.bottom);
-  m_summaryButton->SetPosition((float)c.left + 15.0f, (float)c.top - 18.0f, (float)c.left + 150.0f, (float)c.top + 9.0f);
-  m_interestsButton->SetPosition((float)c.left + 150.0f, (float)c.top - 18.0f, (float)c.left + 295.0f,
+  // The tab art is cut in three round its integer middle: an odd width leaves a seam, so both
+  // buttons are a pixel narrower on their outer side, for an even width.
+  m_summaryButton->SetPosition((float)c.left + 16.0f, (float)c.top - 18.0f, (float)c.left + 150.0f, (float)c.top + 9.0f);
+  m_interestsButton->SetPosition((float)c.left + 150.0f, (float)c.top - 18.0f, (float)c.left + 294.0f,
                                  (float)c.top + 9.0f);
   if (m_closeButton)
     m_closeButton->SetPosition((float)rect.right - 44.0f, (float)rect.top + 12.0f, (float)rect.right - 12.0f,
