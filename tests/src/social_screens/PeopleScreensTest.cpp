@@ -318,6 +318,28 @@ TEST_F(PeopleScreens, SummaryTabShowsTypesBarsAndTheFace) {
   EXPECT_FLOAT_EQ(plain->GetSummaryTab()->GetFriendshipBar()->GetValue(), 0.0f);
 }
 
+// Every pair of types the town can give a person fits the summary page, wrapped, for a long name.
+TEST_F(PeopleScreens, EveryPairOfTypesFitsTheSummaryPage) {
+  SIM_NPC* npc = Friends({0.5f})[0];
+  MouseAt(100.0f, 100.0f);
+  for (SIM_CharacterType* first : SIM_CharacterType::All) {
+    for (SIM_CharacterType* second : SIM_CharacterType::All) {
+      if (first == second || first->GetName() == "neutral") continue;
+      npc->GetCharacterTypes() = {first, second};
+      GUI_NPC* window = GUI_NPC::Create(npc);
+      Rec().Clear();
+      window->Draw();
+      const RECT& page = *window->GetSummaryTab()->GetRect();
+      for (const DrawRecord& r : Rec().Filter(DrawKind::Text)) {
+        if (r.top < (float)page.top) continue;
+        EXPECT_LE(r.bottom, (float)page.bottom - 4.0f) << first->GetName() << "+" << second->GetName() << ": " << r.Describe();
+        EXPECT_LE(r.right, (float)page.right - 4.0f) << first->GetName() << "+" << second->GetName() << ": " << r.Describe();
+      }
+      delete window;
+    }
+  }
+}
+
 TEST_F(PeopleScreens, InterestTabListsTwoColumnsAndHidesTheUndiscovered) {
   SIM_NPC* npc = Friends({0.5f})[0];
   SIM_InterestList& list = npc->GetInterests();
