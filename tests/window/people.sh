@@ -51,6 +51,13 @@ for i in $(seq 0 $((friends - 1))); do
 done
 not_sky 385 384 && fail "acquaintances shown before any friend was clicked"
 
+# Resting the mouse on the first friend brings up the icon's tooltip under it.
+point "$(friend_x 0)" "$(friend_y 0)"
+sleep 3
+shot friend-tooltip
+point 200 100
+sleep 0.5
+
 # A click on the middle friend: its acquaintances stand in a column at x 385.
 mid=$((friends / 2))
 click "$(friend_x "$mid")" "$(friend_y "$mid")"
