@@ -19,3 +19,13 @@ void GUI_SocialActivityChooser::ScrollToActivity(const char* name) {
 void GUI_SocialActivityChooser::CheckDropIcon(GUI_DragIcon*) {
   if (IsOpen()) GStandIn("GUI_SocialActivityChooser::CheckDropIcon (no guests yet)");
 }
+
+SIM_SocialiseType* GUI_SocialActivityChooser::GetSelectedType() {
+  if (IsOpen()) GStandIn("GUI_SocialActivityChooser::GetSelectedType (no event types to pick yet)");
+  return nullptr;
+}
+
+bool GUI_SocialActivityChooser::NPCAlreadyInvited(const SIM_NPC*) {
+  if (IsOpen()) GStandIn("GUI_SocialActivityChooser::NPCAlreadyInvited (no guest list yet)");
+  return false;
+}

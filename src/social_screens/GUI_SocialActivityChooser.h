@@ -23,8 +23,8 @@ class GUI_SocialActivityChooser {
   static void CheckDropIcon(GUI_DragIcon* icon);
   // The event type picked in the open chooser (null with none) and whether the person is already
   // on its guest list; the stand-in has no list, so nothing is picked and nobody is invited.
-  static SIM_SocialiseType* GetSelectedType() { return nullptr; }
-  static bool NPCAlreadyInvited(const SIM_NPC*) { return false; }
+  static SIM_SocialiseType* GetSelectedType();
+  static bool NPCAlreadyInvited(const SIM_NPC* npc);
 
  private:
   static std::string LastScrolledTo;
