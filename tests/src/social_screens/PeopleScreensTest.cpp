@@ -16,6 +16,8 @@
 #include "DrawRecorder.h"
 #include "GTranslation.h"
 #include "GUI_Avatar.h"
+#include "GUI_DragIcon.h"
+#include "GUI_SocialActivityChooser.h"
 #include "GUI_ButtonTab.h"
 #include "GUI_NPC.h"
 #include "GUI_NPCIcon.h"
@@ -389,6 +391,27 @@ TEST_F(PeopleScreens, APersonLeavingClosesTheirWindow) {
   GUI_NPC::Create(other);
   SIM_NPC::Close();
   EXPECT_TRUE(GUI_NPC::OpenWindows.empty());
+}
+
+TEST_F(PeopleScreens, AClickWithTheSocialChooserOpenPicksTheFriendUpWhereTheIconIs) {
+  SIM_NPC* npc = Friends({0.5f})[0];
+  const GUI_NPCIcon* icon = npc->GetIcon();
+  MouseAt(icon->GetX() + 10.0f, icon->GetY() + 5.0f);
+  GUI_NPCIcon::CheckClickAll();
+  EXPECT_EQ(GUI_DragIcon::GetDraggedNPC(), nullptr) << "nothing to drag onto";
+  GUI_SocialActivityChooser::Create();
+  ASSERT_TRUE(GUI_SocialActivityChooser::IsOpen());
+  GUI_NPCIcon::CheckClickAll();
+  ASSERT_EQ(GUI_DragIcon::GetDraggedNPC(), npc);
+  Rec().Clear();
+  GUI_DragIcon::DrawAll();
+  const std::vector<DrawRecord> face = Quads(npc->GetPortraitTexture());
+  ASSERT_EQ(face.size(), 1u);
+  EXPECT_NEAR(CX(face[0]), icon->GetCenterX(), 0.5f);
+  EXPECT_NEAR(CY(face[0]), icon->GetCenterY(), 0.5f);
+  EXPECT_FLOAT_EQ(face[0].Width(), GUI_NPCIcon::kFriendSize);
+  GUI_DragIcon::Close();
+  GUI_SocialActivityChooser::Close();
 }
 
 TEST_F(PeopleScreens, SnubMarkerNamesThePersonAndTheEvening) {
