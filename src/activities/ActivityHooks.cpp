@@ -21,4 +21,3 @@ void SIM_HookAlcoholMeeting() { STAND_IN(); }
 void SIM_HookHomeWithPets() { STAND_IN(); }
 void SIM_HookWalkPark() { STAND_IN(); }
 void SIM_HookShopping() { STAND_IN(); }
-void SIM_HookShowNPC() { STAND_IN(); }

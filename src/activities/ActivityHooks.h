@@ -19,5 +19,5 @@ void SIM_HookDirtyHome();
 void SIM_HookHomeWithPets();
 void SIM_HookWalkPark();
 void SIM_HookShopping();
-void SIM_HookShowNPC();
+void SIM_HookShowNPC();  // the person window (social_screens/GUI_NPC.cpp)
 void SIM_Hook_EndDayGUI();

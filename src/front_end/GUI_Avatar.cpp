@@ -1,5 +1,6 @@
 #include "GUI_Avatar.h"
 
+#include "D3DEngine.h"
 #include "SIM_StandInLog.h"
 
 GUI_Avatar* GUI_GetAvatar() {
@@ -28,3 +29,5 @@ void GUI_Avatar::Reset() { STAND_IN(); }
 void GUI_Avatar::RefreshOverridenLayers() { STAND_IN(); }
 
 void GUI_Avatar::SaveUserAvatar() { STAND_IN(); }
+
+V2 GUI_Avatar::GetCenter() const { return V2(D3DEngine::W - 256.0f, D3DEngine::H / 2.0f); }

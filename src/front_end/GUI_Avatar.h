@@ -21,6 +21,9 @@ class GUI_Avatar {
   void Reset();
   void RefreshOverridenLayers();
   void SaveUserAvatar();
+  // Where the avatar stands: right of centre, halfway down the screen. The friend column and the
+  // relationship lines are laid out round it.
+  V2 GetCenter() const;
 
  private:
   MOOD m_mood = MOOD_NEUTRAL;

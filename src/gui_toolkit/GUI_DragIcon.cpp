@@ -3,27 +3,33 @@
 #include "CInput.h"
 #include "GDebug.h"
 #include "GUI_Cursor.h"
+#include "GUI_NPCIcon.h"
 #include "GUI_SocialActivityChooser.h"
-#include "SIM_StandInLog.h"
+#include "SIM_NPC.h"
 
 GUI_DragIcon* GUI_DragIcon::PTheIcon = nullptr;
 
 namespace {
-// The size of a person's icon on the scene, used until the icons can be asked for theirs.
+// The badge of a person without an icon on the scene.
 constexpr int kDefaultIconSize = 64;
 }  // namespace
 
 GUI_DragIcon* GUI_DragIcon::Create(SIM_NPC* npc) {
-  // The people's icons on the scene are not built yet, so nobody can say where the person's icon
-  // is: the drag starts from a plain badge under the mouse.
-  STAND_IN();
-  CInput* input = GetInput();
+  GAssert(npc != nullptr, __FILE__, __LINE__);
+  if (!npc) return nullptr;
+  // The drag starts from the person's own icon, so the face the player grabbed stays under the
+  // mouse; a person without one is carried as a badge centred on the mouse.
   RECT icon;
-  const int x = (int)input->mouseX;
-  const int y = (int)input->mouseY;
-  SetRect(&icon, x - kDefaultIconSize / 2, y - kDefaultIconSize / 2, x + kDefaultIconSize / 2,
-          y + kDefaultIconSize / 2);
-  return Create(npc, icon, nullptr);
+  if (const GUI_NPCIcon* own = npc->GetIcon()) {
+    icon = *own->GetRect();
+  } else {
+    CInput* input = GetInput();
+    const int x = (int)input->mouseX;
+    const int y = (int)input->mouseY;
+    SetRect(&icon, x - kDefaultIconSize / 2, y - kDefaultIconSize / 2, x + kDefaultIconSize / 2,
+            y + kDefaultIconSize / 2);
+  }
+  return Create(npc, icon, npc->GetPortraitTexture().c_str());
 }
 
 GUI_DragIcon* GUI_DragIcon::Create(SIM_NPC* npc, const RECT& icon, const char* portrait) {

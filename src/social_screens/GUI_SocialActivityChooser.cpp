@@ -22,3 +22,13 @@ void GUI_SocialActivityChooser::ScrollToActivity(const char* name) {
 void GUI_SocialActivityChooser::CheckDropIcon(GUI_DragIcon*) {
   if (IsOpen()) STAND_IN();  // no guests yet
 }
+
+SIM_SocialiseType* GUI_SocialActivityChooser::GetSelectedType() {
+  if (IsOpen()) STAND_IN();
+  return nullptr;
+}
+
+bool GUI_SocialActivityChooser::NPCAlreadyInvited(const SIM_NPC*) {
+  if (IsOpen()) STAND_IN();
+  return false;
+}

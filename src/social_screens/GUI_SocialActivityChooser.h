@@ -5,6 +5,8 @@
 #include <string>
 
 class GUI_DragIcon;
+class SIM_NPC;
+class SIM_SocialiseType;
 
 class GUI_SocialActivityChooser {
  public:
@@ -19,6 +21,10 @@ class GUI_SocialActivityChooser {
   static void MouseWheelDown() {}
   // A person dropped on the open chooser joins its guests; the stand-in invites nobody.
   static void CheckDropIcon(GUI_DragIcon* icon);
+  // The event type picked in the open chooser (null with none) and whether the person is already
+  // on its guest list; the stand-in has no list, so nothing is picked and nobody is invited.
+  static SIM_SocialiseType* GetSelectedType();
+  static bool NPCAlreadyInvited(const SIM_NPC* npc);
 
  private:
   static std::string LastScrolledTo;
