@@ -1,0 +1,266 @@
+#!/usr/bin/env bash
+# A monkey in the window: a minute (and at least a thousand events) of random play in a real window
+# under its own X server. Left and right clicks, drags, hovering, wheel turns and keys land all over
+# the window, weighted towards the places where the game's buttons are (the main menu's strip, the
+# day pages' big button, the control panel, dialog buttons, the evening chooser, the tutorial's Next)
+# so that the monkey gets from the main menu into games and the tutorial, plays days and leaves
+# again. Whenever the game ends (the monkey confirmed a quit) it is started again.
+#
+# It fails on an exit by a signal or with an error code, on an "Assertion failure" or an error in
+# the debug log (an alert, which here answers itself and only writes the log, or one of the lines
+# below), and on sanitizer reports in the game's output. A failure prints the seed, the events just
+# before it and the offending lines, and keeps the logs in /tmp/vorla2-monkey-<seed>/. Stand-in
+# lines ("STAND-IN: ...") are not errors.
+#
+# The events are drawn from bash's generator seeded with the seed, so the same seed replays the
+# same events; the timing of the game against them is the machine's. The seed is the third argument
+# or MONKEY_SEED, otherwise a fresh one. MONKEY_SECONDS (60) and MONKEY_EVENTS (1000) set how long
+# it plays: both must be reached.
+#
+# Usage: monkey.sh <vorla2 executable> <source dir> [seed]
+# window-test: plain build only (the sanitizer build runs too slowly for a minute of play to reach
+# the game's screens; the fuzz targets cover its readers there)
+set -u
+
+seed=${3:-${MONKEY_SEED:-}}
+[ -n "$seed" ] || seed=$(((RANDOM << 15 | RANDOM) % 1000000))
+[[ "$seed" =~ ^[0-9]+$ ]] || { echo "FAIL: the seed must be a number, not \"$seed\""; exit 1; }
+seconds=${MONKEY_SECONDS:-60}
+min_events=${MONKEY_EVENTS:-1000}
+echo "monkey seed: $seed (replay: MONKEY_SEED=$seed $0 ${1:-<vorla2>} ${2:-<source dir>})"
+
+pass_message="seed $seed"
+quiet_alerts=1
+source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
+window_test_start "$@"
+RANDOM=$seed
+
+# Lines of the debug log that are errors besides alerts and assertions: faults of the game's own
+# bookkeeping, which no data or player can cause.
+error_lines='^Assertion failure|^Alert "|^Failed to register named object|^Duplicate named object|^Failed to unregister named object|^Failed to empty last chunk list|^Vertex buffer lock failed|GL error 0x'
+sanitizer_lines='^==[0-9]+==ERROR|runtime error:|^SUMMARY: [A-Za-z]*Sanitizer'
+
+trail=$work/events.txt
+: >"$trail"
+events=0
+runs=1
+
+# Under load a process start costs tens of milliseconds, so the events go down one pipe into one
+# xdotool that reads them as they come, and the pauses are the shell's own. The stream names no
+# window (an X error would end it): the pointer moves to screen coordinates, keys go to the focused
+# window.
+trap '' PIPE
+xdo=""
+xdo_start() {
+  [ -n "$xdo" ] && exec {xdo}>&-
+  exec {xdo}> >(exec xdotool - >>"$work/xdotool.out" 2>&1)
+}
+send() { echo "$*" >&"$xdo" 2>/dev/null || { xdo_start; echo "$*" >&"$xdo"; }; }
+mkfifo "$work/nap"
+exec {nap_fd}<>"$work/nap"
+nap() { read -r -t "$1" -u "$nap_fd"; }
+
+# The window's place and size on the screen, and where the game's 1024x768 picture lies in it (full
+# screen letterboxes it).
+geometry() {
+  local x y w h
+  read -r x y w h < <(xwininfo -id "$wid" 2>/dev/null |
+    awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} /^ *Width:/ {w=$2} /^ *Height:/ {h=$2}
+         END {print x+0, y+0, w+0, h+0}')
+  [ "${w:-0}" -gt 0 ] && [ "${h:-0}" -gt 0 ] || { x=128 y=128 w=1024 h=768; }
+  win_x=$x win_y=$y win_w=$w win_h=$h
+  scale=$((w * 1000 / 1024))
+  [ $((h * 1000 / 768)) -lt "$scale" ] && scale=$((h * 1000 / 768))
+  off_x=$((x + (w - 1024 * scale / 1000) / 2))
+  off_y=$((y + (h - 768 * scale / 1000) / 2))
+}
+
+# resized: after a switch between window and full screen, the new geometry once the window has it
+# (the switch takes a while on a busy machine; the geometry is measured again now and then anyway).
+resized() {
+  local before="$win_x $win_y $win_w $win_h"
+  for _ in $(seq 20); do
+    nap 0.1
+    geometry
+    [ "$win_x $win_y $win_w $win_h" != "$before" ] && return
+  done
+}
+
+# rnd N: a number 0..N-1 in r.
+rnd() { r=$((RANDOM % $1)); }
+
+# at X Y [JITTER]: a point of the picture, a few pixels either way, as screen coordinates px py.
+at() {
+  local x=$1 y=$2 j=${3:-6}
+  rnd $((2 * j + 1)); x=$((x + r - j))
+  rnd $((2 * j + 1)); y=$((y + r - j))
+  px=$((off_x + x * scale / 1000))
+  py=$((off_y + y * scale / 1000))
+}
+
+# anywhere: any point of the window, its edges included, as px py.
+anywhere() {
+  rnd "$win_w"; px=$((win_x + r))
+  rnd "$win_h"; py=$((win_y + r))
+}
+
+# spot: one of the places below, as px py.
+spot() {
+  rnd ${#spots[@]}
+  at "${spots[$r]%,*}" "${spots[$r]#*,}"
+}
+
+# Where the game's buttons are, in the picture's coordinates: the main menu's strip; the quit and
+# leave questions (Cancel, OK, the close cross); the day pages' big button; the control panel (class,
+# solo, social, job, leave, end day); the attribute panel's two buttons; a hint's close cross; the
+# evening chooser (its choices and close cross); the tutorial window's Next at the heights its
+# windows put it; the calendar's days.
+spots=(
+  342,704 512,704 512,704 682,704
+  427,442 597,442 597,442 665,315
+  980,735 980,735 980,735
+  618,737 692,737 692,737 766,737 840,737 914,737 988,737 988,737
+  893,602 953,602 1003,488
+  230,378 230,378 230,300 230,250 399,181
+  647,338 647,400 647,460 647,520
+  168,33 244,33 320,33 396,33
+)
+keys=(Escape Escape Escape Return Return Return space c p Tab BackSpace Up Down Left Right a d n q z 1 9 F1 Delete)
+
+# event: one random event, written to the trail. A click waits a frame after the pointer's move so
+# that what lies under it has seen the hover.
+event() {
+  local what
+  rnd 100
+  if [ "$r" -lt 42 ]; then
+    spot
+    what="click $px $py"
+    send "mousemove $px $py sleep 0.035 click 1"
+  elif [ "$r" -lt 60 ]; then
+    anywhere
+    what="click $px $py"
+    send "mousemove $px $py sleep 0.035 click 1"
+  elif [ "$r" -lt 68 ]; then
+    rnd 2; if [ "$r" = 0 ]; then anywhere; else spot; fi
+    what="right click $px $py"
+    send "mousemove $px $py sleep 0.035 click 3"
+  elif [ "$r" -lt 75 ]; then
+    local button turns
+    rnd 2; button=$((4 + r))
+    rnd 3; turns=$((r + 1))
+    rnd 2; if [ "$r" = 0 ]; then anywhere; else at 230 300 120; fi
+    what="wheel $([ "$button" = 4 ] && echo up || echo down) x$turns $px $py"
+    send "mousemove $px $py sleep 0.035 click --repeat $turns --delay 20 $button"
+  elif [ "$r" -lt 79 ]; then
+    local x0 y0
+    anywhere; x0=$px y0=$py
+    anywhere
+    what="drag $x0 $y0 to $px $py"
+    send "mousemove $x0 $y0 sleep 0.035 mousedown 1 sleep 0.05 mousemove $px $py sleep 0.05 mouseup 1"
+    nap 0.1
+  elif [ "$r" -lt 84 ]; then
+    anywhere
+    what="hover $px $py"
+    send "mousemove $px $py"
+  elif [ "$r" -lt 99 ]; then
+    rnd ${#keys[@]}
+    what="key ${keys[$r]}"
+    send "key ${keys[$r]}"
+  else
+    # Rare on purpose: each switch rebuilds every surface. Full screen and back, or the debug panel.
+    rnd 2
+    if [ "$r" = 0 ]; then
+      what="key ctrl+Return"
+      send "key ctrl+Return"
+      resized
+    else
+      what="hold shift+d"
+      send "keydown shift+d sleep 0.2 keyup shift+d"
+      nap 0.2
+    fi
+  fi
+  events=$((events + 1))
+  echo "$events (run $runs, ${SECONDS}s): $what" >>"$trail"
+  rnd 30
+  nap "0.0$((35 + r))"
+}
+
+# The evidence of a run, kept for replaying (and for seeing what the monkey did): the logs and the
+# trail.
+keep=/tmp/vorla2-monkey-$seed
+report() {
+  fail "$1 (seed $seed, event $events, run $runs)"
+  echo "--- the last events"
+  tail -n 25 "$trail"
+  [ -f "$log" ] && { echo "--- the debug log's error lines"; grep -E -- "$error_lines" "$log" | head -n 20; }
+  [ -f "$log" ] && { echo "--- the end of the debug log"; tail -n 30 "$log"; }
+  echo "--- the game's output"
+  grep -E -- "$sanitizer_lines" "$work/game.out" | head -n 20
+  tail -n 20 "$work/game.out"
+  keep_evidence
+  echo "--- kept in $keep; replay with MONKEY_SEED=$seed"
+  log=""
+  finish
+}
+
+keep_evidence() {
+  rm -rf "$keep"
+  mkdir -p "$keep"
+  cp "$trail" "$work"/run-*.log "$work/game.out" "$keep/" 2>/dev/null
+  [ -f "$log" ] && cp "$log" "$keep/run-$runs.log"
+}
+
+# check_log: the debug log and the game's output so far hold no error.
+check_log() {
+  [ -f "$log" ] && grep -q -E -- "$error_lines" "$log" && report "an error in the debug log"
+  grep -q -E -- "$sanitizer_lines" "$work/game.out" && report "a sanitizer report"
+  return 0
+}
+
+# The game has ended: fine when the monkey confirmed a quit (exit code 0); then it starts again.
+ended() {
+  local code
+  wait "$game_pid"
+  code=$?
+  game_pid=""
+  [ "$code" -gt 128 ] && report "the game died of signal $((code - 128)) ($(kill -l $((code - 128)) 2>/dev/null))"
+  [ "$code" != 0 ] && report "the game ended with exit code $code"
+  check_log
+  grep -q '^END DEBUG---$' "$log" || report "the game ended without closing its debug log"
+  mv "$log" "$work/run-$runs.log"
+  runs=$((runs + 1))
+  echo "$events: restart" >>"$trail"
+  start_game
+  [ -n "$wid" ] || report "no window after restarting the game"
+  settle
+}
+
+# settle: the log found, the window focused (keys go to the focused window) and measured.
+settle() {
+  find_log || report "no debug log"
+  xdotool windowfocus --sync "$wid" 2>/dev/null
+  geometry
+  xdo_start
+}
+
+settle
+start=$SECONDS
+while [ $((SECONDS - start)) -lt "$seconds" ] || [ "$events" -lt "$min_events" ]; do
+  event
+  running || ended
+  # Keys go to the focused window: take the focus back now and then, should anything have taken it.
+  [ $((events % 100)) = 0 ] && xdotool windowfocus "$wid" 2>/dev/null
+  [ $((events % 50)) = 0 ] && check_log && geometry
+done
+sleep 0.5
+running || ended
+check_log
+
+keep_evidence
+# What the monkey got to, from the logs of all runs.
+all_logs() { cat "$work"/run-*.log "$log" 2>/dev/null; }
+count() { all_logs | grep -c -- "$1"; }
+echo "$events events in $((SECONDS - start)) s over $runs runs: $(count '^Day page: waking up') mornings," \
+  "$(count '^Day page: ') day pages, $(count '^Evening chooser: ') evening choosers," \
+  "$(count '^Tutorial step ') tutorial steps, $(count '^Begin RebuildSurfaces') screen switches"
+finish
