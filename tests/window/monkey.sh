@@ -46,17 +46,34 @@ events=0
 runs=1
 
 # Under load a process start costs tens of milliseconds, so the events go down one pipe into one
-# xdotool that reads them as they come, and the pauses are the shell's own. The stream names no
-# window (an X error would end it): the pointer moves to screen coordinates, keys go to the focused
-# window.
+# xdotool that reads them as they come, and the pauses are the shell's own. After each event the
+# pointer's place is asked for and read back: an event is counted once it has reached the X server,
+# and the shell never runs ahead of what was delivered. The stream names no window (an X error would
+# end it): the pointer moves to screen coordinates, keys go to the focused window.
 trap '' PIPE
-xdo=""
+mkfifo "$work/xdo.in" "$work/xdo.out" "$work/nap"
+xdo_pid=""
 xdo_start() {
-  [ -n "$xdo" ] && exec {xdo}>&-
-  exec {xdo}> >(exec xdotool - >>"$work/xdotool.out" 2>&1)
+  if [ -n "$xdo_pid" ]; then
+    exec {xdo_in}>&- {xdo_out}<&-
+    kill "$xdo_pid" 2>/dev/null
+    wait "$xdo_pid" 2>/dev/null
+  fi
+  xdotool - <"$work/xdo.in" >"$work/xdo.out" 2>>"$work/xdotool.err" &
+  xdo_pid=$!
+  exec {xdo_in}>"$work/xdo.in" {xdo_out}<"$work/xdo.out"
 }
-send() { echo "$*" >&"$xdo" 2>/dev/null || { xdo_start; echo "$*" >&"$xdo"; }; }
-mkfifo "$work/nap"
+# deliver COMMANDS: xdotool's commands, returning once they have reached the X server.
+deliver() {
+  local line
+  for _ in 1 2; do
+    if echo "$* getmouselocation" >&"$xdo_in" 2>/dev/null && read -r -t 30 -u "$xdo_out" line; then
+      return 0
+    fi
+    xdo_start
+  done
+  report "the events no longer reach the X server (xdotool: $(tail -n 3 "$work/xdotool.err" 2>/dev/null))"
+}
 exec {nap_fd}<>"$work/nap"
 nap() { read -r -t "$1" -u "$nap_fd"; }
 
@@ -76,10 +93,11 @@ geometry() {
 }
 
 # resized: after a switch between window and full screen, the new geometry once the window has it
-# (the switch takes a while on a busy machine; the geometry is measured again now and then anyway).
+# (for up to 2 s: the switch takes a while on a busy machine, and in the tutorial the keys go
+# elsewhere; the geometry is measured again now and then anyway).
 resized() {
-  local before="$win_x $win_y $win_w $win_h"
-  for _ in $(seq 20); do
+  local before="$win_x $win_y $win_w $win_h" until=$((${EPOCHREALTIME//[!0-9]/} / 1000 + 2000))
+  while [ $((${EPOCHREALTIME//[!0-9]/} / 1000)) -lt "$until" ]; do
     nap 0.1
     geometry
     [ "$win_x $win_y $win_w $win_h" != "$before" ] && return
@@ -110,79 +128,79 @@ spot() {
   at "${spots[$r]%,*}" "${spots[$r]#*,}"
 }
 
-# Where the game's buttons are, in the picture's coordinates: the main menu's strip; the quit and
-# leave questions (Cancel, OK, the close cross); the day pages' big button; the control panel (class,
-# solo, social, job, leave, end day); the attribute panel's two buttons; a hint's close cross; the
-# evening chooser (its choices and close cross); the tutorial window's Next at the heights its
-# windows put it; the calendar's days.
+# Where the game's buttons are, in the picture's coordinates, each as often as the monkey should
+# aim at it: the main menu's strip (Tutorial, New game, Quit); the quit and leave questions (Cancel,
+# OK, the close cross); the day pages' big button; the control panel (class, solo, social, job,
+# leave, end day); the attribute panel's two buttons; a hint's close cross; the evening chooser (its
+# choice button and close cross); the tutorial window's Next at the heights its windows put it; two of
+# the calendar's days. Starting a game is likelier than quitting, and a question is answered "no"
+# more often than "yes", so that the monkey spends its time in games rather than in restarts.
 spots=(
-  342,704 512,704 512,704 682,704
-  427,442 597,442 597,442 665,315
-  980,735 980,735 980,735
+  342,704 342,704 512,704 512,704 512,704 512,704 682,704
+  427,442 427,442 597,442 665,315
+  980,735 980,735 980,735 980,735
   618,737 692,737 692,737 766,737 840,737 914,737 988,737 988,737
   893,602 953,602 1003,488
-  230,378 230,378 230,300 230,250 399,181
+  230,378 230,378 150,378 310,378 399,181
   647,338 647,400 647,460 647,520
-  168,33 244,33 320,33 396,33
+  168,33 320,33
 )
-keys=(Escape Escape Escape Return Return Return space c p Tab BackSpace Up Down Left Right a d n q z 1 9 F1 Delete)
+keys=(Escape Escape Return Return Return space c p Tab BackSpace Up Down Left Right a d n q z 1 9 F1 Delete)
 
-# event: one random event, written to the trail. A click waits a frame after the pointer's move so
-# that what lies under it has seen the hover.
+# event: one random event, written to the trail. The game takes a press and its release between
+# two frames as a click at the press's place; a drag holds the button over a few frames.
 event() {
   local what
   rnd 100
   if [ "$r" -lt 42 ]; then
     spot
     what="click $px $py"
-    send "mousemove $px $py sleep 0.035 click 1"
+    deliver "mousemove $px $py mousedown 1 mouseup 1"
   elif [ "$r" -lt 60 ]; then
     anywhere
     what="click $px $py"
-    send "mousemove $px $py sleep 0.035 click 1"
+    deliver "mousemove $px $py mousedown 1 mouseup 1"
   elif [ "$r" -lt 68 ]; then
     rnd 2; if [ "$r" = 0 ]; then anywhere; else spot; fi
     what="right click $px $py"
-    send "mousemove $px $py sleep 0.035 click 3"
+    deliver "mousemove $px $py mousedown 3 mouseup 3"
   elif [ "$r" -lt 75 ]; then
     local button turns
     rnd 2; button=$((4 + r))
     rnd 3; turns=$((r + 1))
     rnd 2; if [ "$r" = 0 ]; then anywhere; else at 230 300 120; fi
-    what="wheel $([ "$button" = 4 ] && echo up || echo down) x$turns $px $py"
-    send "mousemove $px $py sleep 0.035 click --repeat $turns --delay 20 $button"
+    what="wheel $button x$turns $px $py"
+    deliver "mousemove $px $py click --repeat $turns --delay 20 $button"
   elif [ "$r" -lt 79 ]; then
     local x0 y0
     anywhere; x0=$px y0=$py
     anywhere
     what="drag $x0 $y0 to $px $py"
-    send "mousemove $x0 $y0 sleep 0.035 mousedown 1 sleep 0.05 mousemove $px $py sleep 0.05 mouseup 1"
-    nap 0.1
+    deliver "mousemove $x0 $y0 mousedown 1 sleep 0.07 mousemove $px $py sleep 0.07 mouseup 1"
   elif [ "$r" -lt 84 ]; then
     anywhere
     what="hover $px $py"
-    send "mousemove $px $py"
+    deliver "mousemove $px $py"
   elif [ "$r" -lt 99 ]; then
     rnd ${#keys[@]}
     what="key ${keys[$r]}"
-    send "key ${keys[$r]}"
+    deliver "key ${keys[$r]}"
   else
     # Rare on purpose: each switch rebuilds every surface. Full screen and back, or the debug panel.
     rnd 2
     if [ "$r" = 0 ]; then
       what="key ctrl+Return"
-      send "key ctrl+Return"
+      deliver "key ctrl+Return"
       resized
     else
       what="hold shift+d"
-      send "keydown shift+d sleep 0.2 keyup shift+d"
-      nap 0.2
+      deliver "keydown shift+d sleep 0.2 keyup shift+d"
     fi
   fi
   events=$((events + 1))
   echo "$events (run $runs, ${SECONDS}s): $what" >>"$trail"
   rnd 30
-  nap "0.0$((35 + r))"
+  nap "0.0$((5 + r))"
 }
 
 # The evidence of a run, kept for replaying (and for seeing what the monkey did): the logs and the
@@ -240,7 +258,7 @@ settle() {
   find_log || report "no debug log"
   xdotool windowfocus --sync "$wid" 2>/dev/null
   geometry
-  xdo_start
+  [ -n "$xdo_pid" ] || xdo_start
 }
 
 settle
