@@ -104,6 +104,22 @@ resized() {
   done
 }
 
+# Without a window manager (as under Xvfb) a full-screen window keeps its size while the game
+# believes it fills the screen: the bottom of its picture is out of reach of the pointer. So the
+# monkey goes back to the window a few events after it went to full screen (or after the game
+# started in full screen, as it does after quitting there).
+back_at=0
+in_full_screen() {
+  [ "$(grep -E '^Attempting (windowed|fullscreen) mode' "$log" 2>/dev/null | tail -n 1)" = "Attempting fullscreen mode" ]
+}
+# switch_screen: Ctrl+Return, the new geometry, and when to come back from full screen.
+switch_screen() {
+  deliver "key ctrl+Return"
+  resized
+  back_at=0
+  if in_full_screen; then rnd 20; back_at=$((events + 1 + r)); fi
+}
+
 # rnd N: a number 0..N-1 in r.
 rnd() { r=$((RANDOM % $1)); }
 
@@ -152,7 +168,10 @@ keys=(Escape Escape Return Return Return space c p Tab BackSpace Up Down Left Ri
 event() {
   local what
   rnd 100
-  if [ "$r" -lt 42 ]; then
+  if [ "$back_at" -gt 0 ] && [ "$events" -ge "$back_at" ]; then
+    what="key ctrl+Return (back to the window)"
+    switch_screen
+  elif [ "$r" -lt 42 ]; then
     spot
     what="click $px $py"
     deliver "mousemove $px $py mousedown 1 mouseup 1"
@@ -190,8 +209,7 @@ event() {
     rnd 2
     if [ "$r" = 0 ]; then
       what="key ctrl+Return"
-      deliver "key ctrl+Return"
-      resized
+      switch_screen
     else
       what="hold shift+d"
       deliver "keydown shift+d sleep 0.2 keyup shift+d"
@@ -259,6 +277,9 @@ settle() {
   xdotool windowfocus --sync "$wid" 2>/dev/null
   geometry
   [ -n "$xdo_pid" ] || xdo_start
+  back_at=0
+  wait_log 0 '^Attempting ' && in_full_screen && back_at=$((events + 1))
+  return 0
 }
 
 settle
