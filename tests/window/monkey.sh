@@ -1,25 +1,24 @@
 #!/usr/bin/env bash
-# A monkey in the window: a minute (and at least a thousand events) of random play in a real window
-# under its own X server. Left and right clicks, drags, hovering, wheel turns and keys land all over
-# the window, weighted towards the places where the game's buttons are (the main menu's strip, the
-# day pages' big button, the control panel, dialog buttons, the evening chooser, the tutorial's Next)
-# so that the monkey gets from the main menu into games and the tutorial, plays days and leaves
-# again. Whenever the game ends (the monkey confirmed a quit) it is started again.
+# A monkey in the window: a minute (and at least a thousand events) of random play in a real
+# window under its own X server. Left and right clicks, drags, hovering, wheel turns and keys land
+# all over the window, weighted towards the places where the game's buttons are (the main menu's
+# strip, the day pages' big button, the control panel, dialog buttons, the evening chooser, the
+# tutorial's Next), so that the monkey gets from the main menu into games and the tutorial, plays
+# days and leaves again. Whenever the game ends (the monkey confirmed a quit) it is started again.
 #
 # It fails on an exit by a signal or with an error code, on an "Assertion failure" or an error in
 # the debug log (an alert, which here answers itself and only writes the log, or one of the lines
 # below), and on sanitizer reports in the game's output. A failure prints the seed, the events just
-# before it and the offending lines, and keeps the logs in /tmp/vorla2-monkey-<seed>/. Stand-in
-# lines ("STAND-IN: ...") are not errors.
+# before it and the offending lines. Stand-in lines ("STAND-IN: ...") are not errors. The logs of
+# every run and the list of events are kept in /tmp/vorla2-monkey-<seed>/.
 #
 # The events are drawn from bash's generator seeded with the seed, so the same seed replays the
-# same events; the timing of the game against them is the machine's. The seed is the third argument
-# or MONKEY_SEED, otherwise a fresh one. MONKEY_SECONDS (60) and MONKEY_EVENTS (1000) set how long
-# it plays: both must be reached.
+# same events; the timing of the game against them is the machine's. The seed is the third
+# argument or MONKEY_SEED, otherwise a fresh one. MONKEY_SECONDS (60) and MONKEY_EVENTS (1000) set
+# how long it plays: both must be reached.
 #
 # Usage: monkey.sh <vorla2 executable> <source dir> [seed]
-# window-test: plain build only (the sanitizer build runs too slowly for a minute of play to reach
-# the game's screens; the fuzz targets cover its readers there)
+# window-test: plain build only (a minute of play in the slow sanitizer build gets little done)
 set -u
 
 seed=${3:-${MONKEY_SEED:-}}
@@ -37,7 +36,9 @@ RANDOM=$seed
 
 # Lines of the debug log that are errors besides alerts and assertions: faults of the game's own
 # bookkeeping, which no data or player can cause.
-error_lines='^Assertion failure|^Alert "|^Failed to register named object|^Duplicate named object|^Failed to unregister named object|^Failed to empty last chunk list|^Vertex buffer lock failed|GL error 0x'
+error_lines='^Assertion failure|^Alert "|^Failed to register named object|^Duplicate named object'
+error_lines+='|^Failed to unregister named object|^Failed to empty last chunk list'
+error_lines+='|^Vertex buffer lock failed|GL error 0x'
 sanitizer_lines='^==[0-9]+==ERROR|runtime error:|^SUMMARY: [A-Za-z]*Sanitizer'
 
 trail=$work/events.txt
@@ -48,8 +49,8 @@ runs=1
 # Under load a process start costs tens of milliseconds, so the events go down one pipe into one
 # xdotool that reads them as they come, and the pauses are the shell's own. After each event the
 # pointer's place is asked for and read back: an event is counted once it has reached the X server,
-# and the shell never runs ahead of what was delivered. The stream names no window (an X error would
-# end it): the pointer moves to screen coordinates, keys go to the focused window.
+# and the shell never runs ahead of what was delivered. The stream names no window (an X error
+# would end it): the pointer moves to screen coordinates, keys go to the focused window.
 trap '' PIPE
 mkfifo "$work/xdo.in" "$work/xdo.out" "$work/nap"
 xdo_pid=""
@@ -72,18 +73,18 @@ deliver() {
     fi
     xdo_start
   done
-  report "the events no longer reach the X server (xdotool: $(tail -n 3 "$work/xdotool.err" 2>/dev/null))"
+  report "the events no longer reach the X server ($(tail -n 3 "$work/xdotool.err" 2>/dev/null))"
 }
 exec {nap_fd}<>"$work/nap"
 nap() { read -r -t "$1" -u "$nap_fd"; }
 
-# The window's place and size on the screen, and where the game's 1024x768 picture lies in it (full
-# screen letterboxes it).
+# The window's place and size on the screen, and where the game's 1024x768 picture lies in it (a
+# full-screen window letterboxes it).
 geometry() {
   local x y w h
   read -r x y w h < <(xwininfo -id "$wid" 2>/dev/null |
-    awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} /^ *Width:/ {w=$2} /^ *Height:/ {h=$2}
-         END {print x+0, y+0, w+0, h+0}')
+    awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4}
+         /^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print x+0, y+0, w+0, h+0}')
   [ "${w:-0}" -gt 0 ] && [ "${h:-0}" -gt 0 ] || { x=128 y=128 w=1024 h=768; }
   win_x=$x win_y=$y win_w=$w win_h=$h
   scale=$((w * 1000 / 1024))
@@ -110,7 +111,9 @@ resized() {
 # started in full screen, as it does after quitting there).
 back_at=0
 in_full_screen() {
-  [ "$(grep -E '^Attempting (windowed|fullscreen) mode' "$log" 2>/dev/null | tail -n 1)" = "Attempting fullscreen mode" ]
+  local last
+  last=$(grep -E '^Attempting (windowed|fullscreen) mode' "$log" 2>/dev/null | tail -n 1)
+  [ "$last" = "Attempting fullscreen mode" ]
 }
 # switch_screen: Ctrl+Return, the new geometry, and when to come back from full screen.
 switch_screen() {
@@ -147,10 +150,11 @@ spot() {
 # Where the game's buttons are, in the picture's coordinates, each as often as the monkey should
 # aim at it: the main menu's strip (Tutorial, New game, Quit); the quit and leave questions (Cancel,
 # OK, the close cross); the day pages' big button; the control panel (class, solo, social, job,
-# leave, end day); the attribute panel's two buttons; a hint's close cross; the evening chooser (its
-# choice button and close cross); the tutorial window's Next at the heights its windows put it; two of
-# the calendar's days. Starting a game is likelier than quitting, and a question is answered "no"
-# more often than "yes", so that the monkey spends its time in games rather than in restarts.
+# leave, end day); the attribute panel's two buttons; a hint's close cross; the evening chooser
+# (its choice button and close cross); the tutorial window's Next at the heights its windows put
+# it; two of the calendar's days. Starting a game is likelier than quitting, and a question is
+# answered "no" more often than "yes", so that the monkey spends its time in games rather than in
+# restarts.
 spots=(
   342,704 342,704 512,704 512,704 512,704 512,704 682,704
   427,442 427,442 597,442 665,315
@@ -161,7 +165,8 @@ spots=(
   647,338 647,400 647,460 647,520
   168,33 320,33
 )
-keys=(Escape Escape Return Return Return space c p Tab BackSpace Up Down Left Right a d n q z 1 9 F1 Delete)
+keys=(Escape Escape Return Return Return space c p Tab BackSpace Up Down Left Right a d n q z 1 9
+  F1 Delete)
 
 # event: one random event, written to the trail. The game takes a press and its release between
 # two frames as a click at the press's place; a drag holds the button over a few frames.
@@ -259,7 +264,7 @@ ended() {
   wait "$game_pid"
   code=$?
   game_pid=""
-  [ "$code" -gt 128 ] && report "the game died of signal $((code - 128)) ($(kill -l $((code - 128)) 2>/dev/null))"
+  [ "$code" -gt 128 ] && report "the game died of signal $((code - 128)) ($(kill -l "$code" 2>/dev/null))"
   [ "$code" != 0 ] && report "the game ended with exit code $code"
   check_log
   grep -q '^END DEBUG---$' "$log" || report "the game ended without closing its debug log"
@@ -299,7 +304,8 @@ keep_evidence
 # What the monkey got to, from the logs of all runs.
 all_logs() { cat "$work"/run-*.log "$log" 2>/dev/null; }
 count() { all_logs | grep -c -- "$1"; }
-echo "$events events in $((SECONDS - start)) s over $runs runs: $(count '^Day page: waking up') mornings," \
-  "$(count '^Day page: ') day pages, $(count '^Evening chooser: ') evening choosers," \
-  "$(count '^Tutorial step ') tutorial steps, $(count '^Begin RebuildSurfaces') screen switches"
+echo "$events events in $((SECONDS - start)) s over $runs runs:" \
+  "$(count '^Day page: waking up') mornings, $(count '^Day page: ') day pages," \
+  "$(count '^Evening chooser: ') evening choosers, $(count '^Tutorial step ') tutorial steps," \
+  "$(count '^Begin RebuildSurfaces') screen switches"
 finish
