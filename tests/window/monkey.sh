@@ -41,6 +41,7 @@ error_lines+='|^Failed to unregister named object|^Failed to empty last chunk li
 error_lines+='|^Vertex buffer lock failed|GL error 0x'
 sanitizer_lines='^==[0-9]+==ERROR|runtime error:|^SUMMARY: [A-Za-z]*Sanitizer'
 
+root=$(xwininfo -root | awk '/Window id:/ {print $4}')
 trail=$work/events.txt
 : >"$trail"
 events=0
@@ -210,14 +211,18 @@ event() {
     what="key ${keys[$r]}"
     deliver "key ${keys[$r]}"
   else
-    # Rare on purpose: each switch rebuilds every surface. Full screen and back, or the debug panel.
-    rnd 2
+    # Rare on purpose: full screen (each switch rebuilds every surface), the debug panel, or the
+    # focus taken away for a moment (the frames stop and start again).
+    rnd 3
     if [ "$r" = 0 ]; then
       what="key ctrl+Return"
       switch_screen
-    else
+    elif [ "$r" = 1 ]; then
       what="hold shift+d"
       deliver "keydown shift+d sleep 0.2 keyup shift+d"
+    else
+      what="focus away and back"
+      xdotool windowfocus --sync "$root" sleep 0.3 windowfocus --sync "$wid" 2>/dev/null
     fi
   fi
   events=$((events + 1))
