@@ -252,8 +252,9 @@ report() {
 keep_evidence() {
   rm -rf "$keep"
   mkdir -p "$keep"
-  cp "$trail" "$work"/run-*.log "$work/game.out" "$keep/" 2>/dev/null
+  cp "$trail" "$work"/run-*.log "$work"/run-*.out "$keep/" 2>/dev/null
   [ -f "$log" ] && cp "$log" "$keep/run-$runs.log"
+  [ -f "$work/game.out" ] && cp "$work/game.out" "$keep/run-$runs.out"
 }
 
 # check_log: the debug log and the game's output so far hold no error.
@@ -274,6 +275,7 @@ ended() {
   check_log
   grep -q '^END DEBUG---$' "$log" || report "the game ended without closing its debug log"
   mv "$log" "$work/run-$runs.log"
+  mv "$work/game.out" "$work/run-$runs.out"
   runs=$((runs + 1))
   echo "$events: restart" >>"$trail"
   start_game
