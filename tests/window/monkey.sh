@@ -19,17 +19,20 @@
 #
 # Usage: monkey.sh <vorla2 executable> <source dir> [seed]
 # window-test: plain build only (a minute of play in the slow sanitizer build gets little done)
+# shellcheck disable=SC2034,SC2154  # variables shared with the library
 set -u
 
 seed=${3:-${MONKEY_SEED:-}}
 [ -n "$seed" ] || seed=$(((RANDOM << 15 | RANDOM) % 1000000))
-[[ "$seed" =~ ^[0-9]+$ ]] || { echo "FAIL: the seed must be a number, not \"$seed\""; exit 1; }
+[[ "$seed" =~ ^[0-9]{1,9}$ ]] || { echo "FAIL: the seed must be a number, not \"$seed\""; exit 1; }
+seed=$((10#$seed))
 seconds=${MONKEY_SECONDS:-60}
 min_events=${MONKEY_EVENTS:-1000}
 echo "monkey seed: $seed (replay: MONKEY_SEED=$seed $0 ${1:-<vorla2>} ${2:-<source dir>})"
 
 pass_message="seed $seed"
 quiet_alerts=1
+# shellcheck source=lib/window_test_lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
 window_test_start "$@"
 RANDOM=$seed
@@ -67,9 +70,8 @@ xdo_start() {
 }
 # deliver COMMANDS: xdotool's commands, returning once they have reached the X server.
 deliver() {
-  local line
   for _ in 1 2; do
-    if echo "$* getmouselocation" >&"$xdo_in" 2>/dev/null && read -r -t 30 -u "$xdo_out" line; then
+    if echo "$* getmouselocation" 1>&"$xdo_in" 2>/dev/null && read -r -t 30 -u "$xdo_out" _; then
       return 0
     fi
     xdo_start
@@ -86,7 +88,7 @@ geometry() {
   read -r x y w h < <(xwininfo -id "$wid" 2>/dev/null |
     awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4}
          /^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print x+0, y+0, w+0, h+0}')
-  [ "${w:-0}" -gt 0 ] && [ "${h:-0}" -gt 0 ] || { x=128 y=128 w=1024 h=768; }
+  if [ "${w:-0}" -le 0 ] || [ "${h:-0}" -le 0 ]; then x=128 y=128 w=1024 h=768; fi
   win_x=$x win_y=$y win_w=$w win_h=$h
   scale=$((w * 1000 / 1024))
   [ $((h * 1000 / 768)) -lt "$scale" ] && scale=$((h * 1000 / 768))
@@ -156,6 +158,7 @@ spot() {
 # it; two of the calendar's days. Starting a game is likelier than quitting, and a question is
 # answered "no" more often than "yes", so that the monkey spends its time in games rather than in
 # restarts.
+# shellcheck disable=SC2054  # "x,y" pairs
 spots=(
   342,704 342,704 512,704 512,704 512,704 512,704 682,704
   427,442 427,442 597,442 665,315
