@@ -13,6 +13,8 @@
 #   shots         (optional) where the numbered screenshots of `shot` go: <shots>-<step>-<name>.png;
 #                 old ones are removed at the start
 #   extra_tools   (optional) tools it needs beyond the X server, xdotool and ImageMagick
+#   quiet_alerts  (optional) when set, an alert answers itself and only writes the debug log (an
+#                 "Alert" line), as in the tests without a window, instead of showing a message box
 # and may use afterwards: exe, src, work (the private folder), user (the game's user folder),
 # game_pid, wid (the window), log (after find_log), failures, code (after expect_exit); and
 # game_start to start the game again once it has ended.
@@ -31,7 +33,7 @@ window_test_start() {
   local usage
   usage="usage: $(basename "$0") <vorla2 executable> <source dir>"
   exe=$(realpath "${1:?$usage}")
-  src=${2:?$usage}
+  src=$(realpath "${2:?$usage}")
 
   local tool
   for tool in Xvfb xdotool xwininfo import convert ${extra_tools:-}; do
@@ -57,6 +59,8 @@ window_test_start() {
   export VORLA2_DATA_DIR="$work/res"
   export SDL_AUDIODRIVER=dummy
   unset VORLA2_HEADLESS VORLA2_NONINTERACTIVE SDL_VIDEODRIVER
+  # A script that cannot answer a message box asks for alerts that only write the log.
+  [ -n "${quiet_alerts:-}" ] && export VORLA2_NONINTERACTIVE=1
   user="$XDG_DATA_HOME/Vorla 2"
 
   # Our own X server; the screen is larger than the game's so that a window is allowed.
@@ -71,18 +75,25 @@ window_test_start() {
   export DISPLAY
 
   [ -n "${shots:-}" ] && rm -f "$shots"-*.png
-  game_start
+  start_game
+  [ -n "$wid" ] || { fail "no window titled \"Vorla 2\""; finish; }
 }
 
 # game_start: the game started (again, after it ended) in the private world, its window found.
 # Without a window the script ends here, failed.
 game_start() {
+  start_game
+  [ -n "$wid" ] || { fail "no window titled \"Vorla 2\""; finish; }
+}
+
+# start_game: the game started (again) in the private world; sets game_pid, and wid once its window
+# shows (nothing after 20 s or when the game ends first). Its output goes to game.out, replaced.
+start_game() {
   # Started from inside the private world: the game opens data paths as given before it looks in
   # its resources folder, so from the source tree it would read (and create files in) the
   # repository's own data/.
   (cd "$VORLA2_DATA_DIR" && exec "$exe") >"$work/game.out" 2>&1 &
   game_pid=$!
-
   wid=""
   for _ in $(seq 200); do
     wid=$(xdotool search --name '^Vorla 2$' 2>/dev/null | head -n1)
@@ -90,7 +101,6 @@ game_start() {
     running || break
     sleep 0.1
   done
-  [ -n "$wid" ] || { fail "no window titled \"Vorla 2\""; finish; }
 }
 
 cleanup() {
