@@ -16,12 +16,16 @@ rows() {  # the table rows of a file (lines that begin with "#")
   grep '^#' "$1" || true
 }
 
-# Ini files: the strings and the tuning numbers whole, and the awkward cases of the format.
+# Ini files: the start of the strings (section "strings") and its numbered sections, the start
+# of the tuning numbers, and the awkward cases of the format. Small seeds keep the fuzzers fast:
+# every settings call reads its file afresh.
+numbered="$(sed -n '/^\[MonthNames\]/,$p' "$data/strings.ini" | head -c 2500)"
 for t in ini_parser ini_loader translation; do
-  seed "$t" strings.ini < "$data/strings.ini"
+  head -c 3000 "$data/strings.ini" | sed '$d' | seed "$t" strings-start.ini
+  printf '%s\n' "$numbered" | sed '$d' | seed "$t" strings-numbered.ini
 done
-seed ini_parser config.txt < "$data/config.txt"
-seed ini_loader config.txt < "$data/config.txt"
+head -c 3000 "$data/config.txt" | sed '$d' | seed ini_parser config.txt
+head -c 3000 "$data/config.txt" | sed '$d' | seed ini_loader config.txt
 printf '[a]\r\nkey = "quoted ; value" ; comment\r\nempty=\nq=""  \nsq='"'"'x'"'"'\n[]\n[b\nx=1=2\n  indented = yes\n# note\n;note\n[a]\nkey=again\n' |
   seed ini_parser edges.ini
 # The loader's own input: section text, "key=value" pairs each ended by a zero byte.

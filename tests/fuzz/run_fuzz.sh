@@ -19,7 +19,9 @@ run_one() {
   mkdir -p "$work" "$build/corpus/$t" "$build/crashes/$t"
   # -close_fd_mask=2: the game's own stderr (alerts answered at once) would flood the log; the
   # fuzzer's and the sanitizers' reports still come through.
-  (cd "$work" && "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -jobs=1 -workers=1 -timeout=10 \
+  # No fill of new blocks and a smaller quarantine: nearly twice the inputs a second, and the
+  # blocks freed by one input are still checked in the next ones.
+  (cd "$work" && ASAN_OPTIONS="${ASAN_OPTIONS:-max_malloc_fill_size=0:quarantine_size_mb=32}" "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -jobs=1 -workers=1 -timeout=10 \
     -malloc_limit_mb=512 -rss_limit_mb=2048 -print_final_stats=1 -close_fd_mask=2 \
     -artifact_prefix="$build/crashes/$t/" "$build/corpus/$t" "$here/corpus/$t" > driver.log 2>&1)
 }

@@ -25,7 +25,7 @@ int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   strings.LoadSection("strings", path.c_str());
   size_t asked = 0;
   for (const IniLoader::Entry& e : strings.Entries()) {
-    if (++asked > 32) break;
+    if (++asked > 16) break;
     const char* text = GTranslation::GetString(e.key);
     fuzz::Check(text != nullptr && std::strlen(text) <= 2046 + 255, "a text longer than any stored");
     std::string buffer = text;
@@ -47,7 +47,7 @@ int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   sections.LoadAllSectionNames(path.c_str());
   size_t drawn = 0;
   for (const std::string& section : sections.SectionNames()) {
-    if (++drawn > 8) break;
+    if (++drawn > 3) break;
     GTranslation::GetRandomString(section.c_str());
     GTranslation::GetValueName(0.0f, section.c_str());
     GTranslation::GetValueName(0.999f, section.c_str());

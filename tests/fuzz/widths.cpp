@@ -5,6 +5,7 @@
 
 #include "FuzzSupport.h"
 #include "FuzzText.h"
+#include "SmartTexture.h"
 
 VORLA2_FUZZ_TARGET;
 
@@ -25,6 +26,8 @@ std::string AllBytes() {
 int LLVMFuzzerInitialize(int*, char***) {
   fuzz::Setup();
   fuzz::SetupText();
+  // The font sheet stays loaded while the fonts come and go with each input.
+  static SmartTexture sheet("arial16.dds");
   return 0;
 }
 
