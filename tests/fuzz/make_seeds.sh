@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the fuzz targets' seeds in corpus/<target>/ from the files in data/ (and, for the DDS
 # reader, which data/ has no file for, one small picture of each accepted format). The seeds are
-# committed; rerun after the data changes shape. Crashes found later are added beside them by hand
-# and never removed.
+# committed; rerun after the data changes shape (it rewrites only the seed-* files). Beside them
+# live found-* (inputs the fuzzers found, merged to those that add coverage: fuzz_<target>
+# -merge=1) and crash-*/timeout-* (inputs that once broke a reader), which are never removed.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 data="$(cd "$here/../../data" && pwd)"
