@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <climits>
 #include <cstdlib>
 #include <limits>
@@ -103,11 +104,13 @@ float CSV::ParseFloat(const char* text) {
     negative = *text == '-';
     ++text;
   }
+  // One sign only: from_chars would take a second "-" as the number's own.
+  if (*text == '+' || *text == '-') return 0.0f;
   const char* end = text;
   while (*end) ++end;
   double v = 0.0;
   auto res = std::from_chars(text, end, v, std::chars_format::general);
-  if (res.ec != std::errc()) return 0.0f;
+  if (res.ec != std::errc() || std::isnan(v)) return 0.0f;  // "nan" is text, not a number
   const double maxf = std::numeric_limits<float>::max();
   if (v > maxf) v = maxf;
   return (float)(negative ? -v : v);

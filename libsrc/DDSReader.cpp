@@ -55,6 +55,17 @@ struct Source {
     pos += n;
     return true;
   }
+  // Whether n more bytes are there, asked before a header's sizes are trusted to an allocation:
+  // a few corrupt bytes must not make the reader reserve hundreds of megabytes. A stream that
+  // cannot seek is taken at its word.
+  bool Has(size_t n) {
+    if (!stream) return memory && n <= size - pos;
+    const long here = std::ftell(stream);
+    if (here < 0 || std::fseek(stream, 0, SEEK_END) != 0) return true;
+    const long end = std::ftell(stream);
+    std::fseek(stream, here, SEEK_SET);
+    return end >= here && n <= size_t(end - here);
+  }
 };
 
 }  // namespace
@@ -139,12 +150,14 @@ bool ReadDDS(FILE* stream, const uint8_t* memory, size_t memorySize, DDSImage* o
   out->data.clear();
 
   if (f.compressed) {
+    if (!src.Has(DDSTopLevelBytes(h, f))) return false;
     out->data.resize(DDSTopLevelBytes(h, f));
     return src.Read(out->data.data(), out->data.size());
   }
 
   if (f.palette) {
     if (h.pitchOrLinearSize < h.width || h.pitchOrLinearSize > kMaxSide) return false;
+    if (!src.Has(DDS_PALETTE_BYTES + DDSTopLevelBytes(h, f))) return false;
     uint8_t palette[DDS_PALETTE_BYTES];
     if (!src.Read(palette, sizeof palette)) return false;
     std::vector<uint8_t> indices(DDSTopLevelBytes(h, f));
@@ -159,6 +172,7 @@ bool ReadDDS(FILE* stream, const uint8_t* memory, size_t memorySize, DDSImage* o
     return true;
   }
 
+  if (!src.Has(DDSTopLevelBytes(h, f))) return false;
   out->data.resize(DDSTopLevelBytes(h, f));
   if (!src.Read(out->data.data(), out->data.size())) return false;
   if (part) {

@@ -9,6 +9,12 @@
 #include "GDebug.h"
 #include "MacFile.h"
 
+namespace {
+// Far beyond any screen of the game, and small enough for the layout's integer pixels.
+constexpr float kMaxSize = 1000.0f;
+constexpr float kMaxWrap = 100000.0f;
+}  // namespace
+
 FormattedTextChunk::FormattedTextChunk(const std::string& text, const std::string& font, float size,
                                        uint32_t colour, float wrapWidth)
     : m_text(text), m_font(font), m_size(size), m_colour(colour), m_wrapWidth(wrapWidth) {}
@@ -57,6 +63,7 @@ void FormattedText::SetDefaults() {
 void FormattedText::SetTextBuffer(const char* text) {
   ClearChunks();
   m_buffer = text ? text : "";
+  m_origin = "formatted text";
   ParseTextBuffer();
 }
 
@@ -70,13 +77,18 @@ void FormattedText::Load(const char* file) {
   char line[2048];
   while (std::fgets(line, sizeof line, f)) m_buffer += line;
   std::fclose(f);
+  m_origin = file;
   ParseTextBuffer();
 }
 
 void FormattedText::ParseTextBuffer() {
   SetDefaults();
   m_reportedFull = false;
-  for (char c : m_buffer) ProcessChar(c);
+  m_line = 1;
+  for (char c : m_buffer) {
+    ProcessChar(c);
+    if (c == '\n') ++m_line;
+  }
   if (!m_currentText.empty()) ProcessText();
   // An unclosed tag at the end is dropped.
   m_inTag = false;
@@ -143,20 +155,30 @@ void FormattedText::ProcessTag() {
     const uint32_t d = uint32_t(csv.GetNextInt()) & 255u;
     m_currentColour = a | b << 8 | c << 16 | d << 24;
   } else if (has("SIZE")) {
-    m_currentSize = std::strtof(value.c_str(), nullptr);
+    m_currentSize = TagNumber(tag, value, kMaxSize);
   } else if (has("WRAP")) {
-    m_currentWrap = std::strtof(value.c_str(), nullptr);
+    m_currentWrap = TagNumber(tag, value, kMaxWrap);
   } else if (has("CENTER")) {
-    m_currentWrap = std::strtof(value.c_str(), nullptr);
+    m_currentWrap = TagNumber(tag, value, kMaxWrap);
     m_pendingAlign = LibTextEngine::ALIGN_CENTER;
   } else if (tag == "/N") {
     ProcessText();
   } else if (has("HR")) {
-    m_currentSize = std::strtof(value.c_str(), nullptr);
+    m_currentSize = TagNumber(tag, value, kMaxSize);
     AddMarker("<HR>", m_currentWrap);
   } else if (tag == "BR") {
     AddMarker("<BR>", 0.0f);
   }
+}
+
+float FormattedText::TagNumber(const std::string& tag, const std::string& value, float highest) {
+  const float number = std::strtof(value.c_str(), nullptr);
+  if (number >= 0.0f && number <= highest) return number;
+  const float used = number > highest ? highest : 0.0f;  // NaN and negatives give 0
+  const std::string text = GFormat("%s:%d: <%s> outside 0..%g; %g used", m_origin.c_str(), m_line,
+                                   tag.substr(0, 60).c_str(), double(highest), double(used));
+  GWarnOnce(text, text.c_str(), __FILE__, __LINE__);
+  return used;
 }
 
 // Rules and breaks take no alignment: a pending CENTER waits for the next text.

@@ -73,6 +73,9 @@ class FormattedText {
 
  private:
   void AddMarker(const char* marker, float wrapWidth);
+  // A tag's number kept within what a screen can show (a broken text must not overflow the
+  // layout's arithmetic); anything else is warned about once, naming the file and line.
+  float TagNumber(const std::string& tag, const std::string& value, float highest);
 
   std::list<FormattedTextChunk*> m_chunks;
   std::string m_currentFont = "arial16.dds";
@@ -85,4 +88,6 @@ class FormattedText {
   std::string m_tag;
   int m_pendingAlign = 0;
   bool m_reportedFull = false;
+  std::string m_origin = "formatted text";  // the file, for warnings
+  int m_line = 1;
 };

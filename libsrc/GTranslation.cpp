@@ -364,6 +364,7 @@ void GTranslation::Close() {
 
 void GTranslation::Reload() {
   State().table.Unload();
+  State().missing.Unload();
 }
 
 void GTranslation::UseStringsFile(const char* file) {

@@ -113,7 +113,8 @@ class GTranslation {
   static IniLoader* GetLoader(const char* section, const char* file);
   static void Close();
 
-  // Drops the loaded table so the next GetString reads the file again (tests, language change).
+  // Drops the loaded table and the keys reported missing, so the next GetString reads the file
+  // again and reports afresh (tests, language change).
   static void Reload();
   // Reads texts from another file than "data/strings.ini" from now on (tests, mods); reloads.
   static void UseStringsFile(const char* file);

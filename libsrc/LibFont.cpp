@@ -54,6 +54,7 @@ void LibFont::Initialise(const char* widthFile, const char* texture, int nativeS
   if (f) {
     ReadWidths(f, m_widths);
     std::fclose(f);
+    ClampWidths();
   }
 
   D3DEngine* engine = GetD3DEngine();
@@ -77,6 +78,24 @@ void LibFont::Initialise(const char* widthFile, const char* texture, int nativeS
               GFormat("Font texture missing: %s", m_textureName).c_str(), "libsrc/LibFont", __LINE__);
   }
   m_texture.SetTexture(m_textureName);
+}
+
+// The width file is outside bytes: a glyph is never narrower than nothing nor wider than its cell,
+// and text measuring relies on that.
+void LibFont::ClampWidths() {
+  const int32_t widest = std::max(0, m_cellSize);
+  int clamped = 0;
+  int first = -1;
+  for (int i = 0; i < 256; ++i) {
+    if (m_widths[i] >= 0 && m_widths[i] <= widest) continue;
+    if (first < 0) first = i;
+    ++clamped;
+    m_widths[i] = std::clamp(m_widths[i], 0, widest);
+  }
+  if (clamped == 0) return;
+  const std::string text = GFormat("%s: width of glyph cell %d (byte %d) and %d more outside 0..%d; clamped",
+                                   m_widthFile, first, first * 4, clamped - 1, widest);
+  GWarnOnce("fontwidths:" + std::string(m_widthFile), text.c_str(), "libsrc/LibFont", __LINE__);
 }
 
 void LibFont::CalculateCharWidths() {

@@ -47,6 +47,8 @@ class LibFont {
   SmartTexture& GetTexture() { return m_texture; }
 
  private:
+  void ClampWidths();
+
   float m_u[256][4] = {};
   float m_v[256][4] = {};
   int32_t m_widths[256] = {};

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <set>
 #include <string>
 
 #include "D3DEngine.h"
@@ -91,8 +90,7 @@ int LibTextEngine::BitmapIDFromChar(char c) {
 }
 
 void LibTextEngine::LogOnce(const std::string& key, const std::string& text) {
-  static std::set<std::string> seen;
-  if (seen.insert(key).second) GetDebug()->DebugOut(text.c_str());
+  if (GFirstSighting("text engine:" + key)) GetDebug()->DebugOut(text.c_str());
 }
 
 void LibTextEngine::Initialise() {

@@ -28,8 +28,11 @@ std::mutex& LogMutex() {
   return *m;
 }
 
+// Warnings, errors, stand-ins and the reporters' own keys.
+constexpr int kSeenSets = 4;
+
 std::set<std::string>& SeenSet(int which) {
-  static auto* sets = new std::set<std::string>[2];
+  static auto* sets = new std::set<std::string>[kSeenSets];
   return sets[which];
 }
 
@@ -209,3 +212,11 @@ bool GErrorOnce(const std::string& key, const char* text, const char* file, int 
   GError(text, file, line);
   return true;
 }
+
+bool GFirstSighting(const std::string& key) { return FirstSighting(SeenSet(3), key); }
+
+void GForgetSightings() {
+  std::lock_guard<std::mutex> lock(LogMutex());
+  for (int i = 0; i < kSeenSets; ++i) SeenSet(i).clear();
+}
+

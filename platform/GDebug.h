@@ -36,6 +36,11 @@ void GAssertEmail();
 // every use. Returns true the first time a key is seen, so callers can do more on first sight.
 bool GWarnOnce(const std::string& key, const char* text, const char* file, int line);
 bool GErrorOnce(const std::string& key, const char* text, const char* file, int line);
+// The memory behind them, for reporters that write their own line: true the first time a key is seen.
+bool GFirstSighting(const std::string& key);
+// Forgets every key seen so far. A long run of unrelated inputs (the fuzz targets) calls it after
+// each one, so that the memory of reported names does not grow without end.
+void GForgetSightings();
 
 // The data being run while a scope is open (a script's instruction, say): every warning and error
 // made meanwhile names it, so a fault found deep in the game (a missing tuning variable, hook or

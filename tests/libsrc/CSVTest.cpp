@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,11 @@ TEST(CSV, NumbersIgnoreLocaleAndClamp) {
   EXPECT_FLOAT_EQ(CSV::ParseFloat("-0.25"), -0.25f);
   EXPECT_FLOAT_EQ(CSV::ParseFloat("+1e2"), 100.0f);
   EXPECT_FLOAT_EQ(CSV::ParseFloat(".5abc"), 0.5f);
+  // Always a finite number: out of range clamps, and what only looks numeric is 0.
+  EXPECT_FLOAT_EQ(CSV::ParseFloat("-1e39"), -std::numeric_limits<float>::max());
+  EXPECT_FLOAT_EQ(CSV::ParseFloat("inf"), std::numeric_limits<float>::max());
+  EXPECT_EQ(CSV::ParseFloat("--1e39"), 0.0f);
+  EXPECT_EQ(CSV::ParseFloat("-nan"), 0.0f);
   EXPECT_EQ(CSV::ParseInt("99999999999"), 2147483647);
   EXPECT_EQ(CSV::ParseInt("  -12x"), -12);
 }

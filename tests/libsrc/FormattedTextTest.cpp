@@ -109,6 +109,19 @@ TEST_F(Formatted, UnknownAndUnclosedTagsAreDropped) {
   EXPECT_FLOAT_EQ(Piece(t, 1)->GetSize(), 16.0f);
 }
 
+TEST_F(Formatted, NumbersBeyondAnyScreenAreClampedWithAWarningNamingTheLine) {
+  testsupport::WriteFile(testsupport::TestRoot() + "/broken.txt", "Fine\n<WRAP=1e10>wide<SIZE=-3>small");
+  FormattedText t;
+  t.Load((testsupport::TestRoot() + "/broken.txt").c_str());
+  ASSERT_EQ(t.GetChunks().size(), 3u);
+  EXPECT_FLOAT_EQ(Piece(t, 1)->GetWrapWidth(), 100000.0f);
+  EXPECT_FLOAT_EQ(Piece(t, 2)->GetSize(), 0.0f);
+  t.Render(0, 0);  // laid out without overflowing the pixel arithmetic
+  const std::string log = testsupport::ReadFile(GetDebug()->GetPath());
+  EXPECT_NE(log.find("broken.txt:2: <WRAP=1e10> outside 0..100000; 100000 used"), std::string::npos);
+  EXPECT_NE(log.find("broken.txt:2: <SIZE=-3> outside 0..1000; 0 used"), std::string::npos);
+}
+
 TEST_F(Formatted, MoreThan255PiecesKeepsTheFirst255) {
   std::string many;
   for (int i = 0; i < 300; ++i) many += "line\n";

@@ -325,3 +325,16 @@ TEST(TextEngineFresh, AMissingWidthFileIsRebuiltFromTheSheetAsShipped) {
   ASSERT_NE(f, nullptr);
   EXPECT_GT(f->GetWidth(LibTextEngine::BitmapIDFromChar('W')), 20);
 }
+
+TEST_F(TextEngine, WidthsOutsideTheCellAreClampedWithOneWarningNamingTheFile) {
+  // Cell 0 far too wide (it would overflow the measuring), cell 1 negative, cell 2 fine.
+  const unsigned char bytes[] = {0x00, 0x00, 0x00, 0x40, 0xFB, 0xFF, 0xFF, 0xFF, 10, 0, 0, 0};
+  const std::string path = TestRoot() + "/broken.dds.dat";
+  WriteFile(path, std::string(reinterpret_cast<const char*>(bytes), sizeof bytes));
+  LibFont* font = text->AddFont(path.c_str(), "arial16.dds", 16, 24, 10, 10);
+  EXPECT_EQ(font->GetWidth(0), 24);
+  EXPECT_EQ(font->GetWidth(1), 0);
+  EXPECT_EQ(font->GetWidth(2), 10);
+  EXPECT_NE(Log().find(path + ": width of glyph cell 0 (byte 0) and 1 more outside 0..24; clamped"),
+            std::string::npos);
+}

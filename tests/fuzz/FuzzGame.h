@@ -1,0 +1,28 @@
+#pragma once
+// The player the game-side targets read against: the tuning numbers and the attributes of data/,
+// put back as they were after every input so that effects and skills do not pile up.
+#include "SIM_Attribute.h"
+#include "SIM_GlobalVariable.h"
+#include "SIM_NamedValue.h"
+#include "SIM_Skill.h"
+#include "SIM_Vede.h"
+
+namespace fuzz {
+
+inline void LoadPlayer() {
+  SIM_Attribute::Clear();
+  while (!SIM_Effect::All.empty()) delete SIM_Effect::All.front();
+  SIM_Skill::Clear();
+  SIM_NamedValueList::Globals.Clear();
+  SIM_Vede* vede = SIM_GetVede();
+  vede->LoadAttributes("data/simulation/attributes.csv");
+  vede->RecalcAttributes();
+  SIM_Attribute::ClearRecentlyChanged();
+}
+
+inline void LoadTuningAndPlayer() {
+  SIM_GetGlobalVariables()->Load("data/config.txt");
+  LoadPlayer();
+}
+
+}  // namespace fuzz
