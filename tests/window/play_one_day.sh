@@ -22,7 +22,9 @@ find_log || { fail "no debug log"; finish; }
 
 pages() { grep -c -- '^Day page: ' "$log"; }
 # Where the mouse rests between clicks, so that no hover or tooltip gets into the checks: the
-# diary sheet on a page, open sky in the evening and the menu.
+# diary sheet on a page, open sky in the evening and the menu. It moves there only once a click has
+# shown its effect: the game reads the pointer once a frame, so on a slow frame a click and the
+# move after it arrive together and the click lands where the mouse rests.
 park() { point 200 500; }
 # page_drawn REF: a diary page in the last screenshot (the sheet, the big button at the bottom
 # right) whose title differs from the one in the picture REF.
@@ -52,6 +54,9 @@ end_of_day_arrow() {
 # page_or_evening COUNT: a page beyond the COUNT so far has opened, or the evening has started.
 page_or_evening() { log_has "$1" '^Day page: ' || on_screen evening_panel; }
 chooser_open() { is_gold 230 378; }
+# main_menu_leaving: the main menu's New game button, and no question any more; the mouse may
+# still rest on the question's OK, over the menu's logo.
+main_menu_leaving() { is_gold 470 704 && ! question_shown; }
 chooser_closed_panel() { ! chooser_open && evening_panel; }
 
 # The main menu, then its "New game" button (the middle one of the bottom strip).
@@ -59,13 +64,13 @@ xdotool windowfocus --sync "$wid" 2>/dev/null
 park
 wait_until 60 "the main menu's three buttons" on_screen main_menu_shown || finish
 shot menu
-menu_shot=$last_shot
+menu_shot=$(keep)
 click 512 704
-park
 wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || finish
+park
 wait_until 60 "the first morning's page" on_screen page_drawn "$menu_shot" || finish
 shot wake-up
-page_shot=$last_shot
+page_shot=$(keep)
 first_morning=$(grep '^Day page: waking up' "$log" | tail -n1)
 echo "first morning: $first_morning"
 
@@ -75,13 +80,13 @@ evening=""
 for _ in $(seq 6); do
   before=$(pages)
   click 980 735
-  park
   wait_until 60 "a new page or the evening after the page's button" page_or_evening "$before" || finish
+  park
   if [ "$(pages)" -gt "$before" ]; then
     page=$(grep '^Day page: ' "$log" | tail -n1 | sed 's/^Day page: \([a-z ]*\) (.*/\1/; s/ /-/g')
     wait_until 60 "the page \"$page\"" on_screen page_drawn "$page_shot" || finish
     shot "$page"
-    page_shot=$last_shot
+    page_shot=$(keep)
   else
     evening=1
     break
@@ -96,14 +101,14 @@ shot evening
 for _ in 1 2; do
   choosers=$(grep -c '^Evening chooser: ' "$log")
   click 692 737
-  park
   wait_log_line 60 "the solo button to open a chooser" "$choosers" '^Evening chooser: ' || finish
+  park
   wait_until 60 "the chooser's quiet-evening button" on_screen chooser_open || finish
   shot evening-chooser
   evenings=$(grep -c '^Quiet evening at home' "$log")
   click 230 378
-  park
   wait_log_line 60 "the quiet evening" "$evenings" '^Quiet evening at home' || finish
+  park
   left=$(grep '^Quiet evening at home' "$log" | tail -n1 | sed 's/.*today: \([0-9-]*\)).*/\1/')
   [ "$left" -le 0 ] && break
   wait_until 60 "the chooser to close over the control panel" on_screen chooser_closed_panel || finish
@@ -112,13 +117,14 @@ done
 # The day is over: the prompt's gold arrow points at the end-day button.
 wait_until 60 "the end-of-day arrow" on_screen end_of_day_arrow || finish
 shot end-of-day
+night_shot=$(keep)
 
 # End day: the night, and the next morning's page with the next date.
 mornings=$(grep -c '^Day page: waking up' "$log")
 click 988 737
-park
 wait_log_line 60 "end day to open the next morning" "$mornings" '^Day page: waking up' || finish
-wait_until 60 "the next morning's page" on_screen page_drawn "$last_shot" || finish
+park
+wait_until 60 "the next morning's page" on_screen page_drawn "$night_shot" || finish
 shot next-morning
 second_morning=$(grep '^Day page: waking up' "$log" | tail -n1)
 echo "next morning:  $second_morning"
@@ -133,6 +139,7 @@ xdotool key Escape
 wait_until 60 "the question whether to leave the game" on_screen question_shown || finish
 shot quit-question
 click 597 442
+wait_until 60 "the main menu after leaving the game" on_screen main_menu_leaving || finish
 park
 wait_until 60 "the main menu after leaving the game" on_screen main_menu_shown || finish
 shot back-to-menu

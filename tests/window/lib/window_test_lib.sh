@@ -249,3 +249,11 @@ wait_until() {
 # wait_log_line SECONDS WHAT COUNT PATTERN: wait_until the debug log holds more than COUNT lines
 # matching the pattern.
 wait_log_line() { wait_until "$1" "$2" log_has "$3" "$4"; }
+
+# keep: a private copy of the last screenshot, for later comparison, and its path. The numbered
+# screenshots in /tmp are shared: another run of the same script removes them when it starts.
+keep() {
+  local copy
+  copy=$(mktemp --suffix=.png "$work/kept-XXXXXX")
+  cp "$last_shot" "$copy" && echo "$copy"
+}
