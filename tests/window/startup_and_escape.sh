@@ -16,8 +16,10 @@ size=$(xwininfo -id "$wid" | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {pr
 
 find_log || fail "no debug log"
 
-# The loading bar passes quickly; give the main menu a moment, then look at what it draws.
-sleep 2
+# The loading bar passes, however long it takes on a busy machine; once the main menu's buttons
+# are drawn, look at what the whole menu draws.
+point 200 500
+wait_until 60 "the main menu's three buttons" on_screen main_menu_shown
 import -window "$wid" "$work/shot.png" 2>/dev/null || fail "no screenshot"
 if [ -f "$work/shot.png" ]; then
   cp "$work/shot.png" "$shot_copy"

@@ -95,7 +95,7 @@ start_game() {
   (cd "$VORLA2_DATA_DIR" && exec "$exe") >"$work/game.out" 2>&1 &
   game_pid=$!
   wid=""
-  for _ in $(seq 200); do
+  for _ in $(seq 600); do
     wid=$(xdotool search --name '^Vorla 2$' 2>/dev/null | head -n1)
     [ -n "$wid" ] && break
     running || break
@@ -203,4 +203,79 @@ point() {
 click() {
   point "$1" "$2"
   xdotool click 1
+}
+
+# Waiting for a sign rather than a time. On a busy machine, or in the build with sanitizers, a step
+# can take many seconds; a script waits for what the player would see (or for the line the game
+# logs) before it looks or clicks, and only a wait that runs out fails.
+
+# peek: a screenshot for polling, kept out of the numbered ones; sets last_shot.
+peek() {
+  last_shot=$work/peek.png
+  rm -f "$last_shot"
+  import -window "$wid" "$last_shot" 2>/dev/null
+}
+
+# on_screen TEST...: a fresh peek, then TEST on it.
+on_screen() { peek && "$@"; }
+
+# log_has COUNT PATTERN: whether the debug log holds more than COUNT lines matching the pattern.
+log_has() { [ "$(grep -c -- "$2" "$log" 2>/dev/null)" -gt "$1" ]; }
+
+# is_gold X Y: whether the last screenshot shows the gold of a text button there.
+is_gold() {
+  local r g b
+  read -r r g b <<<"$(pixel "$1" "$2" 2>/dev/null)"
+  [ -n "$b" ] && [ "$r" -gt 190 ] && [ "$g" -gt 150 ] && [ $((r - b)) -gt 60 ]
+}
+
+# main_menu_shown: the main menu's three buttons (Tutorial, New game, Quit) in the last screenshot.
+main_menu_shown() { is_gold 300 704 && is_gold 470 704 && is_gold 640 704; }
+
+# question_shown: a yes/no question in the middle of the screen, its OK button drawn.
+question_shown() { is_gold 560 442; }
+
+# differs REF GEOMETRY [PIXELS]: whether the last screenshot differs from the picture REF inside
+# GEOMETRY (WxH+X+Y) in more than PIXELS pixels (100 unless said otherwise).
+differs() {
+  local n
+  n=$(compare -metric AE -fuzz 8% -extract "$2" "$1" "$last_shot" null: 2>&1 | awk '{ printf "%d\n", $1 }')
+  [ "${n:-0}" -gt "${3:-100}" ]
+}
+
+# wait_until SECONDS WHAT TEST...: runs TEST every 0.2 s until it succeeds. When SECONDS pass, or
+# the game ends, a failure that names WHAT and where the screen as it then was is kept
+# (<shots>-timeout.png); returns 1.
+wait_until() {
+  local seconds=$1 what=$2
+  shift 2
+  local end=$((SECONDS + seconds))
+  while ! "$@"; do
+    if ! running; then
+      fail "the game ended while waiting for $what"
+      return 1
+    fi
+    if [ "$SECONDS" -ge "$end" ]; then
+      local kept="${shots:-/tmp/vorla2-window}-timeout.png"
+      if peek && cp "$last_shot" "$kept"; then
+        fail "waited $seconds s for $what; the screen then: $kept"
+      else
+        fail "waited $seconds s for $what; no screenshot"
+      fi
+      return 1
+    fi
+    sleep 0.2
+  done
+}
+
+# wait_log_line SECONDS WHAT COUNT PATTERN: wait_until the debug log holds more than COUNT lines
+# matching the pattern.
+wait_log_line() { wait_until "$1" "$2" log_has "$3" "$4"; }
+
+# keep: a private copy of the last screenshot, for later comparison, and its path. The numbered
+# screenshots in /tmp are shared: another run of the same script removes them when it starts.
+keep() {
+  local copy
+  copy=$(mktemp --suffix=.png "$work/kept-XXXXXX")
+  cp "$last_shot" "$copy" && echo "$copy"
 }
