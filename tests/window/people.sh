@@ -27,22 +27,30 @@ friends=$(sed -n 's/^GV_INITIALFRIENDS=\([0-9]*\).*/\1/p' "$src/data/config.txt"
 friend_y() { echo $((384 - 35 * friends + 25 + 70 * $1)); }
 friend_x() { awk -v y="$(friend_y "$1")" 'BEGIN { printf "%d", 538 + sqrt(460 * 460 + (384 - y) ^ 2) - 460 }'; }
 
-# The main menu's "New game", then the day's pages to the evening.
-sleep 2
+# The main menu's "New game", then the day's pages to the evening; each step waits for what it
+# looks for, so a slow machine only takes longer.
 xdotool windowfocus --sync "$wid" 2>/dev/null
+point 200 100
+wait_until 60 "the main menu's three buttons" on_screen main_menu_shown || finish
 click 512 704
-wait_log 0 '^Day page: waking up' || { fail "New game opened no morning page"; finish; }
-sleep 0.8
+wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || finish
 pages() { grep -c -- '^Day page: ' "$log"; }
+# page_button: a diary page's big button at the bottom right is drawn.
+page_button() {
+  local r g b
+  read -r r g b <<<"$(pixel 1000 735)"
+  [ "$r" -lt 100 ] && [ "$b" -lt 100 ]
+}
 for _ in $(seq 6); do
+  on_screen evening_panel && break
+  wait_until 60 "the page's button" on_screen page_button || finish
   before=$(pages)
   click 980 735
-  sleep 0.8
+  point 200 100
+  wait_until 60 "the next page or the evening" page_or_evening "$before" || finish
   running || { fail "the game ended during the day"; finish; }
-  [ "$(pages)" -gt "$before" ] || break
 done
-point 200 100
-sleep 0.5
+wait_until 60 "the evening's control panel" on_screen evening_panel || finish
 
 # The friend column: every friend's face where the layout puts it, and sky beside the column.
 shot friend-column

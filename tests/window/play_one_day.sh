@@ -36,23 +36,12 @@ page_drawn() {
   [ "$r" -lt 100 ] && [ "$b" -lt 100 ] || return 1
   differs "$1" 360x40+125+195
 }
-# evening_panel: the in-game screen with the control panel, whose evening-class button (enabled in
-# the evening) shows its gold rim; the sky, not a diary sheet, behind it.
-evening_panel() {
-  local r g b
-  read -r r g b <<<"$(pixel 618 708)"
-  [ "$r" -gt 245 ] && [ $((r - b)) -gt 70 ] || return 1
-  read -r r g b <<<"$(pixel 300 450)"
-  [ "$b" -gt "$r" ]
-}
 # end_of_day_arrow: the end-of-day prompt's gold arrow pointing at the end-day button.
 end_of_day_arrow() {
   local r g b
   read -r r g b <<<"$(pixel 912 735)"
   [ "$r" -gt 180 ] && [ "$r" -gt $((b + 80)) ]
 }
-# page_or_evening COUNT: a page beyond the COUNT so far has opened, or the evening has started.
-page_or_evening() { log_has "$1" '^Day page: ' || on_screen evening_panel; }
 chooser_open() { is_gold 230 378; }
 # main_menu_leaving: the main menu's New game button, and no question any more; the mouse may
 # still rest on the question's OK, over the menu's logo.

@@ -279,3 +279,16 @@ keep() {
   copy=$(mktemp --suffix=.png "$work/kept-XXXXXX")
   cp "$last_shot" "$copy" && echo "$copy"
 }
+
+# evening_panel: the in-game screen with the control panel, whose evening-class button (enabled in
+# the evening) shows its gold rim; the sky, not a diary sheet, behind it.
+evening_panel() {
+  local r g b
+  read -r r g b <<<"$(pixel 618 708)"
+  [ "$r" -gt 245 ] && [ $((r - b)) -gt 70 ] || return 1
+  read -r r g b <<<"$(pixel 300 450)"
+  [ "$b" -gt "$r" ]
+}
+
+# page_or_evening COUNT: a page beyond the COUNT so far has opened, or the evening has started.
+page_or_evening() { log_has "$1" '^Day page: ' || on_screen evening_panel; }
