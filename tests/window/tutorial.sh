@@ -20,11 +20,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
 window_test_start "$@"
 find_log || { fail "no debug log"; finish; }
 
-# peek: a screenshot for polling, kept out of the numbered ones.
-peek() {
-  import -window "$wid" "$work/peek.png" 2>/dev/null
-  last_shot=$work/peek.png
-}
 # Where the mouse rests between clicks, so that its cursor and any hover stay out of the checks:
 # open sky, clear of the menu's buttons, the tutorial's windows and the in-game panels.
 park() { point 200 500; }
@@ -66,7 +61,7 @@ next_button() {
 # wait_next_button: polls the screen until a tutorial window with a Next button shows; sets next_y.
 wait_next_button() {
   next_y=""
-  for _ in $(seq 50); do
+  for _ in $(seq 150); do
     peek
     next_y=$(next_button)
     [ -n "$next_y" ] && return 0
@@ -79,7 +74,7 @@ wait_next_button() {
 # The main menu: polled until its three buttons (Tutorial, New game, Quit) are drawn.
 xdotool windowfocus --sync "$wid" 2>/dev/null
 park
-wait_menu 100 || { fail "no main menu with three buttons"; finish; }
+wait_menu 300 || { fail "no main menu with three buttons"; finish; }
 sleep 0.3
 shot menu
 menu_shot=$last_shot
@@ -87,7 +82,7 @@ menu_shot=$last_shot
 # "Tutorial", the left-hand button of the strip: the tutorial starts its own game and shows the
 # first step's window, centred, with its Next button.
 click 342 704
-wait_log 0 '^Tutorial step 1: ' 20 || { fail "the Tutorial button started no tutorial"; finish; }
+wait_log 0 '^Tutorial step 1: ' 60 || { fail "the Tutorial button started no tutorial"; finish; }
 park
 wait_next_button || { fail "no tutorial window with a Next button after the tutorial started"; finish; }
 sleep 0.3
@@ -136,7 +131,7 @@ moved=$(changed "$refused_shot" "$last_shot")
 xdotool key Escape
 wait_log 0 '^Tutorial ended' || { fail "Escape did not end the tutorial"; finish; }
 menu_back=""
-wait_menu 50 && menu_back=1
+wait_menu 150 && menu_back=1
 running || { fail "leaving the tutorial ended the program"; finish; }
 sleep 0.3
 shot back-to-menu
@@ -148,7 +143,7 @@ moved=$(changed "$menu_shot" "$last_shot")
 # leave the game, and OK would only return to the menu); OK ends the program cleanly.
 xdotool key Escape
 asked=""
-for _ in $(seq 50); do
+for _ in $(seq 150); do
   peek
   gold 560 442 && asked=1 && break
   running || break
@@ -157,5 +152,5 @@ done
 shot quit-question
 [ -n "$asked" ] || fail "Escape in the main menu asked nothing"
 click 597 442
-expect_exit 10 "confirming the quit" "a game is still in progress"
+expect_exit 30 "confirming the quit" "a game is still in progress"
 finish

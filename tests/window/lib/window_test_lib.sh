@@ -15,6 +15,10 @@
 #   extra_tools   (optional) tools it needs beyond the X server, xdotool and ImageMagick
 # and may use afterwards: exe, src, work (the private folder), user (the game's user folder),
 # game_pid, wid (the window), log (after find_log), failures, code (after expect_exit).
+#
+# Every wait here ends as soon as what it waits for has happened; its deadline only tells a hang
+# from a slow start, so it is generous: a busy two-core machine running the sanitizer build is slow,
+# and a test must not fail for that.
 
 xvfb_pid=""
 game_pid=""
@@ -61,7 +65,7 @@ window_test_start() {
   # Our own X server; the screen is larger than the game's so that a window is allowed.
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     [ -s "$work/display" ] && break
     sleep 0.1
   done
@@ -76,7 +80,7 @@ window_test_start() {
   (cd "$VORLA2_DATA_DIR" && exec "$exe") >"$work/game.out" 2>&1 &
   game_pid=$!
 
-  for _ in $(seq 200); do
+  for _ in $(seq 600); do
     wid=$(xdotool search --name '^Vorla 2$' 2>/dev/null | head -n1)
     [ -n "$wid" ] && break
     running || break
@@ -112,10 +116,10 @@ finish() {
 running() { kill -0 "$game_pid" 2>/dev/null; }
 
 # find_log: waits for the debug log (in the resources folder, or the user folder where that cannot
-# be written) and sets log; fails after 5 s.
+# be written) and sets log; fails after 30 s.
 find_log() {
   local candidate
-  for _ in $(seq 50); do
+  for _ in $(seq 300); do
     for candidate in "$VORLA2_DATA_DIR/debugdata/debug.txt" "$user/debugdata/debug.txt"; do
       [ -f "$candidate" ] && log=$candidate && return 0
     done
@@ -125,9 +129,9 @@ find_log() {
 }
 
 # wait_log COUNT PATTERN [SECONDS]: until the debug log holds more than COUNT lines matching the
-# pattern (10 s unless said otherwise).
+# pattern (30 s unless said otherwise).
 wait_log() {
-  local tries=$((${3:-10} * 10))
+  local tries=$((${3:-30} * 10))
   for _ in $(seq "$tries"); do
     [ "$(grep -c -- "$2" "$log")" -gt "$1" ] && return 0
     running || return 1
@@ -164,6 +168,12 @@ shot() {
   file=$(printf '%s-%02d-%s.png' "$shots" "$step" "$1")
   import -window "$wid" "$file" 2>/dev/null || fail "no screenshot $file"
   last_shot=$file
+}
+
+# peek: a screenshot for polling, kept out of the numbered ones.
+peek() {
+  import -window "$wid" "$work/peek.png" 2>/dev/null
+  last_shot=$work/peek.png
 }
 
 # pixel X Y: "r g b" of the last screenshot at that point, 0..255.
