@@ -20,8 +20,18 @@ find_log || { fail "no debug log"; finish; }
 
 pages() { grep -c -- '^Day page: ' "$log"; }
 
+# in_evening: whether the last screenshot is the evening's screen: no diary page on the left, the
+# sky there, and the control panel's buttons along the bottom.
+in_evening() {
+  local r g b
+  read -r r g b <<<"$(pixel 300 450)"
+  [ -n "$b" ] && [ "$b" -gt $((r + 20)) ] || return 1
+  read -r r g b <<<"$(pixel 600 745)"
+  [ "$r" -lt 100 ] && [ "$b" -gt "$r" ]
+}
+
 # The main menu, then its "New game" button (the middle one of the bottom strip).
-sleep 2
+until_shown 60 menu_shown || { fail "no main menu with three buttons"; finish; }
 shot menu
 xdotool windowfocus --sync "$wid" 2>/dev/null
 click 512 704
@@ -33,21 +43,36 @@ echo "first morning: $first_morning"
 
 # The day's pages: each has its one big button at the bottom right. A press that opens no new page
 # has started the evening.
+# evening_or_page COUNT: waits until the log holds more than COUNT pages or the evening shows, and
+# says which.
+evening_or_page() {
+  for _ in $(seq 150); do
+    running || return 1
+    [ "$(pages)" -gt "$1" ] && echo page && return 0
+    peek
+    in_evening && echo evening && return 0
+    sleep 0.2
+  done
+}
+evening=""
 for _ in $(seq 6); do
   before=$(pages)
   click 980 735
-  sleep 0.8
+  outcome=$(evening_or_page "$before")
   running || { fail "the game ended during the day"; finish; }
-  if [ "$(pages)" -gt "$before" ]; then
+  if [ "$outcome" = page ]; then
+    sleep 0.5
     page=$(grep '^Day page: ' "$log" | tail -n1 | sed 's/^Day page: \([a-z ]*\) (.*/\1/; s/ /-/g')
     shot "$page"
   else
+    evening=$outcome
     break
   fi
 done
 
 # The evening: the in-game screen with the control panel, whose evening-class button (enabled in
 # the evening) shows its gold rim.
+[ -n "$evening" ] || { fail "neither a next page nor the evening after a day page"; finish; }
 sleep 0.3
 shot evening
 read -r r g b <<<"$(pixel 618 708)"
@@ -68,10 +93,12 @@ for _ in 1 2; do
 done
 
 # The day is over: the prompt's gold arrow points at the end-day button.
-sleep 0.5
+end_arrow() {
+  read -r r g b <<<"$(pixel 912 735)"
+  [ -n "$b" ] && [ "$r" -gt 180 ] && [ "$r" -gt $((b + 80)) ]
+}
+until_shown 30 end_arrow || fail "no end-of-day arrow (pixel $r $g $b)"
 shot end-of-day
-read -r r g b <<<"$(pixel 912 735)"
-[ "$r" -gt 180 ] && [ "$r" -gt $((b + 80)) ] || fail "no end-of-day arrow (pixel $r $g $b)"
 
 # End day: the night, and the next morning's page with the next date.
 mornings=$(grep -c '^Day page: waking up' "$log")
@@ -89,9 +116,9 @@ esac
 
 # Escape with no dialog open asks whether to leave the game; OK goes back to the main menu.
 xdotool key Escape
-sleep 0.5
+until_shown 30 question_shown || fail "Escape in the game asked nothing"
 shot quit-question
-read -r r0 g0 b0 <<<"$(last_shot=$(printf '%s-01-menu.png' "$shots") pixel 470 704)"
+read -r r0 g0 b0 <<<"$(last_shot=$work/shot-01-menu.png pixel 470 704)"
 click 597 442
 # The menu is back when its New game button looks as it did at the start.
 menu_back=""
@@ -108,7 +135,7 @@ shot back-to-menu
 
 # Escape in the main menu asks too; OK ends the program cleanly.
 xdotool key Escape
-sleep 0.5
+until_shown 30 question_shown || fail "Escape in the main menu asked nothing"
 click 597 442
 expect_exit 30 "confirming the quit"
 finish

@@ -17,8 +17,8 @@ size=$(xwininfo -id "$wid" | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {pr
 
 find_log || fail "no debug log"
 
-# The loading bar passes quickly; give the main menu a moment, then look at what it draws.
-sleep 2
+# The loading bar passes; once the menu's buttons show, look at what it draws.
+until_shown 60 menu_shown || fail "no main menu with three buttons"
 import -window "$wid" "$work/shot.png" 2>/dev/null || fail "no screenshot"
 if [ -f "$work/shot.png" ]; then
   cp "$work/shot.png" "$shot_copy"
@@ -48,7 +48,7 @@ awk -v s="$share" 'BEGIN { exit !(s <= 0.9) }' || fail "the idle main menu's loo
 # Escape in the main menu asks whether to quit; the question's OK button quits.
 xdotool windowfocus --sync "$wid" 2>/dev/null
 xdotool key Escape
-sleep 0.5
+until_shown 30 question_shown || fail "Escape in the main menu asked nothing"
 click 597 442
 expect_exit 30 Escape
 

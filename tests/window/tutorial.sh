@@ -23,28 +23,11 @@ find_log || { fail "no debug log"; finish; }
 # Where the mouse rests between clicks, so that its cursor and any hover stay out of the checks:
 # open sky, clear of the menu's buttons, the tutorial's windows and the in-game panels.
 park() { point 200 500; }
-# gold X Y: whether the last screenshot is the gold of a text button there.
-gold() {
-  local r g b
-  read -r r g b <<<"$(pixel "$1" "$2")"
-  [ "$r" -gt 190 ] && [ "$g" -gt 150 ] && [ $((r - b)) -gt 60 ]
-}
 # changed A B: how many pixels differ noticeably between two screenshots.
 changed() {
   compare -metric AE -fuzz 8% "$1" "$2" null: 2>&1 | awk '{ printf "%d\n", $1 }'
 }
 steps() { grep -c -- '^Tutorial step ' "$log"; }
-# wait_menu TRIES: polls the screen (TRIES times, 0.2 s apart) until the main menu's three buttons
-# (Tutorial, New game, Quit) are drawn.
-wait_menu() {
-  for _ in $(seq "$1"); do
-    peek
-    gold 300 704 && gold 470 704 && gold 640 704 && return 0
-    running || return 1
-    sleep 0.2
-  done
-  return 1
-}
 # next_button: "y" of the middle of the open tutorial window's Next button in the last screenshot,
 # or nothing. Every tutorial window of these steps is 450 wide with its right edge at x 737, and
 # its Next button spans x 577..717 at the bottom; the window's height follows its text, so the
@@ -74,7 +57,7 @@ wait_next_button() {
 # The main menu: polled until its three buttons (Tutorial, New game, Quit) are drawn.
 xdotool windowfocus --sync "$wid" 2>/dev/null
 park
-wait_menu 300 || { fail "no main menu with three buttons"; finish; }
+until_shown 60 menu_shown || { fail "no main menu with three buttons"; finish; }
 sleep 0.3
 shot menu
 menu_shot=$last_shot
@@ -131,7 +114,7 @@ moved=$(changed "$refused_shot" "$last_shot")
 xdotool key Escape
 wait_log 0 '^Tutorial ended' || { fail "Escape did not end the tutorial"; finish; }
 menu_back=""
-wait_menu 150 && menu_back=1
+until_shown 30 menu_shown && menu_back=1
 running || { fail "leaving the tutorial ended the program"; finish; }
 sleep 0.3
 shot back-to-menu
@@ -143,12 +126,7 @@ moved=$(changed "$menu_shot" "$last_shot")
 # leave the game, and OK would only return to the menu); OK ends the program cleanly.
 xdotool key Escape
 asked=""
-for _ in $(seq 150); do
-  peek
-  gold 560 442 && asked=1 && break
-  running || break
-  sleep 0.2
-done
+until_shown 30 question_shown && asked=1
 shot quit-question
 [ -n "$asked" ] || fail "Escape in the main menu asked nothing"
 click 597 442

@@ -10,8 +10,8 @@
 #
 # A script sets, before window_test_start:
 #   pass_message  what the closing "PASS:" line says
-#   shots         (optional) where the numbered screenshots of `shot` go: <shots>-<step>-<name>.png;
-#                 old ones are removed at the start
+#   shots         (optional) where copies of the numbered screenshots of `shot` go:
+#                 <shots>-<step>-<name>.png; old ones are removed at the start
 #   extra_tools   (optional) tools it needs beyond the X server, xdotool and ImageMagick
 # and may use afterwards: exe, src, work (the private folder), user (the game's user folder),
 # game_pid, wid (the window), log (after find_log), failures, code (after expect_exit).
@@ -161,13 +161,17 @@ expect_exit() {
   fi
 }
 
-# shot NAME: a screenshot of the window as <shots>-<step>-NAME.png.
+# shot NAME: a screenshot of the window, read by the checks from the private folder (another run of
+# the same script elsewhere on the machine cannot remove it) and copied to <shots>-<step>-NAME.png
+# for a person to look at.
 shot() {
   step=$((step + 1))
-  local file
-  file=$(printf '%s-%02d-%s.png' "$shots" "$step" "$1")
-  import -window "$wid" "$file" 2>/dev/null || fail "no screenshot $file"
-  last_shot=$file
+  local name
+  name=$(printf '%02d-%s.png' "$step" "$1")
+  import -window "$wid" "$work/shot-$name" 2>/dev/null || fail "no screenshot $name"
+  last_shot=$work/shot-$name
+  [ -n "${shots:-}" ] && cp "$last_shot" "$shots-$name" 2>/dev/null
+  return 0
 }
 
 # peek: a screenshot for polling, kept out of the numbered ones.
@@ -179,6 +183,35 @@ peek() {
 # pixel X Y: "r g b" of the last screenshot at that point, 0..255.
 pixel() {
   convert "$last_shot" -format "%[fx:int(255*p{$1,$2}.r)] %[fx:int(255*p{$1,$2}.g)] %[fx:int(255*p{$1,$2}.b)]" info:
+}
+
+# gold X Y: whether the last screenshot is the gold of a text button there.
+gold() {
+  local r g b
+  read -r r g b <<<"$(pixel "$1" "$2")"
+  [ -n "$b" ] && [ "$r" -gt 190 ] && [ "$g" -gt 150 ] && [ $((r - b)) -gt 60 ]
+}
+
+# menu_shown: whether the last screenshot shows the main menu's three buttons (Tutorial, New game,
+# Quit).
+menu_shown() { gold 300 704 && gold 470 704 && gold 640 704; }
+
+# question_shown: whether the last screenshot shows the OK button of a question (whether to quit,
+# whether to leave the game).
+question_shown() { gold 560 442; }
+
+# until_shown SECONDS CHECK [ARG...]: screenshots (peek) until the check passes on one; fails after
+# that long, or as soon as the game has ended.
+until_shown() {
+  local tries=$(($1 * 5))
+  shift
+  for _ in $(seq "$tries"); do
+    running || return 1
+    peek
+    "$@" && return 0
+    sleep 0.2
+  done
+  return 1
 }
 
 # point X Y: the mouse to a point of the game's 1024x768 picture.
