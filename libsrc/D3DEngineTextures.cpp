@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool Headless() {
+bool TexturesHeadless() {
   static const bool headless = IsHeadless();
   return headless;
 }
@@ -176,7 +176,7 @@ bool D3DEngine::GetTextureData(const char* name, int* width, int* height, unsign
 bool D3DEngine::CreateTextureOnDemand(const char* name) {
   if (!name || !name[0]) return false;
   const std::string n = name;
-  if (!Headless() && !m_context) {
+  if (!TexturesHeadless() && !m_context) {
     // Nothing can be uploaded before the renderer has its context; the name is tried again later.
     GWarnOnce("texture-before-context", GFormat("Texture %s asked for before the renderer started", name).c_str(),
               __FILE__, __LINE__);
@@ -245,7 +245,7 @@ GLuint NewBoundTexture() {
 uint32_t D3DEngine::UploadPicture(const uint8_t* argb, int width, int height) {
   // A picture uploaded again may take a number an old frame drew with: that frame is no guide.
   RedrawNextFrame();
-  if (Headless()) return m_nextFakeNumber++;
+  if (TexturesHeadless()) return m_nextFakeNumber++;
   GLuint number = NewBoundTexture();
   // Bytes alpha, red, green, blue reach OpenGL as red, green, blue, alpha.
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8, argb);
@@ -306,7 +306,7 @@ bool D3DEngine::loadDDS(FILE* stream, const unsigned char* memory, size_t memory
   if (height) *height = image.height;
   uint32_t number = 0;
   RedrawNextFrame();
-  if (Headless()) {
+  if (TexturesHeadless()) {
     number = m_nextFakeNumber++;
   } else {
     const DDSFormatInfo& f = image.info;

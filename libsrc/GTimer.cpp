@@ -4,12 +4,12 @@
 #include <cstdio>
 
 namespace {
-GTimer::Clock g_clock = &timeGetTime;
+GTimer::Clock g_timerClock = &timeGetTime;
 }
 
-void GTimer::SetClock(Clock clock) { g_clock = clock ? clock : &timeGetTime; }
+void GTimer::SetClock(Clock clock) { g_timerClock = clock ? clock : &timeGetTime; }
 
-double GTimer::Now() { return (double)g_clock(); }
+double GTimer::Now() { return (double)g_timerClock(); }
 
 void GTimer::StartTimer() {
   m_paused = false;

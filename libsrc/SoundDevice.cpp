@@ -21,9 +21,9 @@ struct SoundDevice::Track {
 };
 
 namespace {
-SoundDevice::Clock g_clock = &timeGetTime;
+SoundDevice::Clock g_soundClock = &timeGetTime;
 
-uint32_t Now() { return g_clock(); }
+uint32_t Now() { return g_soundClock(); }
 
 int ToMixVolume(float volume) { return (int)(std::clamp(volume, 0.0f, 1.0f) * MIX_MAX_VOLUME + 0.5f); }
 
@@ -37,7 +37,7 @@ bool ReadWholeFile(const std::string& path, std::vector<unsigned char>* out) {
   return true;
 }
 
-uint32_t Le32(const unsigned char* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | ((uint32_t)p[3] << 24); }
+uint32_t ReadLe32(const unsigned char* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | ((uint32_t)p[3] << 24); }
 uint16_t Le16(const unsigned char* p) { return (uint16_t)(p[0] | (p[1] << 8)); }
 
 // An Ogg Vorbis stream's length: the sample rate of its identification header and the granule
@@ -48,11 +48,11 @@ bool MeasureOgg(const std::vector<unsigned char>& d, uint32_t* ms) {
   if (d.size() < payload + 16) return false;
   const unsigned char* id = d.data() + payload;
   if (id[0] != 1 || std::memcmp(id + 1, "vorbis", 6) != 0) return false;
-  uint32_t rate = Le32(id + 12);
+  uint32_t rate = ReadLe32(id + 12);
   if (rate == 0) return false;
   for (size_t i = d.size() - 27 + 1; i-- > 0;) {
     if (std::memcmp(&d[i], "OggS", 4) != 0 || d[i + 4] != 0) continue;
-    uint64_t granule = Le32(&d[i + 6]) | ((uint64_t)Le32(&d[i + 10]) << 32);
+    uint64_t granule = ReadLe32(&d[i + 6]) | ((uint64_t)ReadLe32(&d[i + 10]) << 32);
     if (granule >> 63) return false;  // -1: no packet ends on the last page
     *ms = (uint32_t)std::min<uint64_t>(granule * 1000 / rate, UINT32_MAX);
     return true;
@@ -66,9 +66,9 @@ bool MeasureWave(const std::vector<unsigned char>& d, uint32_t* ms) {
   uint32_t byteRate = 0;
   size_t at = 12;
   while (at + 8 <= d.size()) {
-    uint32_t size = Le32(&d[at + 4]);
+    uint32_t size = ReadLe32(&d[at + 4]);
     if (std::memcmp(&d[at], "fmt ", 4) == 0 && at + 16 <= d.size() && size >= 12) {
-      byteRate = Le32(&d[at + 16]);
+      byteRate = ReadLe32(&d[at + 16]);
       if (Le16(&d[at + 8]) == 0) return false;
     } else if (std::memcmp(&d[at], "data", 4) == 0) {
       if (byteRate == 0) return false;
@@ -102,7 +102,7 @@ SoundDevice* GetSoundDevice() {
   return device;
 }
 
-void SoundDevice::SetClock(Clock clock) { g_clock = clock ? clock : &timeGetTime; }
+void SoundDevice::SetClock(Clock clock) { g_soundClock = clock ? clock : &timeGetTime; }
 
 bool SoundDevice::Open() {
   if (m_opened) return m_real;

@@ -35,7 +35,7 @@ namespace {
 
 // The evening the player spends until the social and solo activities arrive: nothing happens, and
 // the slot is used.
-class QuietEvening : public SIM_TimeChunk {};
+class HeadlessQuietEvening : public SIM_TimeChunk {};
 
 // No day takes more presses than this (five to the evening, two evenings, a page); more means the
 // day turn is stuck.
@@ -164,7 +164,7 @@ void HeadlessPlayer::PlayToEndOfDay() {
         if (GUI_AfterWorkScreen::IsOpen()) {
           GUI_AfterWorkScreen::Continue(0);
         } else {
-          QuietEvening evening;
+          HeadlessQuietEvening evening;
           evening.ProcessChunk();
         }
         break;

@@ -4,6 +4,7 @@
 
 #include "D3DEngine.h"
 #include "GDebug.h"
+#include "GUI_Colours.h"
 #include "Game.h"
 #include "GTranslation.h"
 #include "GUI_AssetEffects.h"
@@ -16,7 +17,6 @@ GUI_AssetDetails* GUI_AssetDetails::PTheWindow = nullptr;
 
 namespace {
 constexpr float kPictureSize = 85.0f;
-constexpr uint32_t kBlack = 0xFF000000u;
 }  // namespace
 
 void GUI_AssetDetails::Create(SIM_Asset* asset) {

@@ -6,6 +6,7 @@
 #include "GDebug.h"
 #include "GTranslation.h"
 #include "GUI_CloseButton.h"
+#include "GUI_Colours.h"
 #include "GUI_Indicator.h"
 #include "GUI_MindState.h"
 #include "GUI_Sounds.h"
@@ -18,7 +19,6 @@
 GUI_Attribute* GUI_Attribute::PTheWindow = nullptr;
 
 namespace {
-constexpr uint32_t kBlack = 0xFF000000u;
 constexpr uint32_t kConnector = 0xFFE0E0E0u;
 // The description is measured and drawn in the same font, so its wrapped lines fit the window.
 constexpr const char* kDescriptionFont = "calibriblackbold16.dds";

@@ -4,6 +4,7 @@
 #include "GUI_Avatar.h"
 #include "GUI_AttributeGraphButton.h"
 #include "GUI_AttributeGraphLine.h"
+#include "GUI_Colours.h"
 #include "GUI_IconButton.h"
 #include "GUI_ScreenFader.h"
 #include "GUI_WindowBackground.h"
@@ -15,7 +16,6 @@
 GUI_AttributeGraph* GUI_AttributeGraph::PTheWindow = nullptr;
 
 namespace {
-constexpr uint32_t kBlack = 0xFF000000u;
 constexpr uint32_t kPlotFill = 0xFFEAEAEAu;
 constexpr uint32_t kPlotFrame = 0xFF404040u;
 }  // namespace

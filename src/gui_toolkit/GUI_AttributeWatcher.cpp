@@ -5,16 +5,16 @@
 
 #include "D3DEngine.h"
 #include "GDebug.h"
+#include "GUI_Colours.h"
 #include "LibTextEngine.h"
 #include "SIM_Attribute.h"
 #include "StringUtils.h"
 
 namespace {
-constexpr uint32_t kBlack = 0xFF000000u;
 constexpr float kLine = 12.0f;
 
-const char* const kIQParts[] = {"iq_logic", "iq_knowledge", "iq_problemsolving", "iq_reasoning"};
-const char* const kCultureParts[] = {"culture_literature", "culture_arts", "culture_knowledge"};
+const char* const kWatchedIQParts[] = {"iq_logic", "iq_knowledge", "iq_problemsolving", "iq_reasoning"};
+const char* const kWatchedCultureParts[] = {"culture_literature", "culture_arts", "culture_knowledge"};
 
 GUI_AttributeWatcher* OpenFor(const char* name, GUI_AttributeWatcher* last) {
   SIM_Attribute* part = SIM_Attribute::GetAttribute(name);
@@ -33,9 +33,9 @@ GUI_AttributeWatcher* GUI_AttributeWatcher::Create(SIM_Attribute* attribute) {
   if (!attribute) return nullptr;
   GUI_AttributeWatcher* last = nullptr;
   if (attribute->GetName() == "iq") {
-    for (const char* name : kIQParts) last = OpenFor(name, last);
+    for (const char* name : kWatchedIQParts) last = OpenFor(name, last);
   } else if (attribute->GetName() == "culture") {
-    for (const char* name : kCultureParts) last = OpenFor(name, last);
+    for (const char* name : kWatchedCultureParts) last = OpenFor(name, last);
   } else {
     last = new GUI_AttributeWatcher(attribute);
   }

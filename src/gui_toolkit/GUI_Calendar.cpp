@@ -4,14 +4,15 @@
 
 #include "GTranslation.h"
 #include "GUI_CalendarDay.h"
+#include "GUI_Colours.h"
 #include "LibTextEngine.h"
 #include "SIM_Date.h"
 #include "SIM_SIM.h"
 
 namespace {
-constexpr uint32_t kBlack = 0xFF000000u;
-const char* const kDayKeys[GUI_Calendar::DAYS] = {"DAY_MONDAY", "DAY_TUESDAY",  "DAY_WEDNESDAY", "DAY_THURSDAY",
-                                                   "DAY_FRIDAY", "DAY_SATURDAY", "DAY_SUNDAY"};
+const char* const kDayNameKeys[GUI_Calendar::DAYS] = {"DAY_MONDAY",   "DAY_TUESDAY", "DAY_WEDNESDAY",
+                                                      "DAY_THURSDAY", "DAY_FRIDAY",  "DAY_SATURDAY",
+                                                      "DAY_SUNDAY"};
 }  // namespace
 
 GUI_Calendar* GUI_GetCalendar() {
@@ -24,7 +25,7 @@ GUI_Calendar::GUI_Calendar() {
     m_cells[k] = new GUI_CalendarDay(k);
     AddChild(m_cells[k]);
   }
-  for (int d = 0; d < DAYS; ++d) m_dayNames[d] = GTranslation::GetString(kDayKeys[d]);
+  for (int d = 0; d < DAYS; ++d) m_dayNames[d] = GTranslation::GetString(kDayNameKeys[d]);
   // The spelling of these keys is the game's own.
   m_activityTexts[0] = GTranslation::GetString("ACTIVTITES_LEFT_0");
   m_activityTexts[1] = GTranslation::GetString("ACTIVTITES_LEFT_1");

@@ -8,6 +8,7 @@
 #include "GTranslation.h"
 #include "GUI_Attribute.h"
 #include "GUI_ChangeNotifier.h"
+#include "GUI_Colours.h"
 #include "GUI_MindState.h"
 #include "GUI_Sounds.h"
 #include "GUI_Tooltip.h"
@@ -25,7 +26,6 @@ GTimer GUI_Indicator::MouseoverTimer;
 namespace {
 constexpr float kMouseoverGap = 50.0f;  // ms between two mouse-over sounds
 constexpr uint32_t kHighlightFill = 0x40FFFFFFu;
-constexpr uint32_t kBlack = 0xFF000000u;
 }  // namespace
 
 std::string GUI_Indicator::MakeLabel(const std::string& guiName) {

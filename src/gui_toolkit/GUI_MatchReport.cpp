@@ -1,11 +1,11 @@
 #include "GUI_MatchReport.h"
 
 #include "GTranslation.h"
+#include "GUI_Colours.h"
 #include "LibTextEngine.h"
 
 namespace {
-constexpr float kPictureSize = 128.0f;
-constexpr uint32_t kBlack = 0xFF000000u;
+constexpr float kReportPictureSize = 128.0f;
 }  // namespace
 
 GUI_MatchReport* GUI_MatchReport::Create(float result) { return new GUI_MatchReport(result); }
@@ -17,7 +17,7 @@ GUI_MatchReport::GUI_MatchReport(float result) : GUI_Dialog(true), m_result(resu
   SetModal(true);
   SetTitle(GTranslation::GetString("MATCHREPORT_TITLE"));
   m_picture.SetTexture("bowling.dds");
-  m_picture.SetSize(kPictureSize, kPictureSize);
+  m_picture.SetSize(kReportPictureSize, kReportPictureSize);
   UpdateClientArea();
   m_picture.PlaceLocal((float)GetClientArea().left + 110.0f, (float)GetClientArea().top + 110.0f);
   // GetValueName shares one buffer between calls: each result is copied before the next.

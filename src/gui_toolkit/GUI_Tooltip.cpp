@@ -10,8 +10,8 @@
 std::vector<GUI_Tooltip*> GUI_Tooltip::DrawList;
 
 namespace {
-constexpr const char* kFont = "anime14.dds";
-constexpr float kFontSize = 14.0f;
+constexpr const char* kTipFont = "anime14.dds";
+constexpr float kTipFontSize = 14.0f;
 constexpr float kWrapWidth = 240.0f;
 }  // namespace
 
@@ -44,7 +44,7 @@ void GUI_Tooltip::Ping() {
 
 void GUI_Tooltip::Calculate() {
   LibTextEngine* text = GetTextEngine();
-  text->SetCurrentFont(kFont, kFontSize);
+  text->SetCurrentFont(kTipFont, kTipFontSize);
   int w = (int)((float)text->GetStringLength(m_text) + 6.0f);
   if (w > (int)kWrapWidth) w = (int)kWrapWidth;
   int h = (int)(text->GetWrappedHeight(m_text.c_str(), kWrapWidth) + 4.0f);
@@ -77,7 +77,7 @@ bool GUI_Tooltip::ReallyDraw() {
     SetRect(&box, rect.left - 8, rect.top - 8, rect.right + 8, rect.bottom + 8);
     GUI_WindowBackground::DrawTiled(box, "tooltip.dds", 16.0f, 0.95f);
     LibTextEngine* text = GetTextEngine();
-    text->SetCurrentFont(kFont, kFontSize);
+    text->SetCurrentFont(kTipFont, kTipFontSize);
     text->AddWrappedString(m_text, (float)(rect.left + 4), (float)(rect.top - 4), kWrapWidth, VBColor(0, 0, 0));
     drew = true;
   }

@@ -3,7 +3,7 @@
 #include "D3DEngine.h"
 
 namespace {
-constexpr int kSegmentWidth = 5;
+constexpr int kBarSegmentWidth = 5;
 constexpr int kSegmentStep = 6;
 constexpr int kBarHeight = 8;
 
@@ -47,7 +47,7 @@ void DrawSegments(int left, int top, int filled, int total, uint32_t first, uint
   for (int i = 0; i < total; ++i) {
     RECT seg;
     int x = left + i * kSegmentStep;
-    SetRect(&seg, x, top, x + kSegmentWidth, top + kBarHeight);
+    SetRect(&seg, x, top, x + kBarSegmentWidth, top + kBarHeight);
     if (i < filled) {
       fill(seg, first, second);
     } else {

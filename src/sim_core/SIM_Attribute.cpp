@@ -16,12 +16,12 @@ std::list<SIM_Attribute*> SIM_Attribute::All;
 namespace {
 // Whatever is still registered when the program exits is reclaimed before any static object is
 // torn down, so an attribute's indicator and notifier can still leave their registries.
-void ReleaseAtExit() {
+void ReleaseAttributesAtExit() {
   SIM_Attribute::Clear();
   while (!SIM_Effect::All.empty()) delete SIM_Effect::All.front();
 }
 
-float Clamp01(float v) {
+float ClampAttributeValue(float v) {
   if (!(v >= 0.0f)) return 0.0f;
   return v > 1.0f ? 1.0f : v;
 }
@@ -32,7 +32,7 @@ float Clamp01(float v) {
 
 SIM_Effect::SIM_Effect(float value, float degrade, const std::string& source)
     : m_degrade(degrade), m_value(value), m_source(source) {
-  RegisterExitCleanup(ReleaseAtExit);
+  RegisterExitCleanup(ReleaseAttributesAtExit);
   All.push_back(this);
 }
 
@@ -80,7 +80,7 @@ SIM_Attribute::SIM_Attribute(const char* name, const char* guiName, float base)
 }
 
 void SIM_Attribute::Init() {
-  RegisterExitCleanup(ReleaseAtExit);
+  RegisterExitCleanup(ReleaseAttributesAtExit);
   All.push_back(this);
 }
 
@@ -186,7 +186,7 @@ void SIM_Attribute::CalculateValue() {
     for (SIM_Effect* effect : m_effects) sum += effect->GetEffect();
     m_value = sum;
   }
-  m_value = Clamp01(m_value);
+  m_value = ClampAttributeValue(m_value);
 }
 
 void SIM_Attribute::AddEffect(float amount, float degrade, const std::string& source) {

@@ -17,7 +17,7 @@ namespace {
 // value back: reading a game-wide "glob_germs" that nothing writes would leave germs harmless.
 float Germs() { return SIM_GetVede()->GetValue("germs"); }
 
-float Clamp01(float v) { return std::min(1.0f, std::max(0.0f, v)); }
+float ClampChance(float v) { return std::min(1.0f, std::max(0.0f, v)); }
 }  // namespace
 
 SIM_Health* SIM_GetHealth() {
@@ -59,7 +59,7 @@ void SIM_Health::CheckForNewIllness() {
   if (Germs() > 0.5f) {
     float chance = (1.0f - vede->GetValue("health")) * SIM_GetGlobalVariables()->Get("ILLNESS_CHANCE_SCALAR");
     if (vede->GetValue("weight") >= 0.8f) chance *= 2.0f;
-    if (GRandom::IsChance(Clamp01(chance))) {
+    if (GRandom::IsChance(ClampChance(chance))) {
       m_state = ILL;
       GUI_HintHelp::Launch("ill");
       PlaySound();
@@ -67,7 +67,7 @@ void SIM_Health::CheckForNewIllness() {
   }
   float stress = vede->GetValue("stress");
   if (stress > 0.9f) {
-    float chance = Clamp01(2.0f * (stress - 0.8f));
+    float chance = ClampChance(2.0f * (stress - 0.8f));
     if (GRandom::IsChance(chance)) {
       m_state = STRESS_ILLNESS;
       m_daysLeft = 5 + std::rand() % 4;

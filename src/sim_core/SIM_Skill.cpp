@@ -13,7 +13,7 @@ std::list<SIM_SkillConfig*> SIM_SkillConfig::All;
 
 namespace {
 // Skills and their table still registered at exit are reclaimed before static objects go.
-void ReleaseAtExit() {
+void ReleaseSkillsAtExit() {
   SIM_Skill::Clear();
   SIM_SkillConfig::Close();
 }
@@ -27,7 +27,7 @@ std::string SkillGUIName(const std::string& name) {
 SIM_Skill::SIM_Skill(const std::string& name)
     : SIM_NamedValue(name, SkillGUIName(name), 0.0f),
       m_degradeRate(SIM_SkillConfig::GetDegradeRate(name)) {
-  RegisterExitCleanup(ReleaseAtExit);
+  RegisterExitCleanup(ReleaseSkillsAtExit);
   All.push_back(this);
 }
 
@@ -50,7 +50,7 @@ SIM_Skill* SIM_Skill::GetSkill(const std::string& name) {
 
 SIM_SkillConfig::SIM_SkillConfig(const std::string& name, float degradeRate)
     : m_name(name), m_degradeRate(degradeRate) {
-  RegisterExitCleanup(ReleaseAtExit);
+  RegisterExitCleanup(ReleaseSkillsAtExit);
   All.push_back(this);
 }
 

@@ -22,7 +22,7 @@
 #include "SIM_Vorla.h"
 
 namespace {
-float Clamp01(float v) {
+float ClampVedeValue(float v) {
   if (!(v >= 0.0f)) return 0.0f;
   return v > 1.0f ? 1.0f : v;
 }
@@ -139,7 +139,7 @@ void SIM_Vede::LoadAttributes(const char* file) {
 
 void SIM_Vede::InitAttrib(const char* name, float value) {
   SIM_Attribute* attribute = FindAttribute(m_attributes, name);
-  if (attribute) attribute->SetBaseValue(Clamp01(value));
+  if (attribute) attribute->SetBaseValue(ClampVedeValue(value));
 }
 
 void SIM_Vede::GetGenderFromTexture(const char* texture) {
@@ -229,18 +229,18 @@ float SIM_Vede::LonelinessFor(float calculated, int friends) {
   float value = calculated;
   if (friends < 4 && value < 0.25f) value = 0.25f;
   if (friends < 3 && value < 0.5f) value = 0.5f;
-  return Clamp01(value);
+  return ClampVedeValue(value);
 }
 
 float SIM_Vede::HappinessFor(float calculated, float optimism, float stress, float loneliness,
                              float boredom) {
-  return Clamp01(calculated + 0.2f * (optimism - 0.5f) - 0.25f * (stress - 0.5f) -
+  return ClampVedeValue(calculated + 0.2f * (optimism - 0.5f) - 0.25f * (stress - 0.5f) -
                  0.25f * (loneliness - 0.5f) - 0.25f * (boredom - 0.5f));
 }
 
 float SIM_Vede::AttributeValue(const char* name) {
   SIM_Attribute* attribute = FindAttribute(m_attributes, name);
-  return attribute ? Clamp01(attribute->GetValue()) : 0.0f;
+  return attribute ? ClampVedeValue(attribute->GetValue()) : 0.0f;
 }
 
 void SIM_Vede::RecalcAttributes() {
@@ -268,13 +268,13 @@ void SIM_Vede::RecalcAttributes() {
     float mean = (AttributeValue("iq_reasoning") + AttributeValue("iq_logic") +
                   AttributeValue("iq_knowledge") + AttributeValue("iq_problemsolving")) /
                  4.0f;
-    iq->SetValue(Clamp01(mean));
+    iq->SetValue(ClampVedeValue(mean));
   }
   if (SIM_Attribute* culture = FindAttribute(m_attributes, "culture")) {
     float mean = (AttributeValue("culture_arts") + AttributeValue("culture_literature") +
                   AttributeValue("culture_knowledge")) /
                  3.0f;
-    culture->SetValue(Clamp01(mean));
+    culture->SetValue(ClampVedeValue(mean));
   }
 
   SIM_Statistics* statistics = SIM_GetStatistics();
@@ -291,7 +291,7 @@ float SIM_Vede::GetConcentration() {
   m_tirednessTerm = t * t * t;
   m_alcoholTerm = a * a;
   m_stressTerm = s * s * s;
-  return Clamp01(1.0f - m_tirednessTerm - m_stressTerm - m_alcoholTerm);
+  return ClampVedeValue(1.0f - m_tirednessTerm - m_stressTerm - m_alcoholTerm);
 }
 
 bool SIM_Vede::IsTired() { return GetValue("tiredness") > 0.8f; }

@@ -12,6 +12,15 @@
 
 namespace gltest {
 
+// The offscreen display gives an 800x600 drawing: the pictures the tests draw are laid out for it.
+constexpr int kW = 800;
+constexpr int kH = 600;
+
+// A rectangle of the picture, in pixels.
+struct Box {
+  int left, top, right, bottom;
+};
+
 struct Pixel {
   int r, g, b;
 };

@@ -35,10 +35,10 @@
 
 namespace {
 
-// The offscreen display gives an 800x600 drawing; the panels that place themselves by the screen
-// size follow it, the others are moved.
-constexpr int kW = 800;
-constexpr int kH = 600;
+// The panels that place themselves by the screen size follow the offscreen drawing's; the others
+// are moved.
+using gltest::kH;
+using gltest::kW;
 constexpr uint32_t kSky = 0xFFD8B070u;  // sprite packing: r 0x70, g 0xB0, b 0xD8 (a day sky)
 
 uint32_t g_now = 1000;

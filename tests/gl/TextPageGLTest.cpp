@@ -18,21 +18,18 @@
 
 namespace {
 
-// The offscreen display gives an 800x600 drawing: the page is laid out for that.
-constexpr int kW = 800;
-constexpr int kH = 600;
+using gltest::Box;
+using gltest::kH;
+using gltest::kW;
+
 constexpr int kCol = 410;  // the right-hand column
 constexpr int kBox = 380;  // its width
-constexpr uint32_t kBackground = 0xFF302820u;  // sprite packing: r 0x20, g 0x28, b 0x30
+constexpr uint32_t kPageBackground = 0xFF302820u;  // sprite packing: r 0x20, g 0x28, b 0x30
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
 const char* kSample = "Fox: 100% \xA3" "5 \"jumps\"!";
 const char* kParagraph =
     "Vede wakes at seven to the sound of rain on the window. The commute is long, the coffee is cold "
     "and the boss wants the report by noon. Still, there is a party tonight.";
-
-struct Box {
-  int left, top, right, bottom;
-};
 
 class TextPage : public gltest::GLTest {
  protected:
@@ -48,7 +45,7 @@ class TextPage : public gltest::GLTest {
   // The whole page; boxes of where ink is expected are collected on the way.
   void DrawPage(FormattedText& formatted) {
     m_engine->BeginRender();
-    m_engine->ClearScreen(kBackground);
+    m_engine->ClearScreen(kPageBackground);
     m_fontRows.clear();
     float y = 6.0f;
     for (LibFont* f : m_text->GetFonts()) {

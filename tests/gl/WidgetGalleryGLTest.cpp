@@ -28,14 +28,11 @@
 
 namespace {
 
-// The offscreen display gives an 800x600 drawing: the gallery is laid out for that.
-constexpr int kW = 800;
-constexpr int kH = 600;
-constexpr uint32_t kBackground = 0xFF6E5A46u;  // sprite packing: r 0x46, g 0x5A, b 0x6E (a dusk blue)
+using gltest::Box;
+using gltest::kH;
+using gltest::kW;
 
-struct Box {
-  int left, top, right, bottom;
-};
+constexpr uint32_t kDuskBlue = 0xFF6E5A46u;  // sprite packing: r 0x46, g 0x5A, b 0x6E (a dusk blue)
 
 using gltest::Pixel;
 
@@ -98,7 +95,7 @@ class WidgetGallery : public gltest::GLTest {
 
   void DrawGallery() {
     m_engine->BeginRender();
-    m_engine->ClearScreen(kBackground);
+    m_engine->ClearScreen(kDuskBlue);
     for (int i = 0; i < 3; ++i) {
       RECT r;
       SetRect(&r, m_presets[i].left, m_presets[i].top, m_presets[i].right, m_presets[i].bottom);

@@ -9,25 +9,25 @@
 #include "TestSupport.h"
 
 namespace {
-uint32_t g_now = 0;
-uint32_t FakeClock() { return g_now; }
+uint32_t g_perfNow = 0;
+uint32_t PerfClock() { return g_perfNow; }
 
 std::string Log() { return testsupport::ReadFile(GetDebug()->GetPath()); }
 }  // namespace
 
 TEST(Performance, TimesTagsAndLogsAverages) {
   GetDebug()->Initialise();
-  GTimer::SetClock(&FakeClock);
+  GTimer::SetClock(&PerfClock);
   CPerformance perf;
   perf.StartTime("draw");
   EXPECT_STREQ(perf.GetCurrentTag(), "draw");
-  g_now += 30;
+  g_perfNow += 30;
   perf.EndTime("draw");
   EXPECT_STREQ(perf.GetCurrentTag(), "undefined");
   perf.StartTime("draw");
-  g_now += 10;
+  g_perfNow += 10;
   perf.EndTime("draw");
-  g_now += 100;  // paused time does not count
+  g_perfNow += 100;  // paused time does not count
   ASSERT_EQ(perf.GetObjects().size(), 1u);
   EXPECT_EQ(perf.GetObjects()[0]->calls, 2);
 
@@ -44,7 +44,7 @@ TEST(Performance, TimesTagsAndLogsAverages) {
 
 TEST(Performance, ColoursCycleAndTheGraphIsClamped) {
   GetDebug()->Initialise();
-  GTimer::SetClock(&FakeClock);
+  GTimer::SetClock(&PerfClock);
   D3DEngine* e = GetD3DEngine();
   ASSERT_TRUE(e->Initialise(nullptr, nullptr, 1024, 768, 32, false, true));
   e->AddBitmapDirectories("data/bitmaps", true);
@@ -64,7 +64,7 @@ TEST(Performance, ColoursCycleAndTheGraphIsClamped) {
   for (int frame = 0; frame < 5; ++frame) {
     perf.BeginFrame();
     perf.StartTime("a");
-    g_now += 50;
+    g_perfNow += 50;
     perf.EndTime("a");
     perf.EndFrame();
   }

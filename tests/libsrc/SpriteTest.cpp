@@ -25,7 +25,7 @@ class SpriteTest : public ::testing::Test {
   static int Quads() { return D3DEngine::GetRecorder().Count(DrawKind::Quad); }
 };
 
-RECT Rect(int l, int t, int r, int b) {
+RECT MakeRect(int l, int t, int r, int b) {
   RECT x;
   SetRect(&x, l, t, r, b);
   return x;
@@ -39,7 +39,7 @@ BaseSprite SpriteAt(float cx, float cy, float w, float h) {
 }
 
 TEST_F(SpriteTest, ARectangleGivesSizeAndAnIntegerCentre) {
-  BaseSprite s(Rect(0, 0, 101, 51));
+  BaseSprite s(MakeRect(0, 0, 101, 51));
   EXPECT_EQ(s.width, 101.0f);
   EXPECT_EQ(s.height, 51.0f);
   EXPECT_EQ(s.GetCenterX(), 50.0f);
@@ -161,7 +161,7 @@ TEST_F(SpriteTest, OnlyASpriteWithACornerStrictlyOnScreenIsDrawn) {
 
 TEST_F(SpriteTest, ClippingCutsPositionAndTextureTogether) {
   BaseSprite s = SpriteAt(100.0f, 100.0f, 100.0f, 100.0f);  // 50..150
-  s.DrawClipped(Rect(75, 60, 125, 140));
+  s.DrawClipped(MakeRect(75, 60, 125, 140));
   const DrawRecord* quad = D3DEngine::GetRecorder().Last(DrawKind::Quad);
   ASSERT_NE(quad, nullptr);
   EXPECT_EQ(quad->left, 75.0f);
@@ -227,29 +227,29 @@ TEST_F(SpriteTest, AnIsoSpriteIsADiamondOfHalfDiagonals) {
   EXPECT_EQ(d.vertices[3].x, 130.0f);
 }
 
-uint32_t g_ms = 0;
-uint32_t TimerClock() { return g_ms; }
+uint32_t g_spriteMs = 0;
+uint32_t TimerClock() { return g_spriteMs; }
 
 TEST_F(SpriteTest, AnAnimationStepsThroughItsCellsOnceAndThenStopsDrawing) {
   GTimer::SetClock(TimerClock);
-  g_ms = 1000;
+  g_spriteMs = 1000;
   AnimatedSprite a;
   a.SetSize(32.0f, 32.0f);
   a.PlaceLocal(100.0f, 100.0f);
   a.Initialise(400.0f, 4);  // 100 ms a cell
   a.Draw();
   EXPECT_EQ(a.frame, 0);
-  g_ms += 101;
+  g_spriteMs += 101;
   a.Draw();
   EXPECT_EQ(a.frame, 1);
   EXPECT_FLOAT_EQ(a.vertices[0].u, 0.5f);
   for (int i = 0; i < 3; ++i) {
-    g_ms += 101;
+    g_spriteMs += 101;
     a.Draw();
   }
   EXPECT_TRUE(a.IsFinished());
   int drawn = Quads();
-  g_ms += 101;
+  g_spriteMs += 101;
   a.Draw();
   EXPECT_EQ(Quads(), drawn);
   EXPECT_EQ(drawn, 4);

@@ -2,6 +2,8 @@
 # Makes the game's sounds: every effect under data/sounds/ and every music track under
 # data/sounds/music/. soundsynth writes WAVE files; oggenc encodes them at quality 3 with a serial
 # number taken from the file's name, so the same build makes the same bytes on every run.
+# A full run into a checkout also records, in tools/sounds/made_sounds.txt, what made the sounds
+# (inputs.sh) and a checksum of every file: the reproduction test reads it.
 # Usage: make_sounds.sh SOUNDSYNTH [OUTPUT_ROOT] [NAME...]
 #   SOUNDSYNTH   the built maker (build/tools/sounds/soundsynth)
 #   OUTPUT_ROOT  the folder that holds data/ (default: the repository)
@@ -11,6 +13,7 @@ set -eu
 SYNTH=${1:?usage: make_sounds.sh SOUNDSYNTH [OUTPUT_ROOT] [NAME...]}
 ROOT=${2:-$(cd "$(dirname "$0")/../.." && pwd)}
 [ $# -ge 2 ] && shift 2 || shift $#
+HERE=$(cd "$(dirname "$0")" && pwd)
 command -v oggenc >/dev/null || { echo "make_sounds.sh: oggenc is missing (apt-get install vorbis-tools)" >&2; exit 1; }
 
 TMP=$(mktemp -d)
@@ -37,4 +40,14 @@ done
 # The yearly review names the menu track in lower case; the file system here tells them apart.
 if [ -f "$ROOT/data/sounds/music/Results Menu.ogg" ]; then
   ln -sfn "Results Menu.ogg" "$ROOT/data/sounds/music/results menu.ogg"
+fi
+
+# The record, after a full run into a checkout only: a partial run leaves the files of older runs.
+if [ $# -eq 0 ] && [ -d "$ROOT/tools/sounds" ]; then
+  {
+    echo "# What made data/sounds/ and a checksum of every file there, written by make_sounds.sh after a"
+    echo "# full run. The reproduction test trusts these files while every input line still holds."
+    sh "$HERE/inputs.sh" "$SYNTH"
+    (cd "$ROOT" && find data/sounds \( -type f -o -type l \) | LC_ALL=C sort | while IFS= read -r f; do sha256sum "$f"; done)
+  } >"$ROOT/tools/sounds/made_sounds.txt"
 fi

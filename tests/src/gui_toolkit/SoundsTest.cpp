@@ -13,8 +13,8 @@
 #include "TestSupport.h"
 
 namespace {
-uint32_t g_now = 5000;
-uint32_t Now() { return g_now; }
+uint32_t g_soundNow = 5000;
+uint32_t SoundNow() { return g_soundNow; }
 
 const char* const kClick = "data/sounds/zelk_click.ogg";
 const char* const kPhone = "data/sounds/telephone.ogg";
@@ -35,7 +35,7 @@ int CountLogLines(const std::string& text) {
 class SoundsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SoundDevice::SetClock(&Now);
+    SoundDevice::SetClock(&SoundNow);
     SIM_PlayerOptions* options = SIM_GetPlayerOptions();
     options->SetToggle(SIM_PlayerOptions::TOGGLE_MUSIC, true);
     options->Set(SIM_PlayerOptions::OPTION_MASTERVOLUME, 1.0f);
@@ -69,7 +69,7 @@ TEST_F(SoundsTest, SeventeenthOneShotReplacesTheOldestAndLoopsAreNeverTaken) {
   EXPECT_EQ(CountLogLines(kKillWarning), 2);
 
   // Once the sounds have run out every slot is free; the first is taken.
-  g_now += 60000;
+  g_soundNow += 60000;
   EXPECT_FALSE(sounds->IsPlaying(kPhone));
   EXPECT_EQ(sounds->PlaySound(kWind, true), 0);
   EXPECT_EQ(CountLogLines(kKillWarning), 2);
@@ -82,7 +82,7 @@ TEST_F(SoundsTest, SeventeenthOneShotReplacesTheOldestAndLoopsAreNeverTaken) {
     EXPECT_EQ(sounds->GetSlotName(i), kWind);
     EXPECT_TRUE(sounds->IsSlotPlaying(i));
   }
-  g_now += 600000;
+  g_soundNow += 600000;
   EXPECT_TRUE(sounds->IsPlaying(kWind));
 }
 
@@ -115,14 +115,14 @@ TEST_F(SoundsTest, OverrideMusicPausesTheTrackAndStopOverrideMusicResumesIt) {
   ASSERT_EQ(sounds->GetMusicTrack(), kTrackMenu);  // no game mode yet: the menu's track
   ASSERT_TRUE(device->IsMusicPlaying());
   EXPECT_EQ(sounds->GetMusicStarts(), 1);
-  g_now += 1000;
+  g_soundNow += 1000;
 
   sounds->OverrideMusic(kPlanes, true);
   EXPECT_TRUE(device->IsMusicPaused());
   EXPECT_TRUE(sounds->IsPlaying(kPlanes));
   EXPECT_EQ(sounds->GetOverrideName(), kPlanes);
   // Long after the track would have ended, the paused track still waits and nothing new starts.
-  g_now += 3600000;
+  g_soundNow += 3600000;
   sounds->Process();
   EXPECT_EQ(sounds->GetMusicStarts(), 1);
 
@@ -130,7 +130,7 @@ TEST_F(SoundsTest, OverrideMusicPausesTheTrackAndStopOverrideMusicResumesIt) {
   sounds->OverrideMusic(kGambling, false);
   EXPECT_FALSE(sounds->IsPlaying(kPlanes));
   EXPECT_TRUE(sounds->IsPlaying(kGambling));
-  g_now += 600000;  // a one-shot override that has ended still counts while active
+  g_soundNow += 600000;  // a one-shot override that has ended still counts while active
   EXPECT_TRUE(sounds->IsPlaying(kGambling));
   sounds->StopOverrideMusic();
   EXPECT_FALSE(sounds->IsOverrideActive());
@@ -172,7 +172,7 @@ TEST_F(SoundsTest, MusicFollowsTheToggleAndMovesOnWhenATrackEnds) {
   // The track ends: the next frame starts the current choice again.
   sounds->Process();
   EXPECT_EQ(sounds->GetMusicStarts(), 1);
-  g_now += 3600000;
+  g_soundNow += 3600000;
   EXPECT_FALSE(device->IsMusicPlaying());
   sounds->Process();
   EXPECT_EQ(sounds->GetMusicStarts(), 2);
@@ -180,7 +180,7 @@ TEST_F(SoundsTest, MusicFollowsTheToggleAndMovesOnWhenATrackEnds) {
 
   // Stopped music stays stopped until the next StartMusic.
   sounds->StopMusic();
-  g_now += 3600000;
+  g_soundNow += 3600000;
   sounds->Process();
   EXPECT_FALSE(device->IsMusicPlaying());
   EXPECT_EQ(sounds->GetMusicStarts(), 2);
@@ -249,7 +249,7 @@ TEST_F(SoundsTest, CacheKeepsLoopedAndUnloopedInstancesApart) {
   EXPECT_GE(sounds->PlaySound("data/sounds/other/telephone.ogg", false), 0);
   EXPECT_EQ(sounds->GetCacheSize(), 3u);
 
-  g_now += 600000;  // the one-shots have ended, the loop goes on
+  g_soundNow += 600000;  // the one-shots have ended, the loop goes on
   EXPECT_FALSE(sounds->IsSlotPlaying(once));
   EXPECT_FALSE(sounds->IsSlotPlaying(again));
   EXPECT_TRUE(sounds->IsSlotPlaying(looped));

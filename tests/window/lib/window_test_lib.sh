@@ -10,14 +10,18 @@
 #
 # A script sets, before window_test_start:
 #   pass_message  what the closing "PASS:" line says
-#   shots         (optional) where the numbered screenshots of `shot` go: <shots>-<step>-<name>.png;
-#                 old ones are removed at the start
+#   shots         (optional) where copies of the numbered screenshots of `shot` go:
+#                 <shots>-<step>-<name>.png; old ones are removed at the start
 #   extra_tools   (optional) tools it needs beyond the X server, xdotool and ImageMagick
 #   quiet_alerts  (optional) when set, an alert answers itself and only writes the debug log (an
 #                 "Alert" line), as in the tests without a window, instead of showing a message box
 # and may use afterwards: exe, src, work (the private folder), user (the game's user folder),
 # game_pid, wid (the window), log (after find_log), failures, code (after expect_exit); and
 # game_start to start the game again once it has ended.
+#
+# Every wait here ends as soon as what it waits for has happened; its deadline only tells a hang
+# from a slow start, so it is generous: a busy two-core machine running the sanitizer build is slow,
+# and a test must not fail for that.
 
 xvfb_pid=""
 game_pid=""
@@ -66,7 +70,7 @@ window_test_start() {
   # Our own X server; the screen is larger than the game's so that a window is allowed.
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     [ -s "$work/display" ] && break
     sleep 0.1
   done
@@ -130,10 +134,10 @@ finish() {
 running() { kill -0 "$game_pid" 2>/dev/null; }
 
 # find_log: waits for the debug log (in the resources folder, or the user folder where that cannot
-# be written) and sets log; fails after 5 s.
+# be written) and sets log; fails after 30 s.
 find_log() {
   local candidate
-  for _ in $(seq 50); do
+  for _ in $(seq 300); do
     for candidate in "$VORLA2_DATA_DIR/debugdata/debug.txt" "$user/debugdata/debug.txt"; do
       [ -f "$candidate" ] && log=$candidate && return 0
     done
@@ -143,9 +147,9 @@ find_log() {
 }
 
 # wait_log COUNT PATTERN [SECONDS]: until the debug log holds more than COUNT lines matching the
-# pattern (10 s unless said otherwise).
+# pattern (30 s unless said otherwise).
 wait_log() {
-  local tries=$((${3:-10} * 10))
+  local tries=$((${3:-30} * 10))
   for _ in $(seq "$tries"); do
     [ "$(grep -c -- "$2" "$log")" -gt "$1" ] && return 0
     running || return 1
@@ -179,18 +183,36 @@ expect_exit() {
   fi
 }
 
-# shot NAME: a screenshot of the window as <shots>-<step>-NAME.png.
+# shot NAME: a screenshot of the window, read by the checks from the private folder (another run of
+# the same script elsewhere on the machine cannot remove it) and copied to <shots>-<step>-NAME.png
+# for a person to look at.
 shot() {
   step=$((step + 1))
-  local file
-  file=$(printf '%s-%02d-%s.png' "$shots" "$step" "$1")
-  import -window "$wid" "$file" 2>/dev/null || fail "no screenshot $file"
-  last_shot=$file
+  local name
+  name=$(printf '%02d-%s.png' "$step" "$1")
+  import -window "$wid" "$work/shot-$name" 2>/dev/null || fail "no screenshot $name"
+  last_shot=$work/shot-$name
+  [ -n "${shots:-}" ] && cp "$last_shot" "$shots-$name" 2>/dev/null
+  return 0
 }
 
 # pixel X Y: "r g b" of the last screenshot at that point, 0..255.
 pixel() {
   convert "$last_shot" -format "%[fx:int(255*p{$1,$2}.r)] %[fx:int(255*p{$1,$2}.g)] %[fx:int(255*p{$1,$2}.b)]" info:
+}
+
+# until_shown SECONDS CHECK [ARG...]: screenshots (peek) until the check passes on one; fails after
+# that long, or as soon as the game has ended.
+until_shown() {
+  local tries=$(($1 * 5))
+  shift
+  for _ in $(seq "$tries"); do
+    running || return 1
+    peek
+    "$@" && return 0
+    sleep 0.2
+  done
+  return 1
 }
 
 # point X Y: the mouse to a point of the game's 1024x768 picture.
