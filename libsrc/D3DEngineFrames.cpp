@@ -9,7 +9,7 @@
 
 namespace {
 
-bool Headless() {
+bool FramesHeadless() {
   static const bool headless = IsHeadless();
   return headless;
 }
@@ -49,14 +49,14 @@ void D3DEngine::BeginPrimitive(FramePrimitive primitive, bool smooth) {
 
 void D3DEngine::Submit() {
   if (m_skipUnchanged) return;
-  if (!Headless() && !m_frame.Empty()) ExecuteGL(m_frame, m_frame.Last());
+  if (!FramesHeadless() && !m_frame.Empty()) ExecuteGL(m_frame, m_frame.Last());
   m_frame.Clear();
 }
 
 bool D3DEngine::DrawRecordedFrame() {
   const bool changed = m_redrawNext || !(m_frame == m_onScreen);
   if (changed) {
-    if (!Headless()) {
+    if (!FramesHeadless()) {
       StartGLFrame();
       for (const FrameCommand& c : m_frame.Commands()) ExecuteGL(m_frame, c);
     }

@@ -1,5 +1,6 @@
 #include "SIM_CharacterType.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "CSV.h"
@@ -19,9 +20,8 @@
 std::list<SIM_CharacterType*> SIM_CharacterType::All;
 
 namespace {
-void ReleaseAtExit() { SIM_CharacterType::Close(); }
+void ReleaseTypesAtExit() { SIM_CharacterType::Close(); }
 
-float Clamp01(float v) { return v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v); }
 
 bool Holds(const SIM_NPC* npc, const std::string& name) { return npc && npc->HasCharacterType(name.c_str()); }
 }  // namespace
@@ -35,7 +35,7 @@ SIM_CharacterType::SIM_CharacterType(const std::string& name, const std::string&
       m_description2(description2),
       m_frequency(frequency),
       m_positive(positive) {
-  RegisterExitCleanup(ReleaseAtExit);
+  RegisterExitCleanup(ReleaseTypesAtExit);
   All.push_back(this);
 }
 
@@ -108,13 +108,13 @@ float SIM_CharacterType::GetAdjustedFrequency(const SIM_CharacterType* type) {
     if (!npc->IsHidden() && npc->HasCharacterType(type->m_name.c_str())) ++holders;
   }
   if (holders >= 4) return type->m_frequency * 0.1f;
-  if (holders >= 1) return Clamp01(type->m_frequency * (1.0f - 0.2f * (float)holders));
+  if (holders >= 1) return std::clamp(type->m_frequency * (1.0f - 0.2f * (float)holders), 0.0f, 1.0f);
   float frequency = type->m_frequency;
   if (SIM_JobBase* job = SIM_GetVede()->GetJob()) {
     SIM_Industry* industry = SIM_Industry::GetIndustry(job->GetIndustryName());
     if (industry && industry->BoostsType(type)) frequency *= 2.0f;
   }
-  return Clamp01(frequency);
+  return std::clamp(frequency, 0.0f, 1.0f);
 }
 
 SIM_CharacterType* SIM_CharacterType::ChooseRandom() {

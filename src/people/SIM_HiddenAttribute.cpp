@@ -10,12 +10,12 @@
 std::list<SIM_HiddenAttribute*> SIM_HiddenAttribute::All;
 
 namespace {
-void ReleaseAtExit() { SIM_HiddenAttribute::Close(); }
+void ReleaseTraitsAtExit() { SIM_HiddenAttribute::Close(); }
 }  // namespace
 
 SIM_HiddenAttribute::SIM_HiddenAttribute(const std::string& name, float chance, const std::string& excluded)
     : m_name(name), m_chance(chance), m_excluded(excluded) {
-  RegisterExitCleanup(ReleaseAtExit);
+  RegisterExitCleanup(ReleaseTraitsAtExit);
   All.push_back(this);
 }
 

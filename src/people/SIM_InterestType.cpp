@@ -14,7 +14,7 @@
 std::list<SIM_InterestType*> SIM_InterestType::All;
 
 namespace {
-void ReleaseAtExit() { SIM_InterestType::Close(); }
+void ReleaseInterestsAtExit() { SIM_InterestType::Close(); }
 
 // Trait values of a person for the interest draw: strong when the person has the type, weak else.
 constexpr float kStrongTrait = 1.0f;
@@ -31,7 +31,7 @@ SIM_InterestType::SIM_InterestType(const std::string& name, const std::string& g
       m_chemistryWorth(chemistryWorth),
       m_culture(culture),
       m_intelligence(intelligence) {
-  RegisterExitCleanup(ReleaseAtExit);
+  RegisterExitCleanup(ReleaseInterestsAtExit);
   All.push_back(this);
 }
 

@@ -15,14 +15,14 @@ std::list<SIM_Name*> SIM_Names::Surnames;
 std::list<SIM_Name*> SIM_Names::TownNames;
 
 namespace {
-void ReleaseAtExit() { SIM_Names::Close(); }
+void ReleaseNamesAtExit() { SIM_Names::Close(); }
 
 // Redraws of a forename equal to the player's before the pool is searched for another one.
 constexpr int kMaxRedraws = 64;
 }  // namespace
 
 void SIM_Names::Open() {
-  RegisterExitCleanup(ReleaseAtExit);
+  RegisterExitCleanup(ReleaseNamesAtExit);
   Close();
   LoadNames("data/simulation/surnames.csv", Surnames);
   LoadNames("data/simulation/maleforenames.csv", MaleForenames);

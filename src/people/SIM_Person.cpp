@@ -1,5 +1,6 @@
 #include "SIM_Person.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "GDebug.h"
@@ -15,10 +16,6 @@
 #include "SIM_Vede.h"
 
 std::list<SIM_Person*> SIM_Person::All;
-
-namespace {
-float Clamp01(float v) { return v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v); }
-}  // namespace
 
 SIM_Person::SIM_Person() {
   All.push_back(this);
@@ -106,7 +103,7 @@ float SIM_Person::GetChemistry(const SIM_Person* a, const SIM_Person* b) {
   for (const SIM_Interest* interest : a->m_interests.GetInterests()) {
     if (b->m_interests.HasInterest(interest->GetType())) sum += interest->GetType()->GetChemistryWorth();
   }
-  return Clamp01(sum);
+  return std::clamp(sum, 0.0f, 1.0f);
 }
 
 float SIM_Person::GetChemistry(const std::vector<SIM_Person*>& group) {

@@ -1,5 +1,6 @@
 #include "SIM_Relationship.h"
 
+#include <algorithm>
 #include "ExitCleanup.h"
 #include "GDebug.h"
 #include "GTranslation.h"
@@ -17,7 +18,6 @@ std::list<SIM_Relationship*> SIM_Relationship::All;
 bool SIM_Relationship::BPromotionsBlocked = false;
 
 namespace {
-float Clamp01(float v) { return v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v); }
 
 float GV(const char* key) { return SIM_GetGlobalVariables()->Get(key); }
 
@@ -72,7 +72,7 @@ void SIM_Relationship::SetStrength(float strength) {
 
 void SIM_Relationship::AdjustStrength(float delta) {
   const bool wasFriendship = m_involvesPlayer && m_friendship;
-  m_strength = Clamp01(m_strength + delta);
+  m_strength = std::clamp(m_strength + delta, 0.0f, 1.0f);
   if (!m_involvesPlayer || !m_pers1 || !m_pers2) return;
 
   SIM_Vede* vede = SIM_GetVede();
@@ -131,7 +131,7 @@ void SIM_Relationship::CheckForRomance() {
   float x = 1.0f - c;
   const float grubbiness = 1.0f - vede->GetValue("_cleanliness");
   if (grubbiness > 0.5f) x += GV("GRUBBINESS_ROMANCE_EFFECT") * (grubbiness - 0.5f);
-  x = Clamp01(x);
+  x = std::clamp(x, 0.0f, 1.0f);
   const float threshold = GV("GV_ROMANCE_BEGIN_THRESHHOLD") + GV("GV_ROMANCE_BEGIN_ATTRACT_SCALAR") * x;
   if (m_strength >= threshold) romance->RomanticOffer(npc);
 }
