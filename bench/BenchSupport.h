@@ -3,13 +3,26 @@
 // that it never reads or writes the real user folder, and leaves nothing behind.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
 
+#include "Paths.h"
 #include "TestWorld.h"
 
 namespace bench {
+
+// A private world whose data/ links to the game's, so neither the real user folder nor the
+// repository gets a file; the game runs headless in it.
+inline std::string MakeGameWorld() {
+  const std::string resources = GetResourcesDir();
+  if (resources.empty()) std::exit(2);
+  const std::string root = testsupport::MakeTestWorld("vorla2-bench", resources + "/data");
+  setenv("VORLA2_HEADLESS", "1", 1);
+  ResetPathCache();
+  return root;
+}
 
 // Runs the benchmarks of this program, then removes the private world at root.
 inline int RunBenchmarks(int argc, char** argv, const std::string& root) {

@@ -16,17 +16,6 @@
 
 namespace {
 
-// A private world whose data/ links to the game's, so neither the real user folder nor the
-// repository gets a file.
-std::string MakeWorld() {
-  const std::string resources = GetResourcesDir();
-  if (resources.empty()) std::exit(2);
-  const std::string root = testsupport::MakeTestWorld("vorla2-bench", resources + "/data");
-  setenv("VORLA2_HEADLESS", "1", 1);
-  ResetPathCache();
-  return root;
-}
-
 // After a night: the review's continue button, or a new game once the ten years are up.
 void GoOn(HeadlessPlayer::NIGHT night) {
   if (night == HeadlessPlayer::NIGHT_YEARLYREVIEW) GUI_YearlyReview::Continue(0);
@@ -70,4 +59,4 @@ BENCHMARK(BM_WholeDay);
 
 }  // namespace
 
-int main(int argc, char** argv) { return bench::RunBenchmarks(argc, argv, MakeWorld()); }
+int main(int argc, char** argv) { return bench::RunBenchmarks(argc, argv, bench::MakeGameWorld()); }

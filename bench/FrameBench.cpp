@@ -18,15 +18,6 @@
 
 namespace {
 
-std::string MakeWorld() {
-  const std::string resources = GetResourcesDir();
-  if (resources.empty()) std::exit(2);
-  const std::string root = testsupport::MakeTestWorld("vorla2-bench", resources + "/data");
-  setenv("VORLA2_HEADLESS", "1", 1);
-  ResetPathCache();
-  return root;
-}
-
 // The game started headless, recording its frames as the window does (the tests' recorder off,
 // which a window does not run).
 void Start() {
@@ -80,4 +71,4 @@ BENCHMARK(BM_CompareEqualFrames);
 
 }  // namespace
 
-int main(int argc, char** argv) { return bench::RunBenchmarks(argc, argv, MakeWorld()); }
+int main(int argc, char** argv) { return bench::RunBenchmarks(argc, argv, bench::MakeGameWorld()); }

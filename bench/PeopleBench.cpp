@@ -28,14 +28,6 @@ namespace {
 constexpr size_t kTownSize = 150;
 constexpr int kFriends = 9;
 
-std::string MakeWorld() {
-  const std::string resources = GetResourcesDir();
-  if (resources.empty()) std::exit(2);
-  const std::string root = testsupport::MakeTestWorld("vorla2-bench", resources + "/data");
-  setenv("VORLA2_HEADLESS", "1", 1);
-  ResetPathCache();
-  return root;
-}
 
 // Kinds of evening the town remembers.
 std::vector<SIM_SocialiseType*>& Evenings() {
@@ -133,4 +125,4 @@ BENCHMARK(BM_ProcessAllNPCS)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) { return bench::RunBenchmarks(argc, argv, MakeWorld()); }
+int main(int argc, char** argv) { return bench::RunBenchmarks(argc, argv, bench::MakeGameWorld()); }

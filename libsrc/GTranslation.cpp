@@ -153,7 +153,7 @@ struct TranslationState {
   }
 };
 
-TranslationState& State() {
+TranslationState& Translations() {
   static TranslationState s;
   return s;
 }
@@ -173,7 +173,7 @@ void CopyOut(char* buffer, int size, const std::string& text, const char* token)
 
 const char* GTranslation::GetString(const char* key) {
   if (!key) return "";
-  TranslationState& s = State();
+  TranslationState& s = Translations();
   if (!s.table.IsLoaded()) {
     s.table.LoadSection("strings", s.stringsFile.c_str());
     if (s.table.Count() == 0) {
@@ -242,7 +242,7 @@ void GTranslation::ClearTokens(char* buffer) {
 }
 
 const char* GTranslation::Crop(const std::string& text, int n) {
-  std::string& r = State().result;
+  std::string& r = Translations().result;
   r = text;
   if (n < 0) n = 0;
   if (r.size() > (size_t)n) {
@@ -256,7 +256,7 @@ const char* GTranslation::Crop(const std::string& text, int n) {
 IniLoader* GTranslation::GetLoader(const char* section, const char* file) {
   std::string sec = section ? section : "";
   std::string fil = file ? file : "";
-  TranslationState& s = State();
+  TranslationState& s = Translations();
   for (auto& c : s.loaders) {
     if (c.section == sec && c.file == fil) return c.loader;
   }
@@ -267,7 +267,7 @@ IniLoader* GTranslation::GetLoader(const char* section, const char* file) {
 }
 
 const char* GTranslation::GetRandomString(const char* section, const char* file) {
-  std::string& r = State().result;
+  std::string& r = Translations().result;
   IniLoader* loader = GetLoader(section, file);
   int n = loader->Count();
   if (n <= 0) {
@@ -282,11 +282,11 @@ const char* GTranslation::GetRandomString(const char* section, const char* file)
 }
 
 const char* GTranslation::GetRandomString(const char* section) {
-  return GetRandomString(section, State().stringsFile.c_str());
+  return GetRandomString(section, Translations().stringsFile.c_str());
 }
 
 const char* GTranslation::GetValueName(float value, const char* section) {
-  TranslationState& s = State();
+  TranslationState& s = Translations();
   IniLoader* loader = GetLoader(section, s.stringsFile.c_str());
   int n = loader->Count();
   if (n <= 0) {
@@ -310,7 +310,7 @@ const char* GTranslation::GetValueName(float value, const char* section) {
 }
 
 void GTranslation::BuildTokenList(const char* pairs) {
-  auto& tokens = State().tokens;
+  auto& tokens = Translations().tokens;
   tokens.clear();
   if (!pairs) return;
   std::string_view p(pairs);
@@ -327,7 +327,7 @@ void GTranslation::BuildTokenList(const char* pairs) {
 
 std::string GTranslation::GetToken(const char* name) {
   std::string_view n(name ? name : "");
-  for (const auto& t : State().tokens) {
+  for (const auto& t : Translations().tokens) {
     if (t.name == n) return t.value;
   }
   std::string w = GFormat("failed to find token:%s", name ? name : "");
@@ -356,20 +356,20 @@ std::string GTranslation::GetTokenisedString(const char* key, const char* pairs)
 }
 
 void GTranslation::Close() {
-  TranslationState& s = State();
+  TranslationState& s = Translations();
   s.tokens.clear();
   for (auto& c : s.loaders) delete c.loader;
   s.loaders.clear();
 }
 
 void GTranslation::Reload() {
-  State().table.Unload();
-  State().missing.Unload();
+  Translations().table.Unload();
+  Translations().missing.Unload();
 }
 
 void GTranslation::UseStringsFile(const char* file) {
-  State().stringsFile = file ? file : "data/strings.ini";
+  Translations().stringsFile = file ? file : "data/strings.ini";
   Reload();
 }
 
-const char* GTranslation::GetStringsFile() { return State().stringsFile.c_str(); }
+const char* GTranslation::GetStringsFile() { return Translations().stringsFile.c_str(); }

@@ -44,7 +44,7 @@ constexpr float kSubColumnX = 385.0f;
 constexpr float kSubSpacing = 62.0f;
 constexpr float kConnectorX = 485.0f;
 constexpr float kConnectorThickness = 4.0f;
-constexpr float kDotSize = 12.0f;
+constexpr float kIconDotSize = 12.0f;
 const char* const kClickedAction = "clicked npc icon";
 
 uint32_t ConnectorGrey() { return SpriteColor(192, 192, 192, 255); }
@@ -306,7 +306,7 @@ void GUI_NPCIcon::DrawConnectors() {
   DrawConnect(kConnectorX, highlightedY, highlightedLeft, highlightedY);
   CTexturedSprite dot;
   dot.SetTexture("icon_chooser_circle.dds");
-  dot.SetSize(kDotSize, kDotSize);
+  dot.SetSize(kIconDotSize, kIconDotSize);
   dot.SetVertexColor(ConnectorGrey());
   for (const V2& at : dots) {
     dot.PlaceLocal(at.x, at.y);

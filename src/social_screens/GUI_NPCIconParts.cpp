@@ -17,7 +17,7 @@ GUI_SpriteList GUI_NPCStatusBar::FillList;
 
 namespace {
 
-constexpr int kTooltipDelay = 40;
+constexpr int kIconTooltipDelay = 40;
 constexpr float kMarkerSize = 22.0f;
 constexpr float kHoveredHeartSize = 28.0f;
 
@@ -33,7 +33,7 @@ void HoverTooltip(GUI_BaseElement* element, GUI_Tooltip* tooltip) {
 // ---- Friendship bar ----------------------------------------------------------------------------
 
 GUI_NPCStatusBar::GUI_NPCStatusBar(SIM_NPC* npc)
-    : m_npc(npc), m_tooltip(new GUI_Tooltip(GTranslation::GetString("NPCSTATUSBAR_TOOLTIP"), kTooltipDelay)) {
+    : m_npc(npc), m_tooltip(new GUI_Tooltip(GTranslation::GetString("NPCSTATUSBAR_TOOLTIP"), kIconTooltipDelay)) {
   GAssert(npc != nullptr, __FILE__, __LINE__);
   m_background.SetTexture("status_bar.dds");
   m_fill.SetTexture("status_bar_fill.dds");
@@ -67,7 +67,7 @@ void GUI_NPCStatusBar::DrawAll() {
 
 // ---- Snub marker -------------------------------------------------------------------------------
 
-GUI_NPCSnubIcon::GUI_NPCSnubIcon() : m_tooltip(new GUI_Tooltip("", kTooltipDelay)) {
+GUI_NPCSnubIcon::GUI_NPCSnubIcon() : m_tooltip(new GUI_Tooltip("", kIconTooltipDelay)) {
   m_sprite.SetTexture("snubbed_icon.dds");
   m_sprite.SetSize(kMarkerSize, kMarkerSize);
 }
@@ -102,7 +102,7 @@ void GUI_NPCSnubIcon::Refresh(const std::string& name, const std::string& activi
 GUI_LoveIcon::GUI_LoveIcon() : GUI_ButtonBase(nullptr, 0) {
   m_sprite.SetTexture("heart.dds");
   m_sprite.SetSize(kMarkerSize, kMarkerSize);
-  SetTooltip("ROMANCE_ICON_TOOLTIP", kTooltipDelay);
+  SetTooltip("ROMANCE_ICON_TOOLTIP", kIconTooltipDelay);
 }
 
 void GUI_LoveIcon::Draw() {

@@ -13,8 +13,8 @@
 #include "SIM_Vede.h"
 
 namespace {
-const char* const kFont = "anime14.dds";
-constexpr float kFontSize = 14.0f;
+const char* const kTabFont = "anime14.dds";
+constexpr float kTabFontSize = 14.0f;
 constexpr float kBarWidth = 95.0f;
 constexpr size_t kMaxTypeLine = 255;
 }  // namespace
@@ -68,7 +68,7 @@ void GUI_NPCSummaryTab::Draw() {
 
 void GUI_NPCSummaryTab::DrawInformation() {
   LibTextEngine* text = GetTextEngine();
-  text->SetCurrentFont(kFont, kFontSize);
+  text->SetCurrentFont(kTabFont, kTabFontSize);
   const uint32_t black = VBColor(0, 0, 0);
   const float portraitRight = m_portrait ? (float)m_portrait->rect.right : (float)rect.left + 105.0f;
   const float portraitBottom = m_portrait ? (float)m_portrait->rect.bottom : (float)rect.top + 105.0f;
@@ -87,7 +87,7 @@ void GUI_NPCSummaryTab::DrawRelationship() {
   m_friendshipBar->SetValue(std::clamp(strength, 0.0f, 1.0f), 1.0f, false);
   m_compatibilityBar->SetValue(std::clamp(m_npc->GetRomanticCompatibility(), 0.0f, 1.0f), 1.0f, false);
   LibTextEngine* text = GetTextEngine();
-  text->SetCurrentFont(kFont, kFontSize);
+  text->SetCurrentFont(kTabFont, kTabFontSize);
   const float x = (float)rect.left + 120.0f;
   text->AddQueueString(m_strengthLabel, x, (float)rect.top + 14.0f, VBColor(0, 0, 0), 0.0f, LibTextEngine::ALIGN_LEFT);
   text->AddQueueString(m_attractionLabel, x, (float)rect.top + 43.0f, VBColor(0, 0, 0), 0.0f,
@@ -108,7 +108,7 @@ void GUI_NPCInterestTab::Draw() {
   GUI_WindowTab::Draw();
   if (!m_npc) return;
   LibTextEngine* text = GetTextEngine();
-  text->SetCurrentFont(kFont, kFontSize);
+  text->SetCurrentFont(kTabFont, kTabFontSize);
   const float top = (float)rect.top + 24.0f;
   float x = (float)rect.left + 21.0f;
   float y = top;

@@ -7,15 +7,7 @@
 #include "FuzzSupport.h"
 #include "SIM_ScheduledEvents.h"
 
-VORLA2_FUZZ_TARGET;
-
-int LLVMFuzzerInitialize(int*, char***) {
-  fuzz::Setup();
-  fuzz::LoadTuningAndPlayer();
-  return 0;
-}
-
-int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+VORLA2_FUZZ_GAME_TARGET {
   const std::string path = fuzz::WriteInput("events.csv", data, size);
   SIM_SpecialEvent::Open(path.c_str());
   for (SIM_SpecialEvent* event : SIM_SpecialEvent::All) {

@@ -6,15 +6,7 @@
 #include "FuzzSupport.h"
 #include "SIM_Modifier.h"
 
-VORLA2_FUZZ_TARGET;
-
-int LLVMFuzzerInitialize(int*, char***) {
-  fuzz::Setup();
-  fuzz::LoadTuningAndPlayer();
-  return 0;
-}
-
-int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+VORLA2_FUZZ_GAME_TARGET {
   SIM_ModifierContainer container;
   container.SetSource("fuzz");
   for (const std::string& line : fuzz::Lines(fuzz::Bytes(data, size), 64)) {

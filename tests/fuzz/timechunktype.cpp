@@ -7,15 +7,7 @@
 #include "FuzzSupport.h"
 #include "SIM_TimeChunkType.h"
 
-VORLA2_FUZZ_TARGET;
-
-int LLVMFuzzerInitialize(int*, char***) {
-  fuzz::Setup();
-  fuzz::LoadTuningAndPlayer();
-  return 0;
-}
-
-int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+VORLA2_FUZZ_GAME_TARGET {
   SIM_TimeChunkType type;
   type.SetName("fuzz");
   type.SetSource("fuzz");

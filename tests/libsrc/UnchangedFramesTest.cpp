@@ -14,7 +14,7 @@ using namespace testsupport;
 
 namespace {
 
-RECT Rect(int l, int t, int r, int b) {
+RECT FrameRect(int l, int t, int r, int b) {
   RECT x;
   x.left = l;
   x.top = t;
@@ -52,10 +52,10 @@ void Draw(const Scene& s) {
   D3DEngine* e = GetD3DEngine();
   e->BeginRender();
   e->ClearScreen(s.clear);
-  RECT a = Rect(0, 0, 200, 100), b = Rect(50, 50, 250, 150);
+  RECT a = FrameRect(0, 0, 200, 100), b = FrameRect(50, 50, 250, 150);
   e->FillRect(s.fillsSwapped ? &b : &a, 0xFF0000FFu);
   e->FillRect(s.fillsSwapped ? &a : &b, 0xFFFF0000u);
-  RECT g = Rect(0, 200, 300, 220);
+  RECT g = FrameRect(0, 200, 300, 220);
   e->FillRectGradient(&g, 0xFF0000FFu, s.gradientRight);
   e->SetTexture(s.quadTexture);
   if (s.quadPointFilter) e->SetPointFilter();
@@ -66,13 +66,13 @@ void Draw(const Scene& s) {
                           {10, 412, 0, 1, s.textColour, 0, 0, 0.1f}, {18, 400, 0, 1, s.textColour, 0, 0.1f, 0},
                           {18, 412, 0, 1, s.textColour, 0, 0.1f, 0.1f}, {10, 412, 0, 1, s.textColour, 0, 0, 0.1f}};
   e->DrawTriangles(text, nullptr, 6);
-  RECT tiles = Rect(0, 600, 300, 700);
+  RECT tiles = FrameRect(0, 600, 300, 700);
   e->TileRect(&tiles, "a.png", 0xFFFFFFFFu);
   const unsigned char* chars = reinterpret_cast<const unsigned char*>(s.systemText);
   e->SetTexture(0, 0);
   e->DrawBitmapRun(s.systemFont, 20, s.systemTextY, chars, std::strlen(s.systemText), 0, 0, 0);
   if (s.extraLine) e->RenderLine(0, 0, 10, 10, 0xFFFFFFFFu);
-  RECT screen = Rect(0, 0, 1024, 768);
+  RECT screen = FrameRect(0, 0, 1024, 768);
   e->FillRect(&screen, s.fader);
   e->EndRender();
   e->Flip();
@@ -160,7 +160,7 @@ TEST(UnchangedFramesOff, WithoutSkippingNothingIsKeptOrCounted) {
   ASSERT_FALSE(e->GetSkipUnchangedFrames());
   for (int i = 0; i < 2; ++i) {
     e->BeginRender();
-    RECT r = Rect(0, 0, 10, 10);
+    RECT r = FrameRect(0, 0, 10, 10);
     e->FillRect(&r, 0xFFFFFFFFu);
     EXPECT_TRUE(e->GetRecordedFrame().Empty());
     e->EndRender();
