@@ -1,6 +1,7 @@
 #include "GUI_Avatar.h"
 
 #include "D3DEngine.h"
+#include "GUI_Smell.h"
 #include "SIM_StandInLog.h"
 
 GUI_Avatar* GUI_GetAvatar() {
@@ -22,7 +23,10 @@ void GUI_Avatar::ComputeAdjustedWidth() { STAND_IN(); }
 
 void GUI_Avatar::DrawAt(V2) { STAND_IN(); }
 
-void GUI_Avatar::Draw() { STAND_IN(); }
+void GUI_Avatar::Draw() {
+  STAND_IN();
+  GUI_GetSmell()->Draw();
+}
 
 void GUI_Avatar::Reset() { STAND_IN(); }
 

@@ -1,5 +1,6 @@
 #include "GUI_MenuNew.h"
 
+#include "Game.h"
 #include "SIM_GameConfig.h"
 #include "SIM_StandInLog.h"
 
@@ -12,4 +13,13 @@ void GUI_MenuNew::ApplyDefaultCharacter() {
   STAND_IN();  // no avatar builder yet: a man's avatar
   SIM_GameConfig* config = SIM_GetGameConfig();
   if (config->GetAvatarTexture().empty()) config->SetAvatarTexture("m_avatar.dds");
+}
+
+void GUI_MenuNew::HandleKey(unsigned key) {
+  if (key == 36) {
+    ApplyDefaultCharacter();
+    GetGame()->SetGameMode(Game::GAMEMODE_INTRO);
+    return;
+  }
+  GUI_MenuStandIn::HandleKey(key);
 }

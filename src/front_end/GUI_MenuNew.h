@@ -1,12 +1,13 @@
 #pragma once
-// The new-game screen. Stand-in until the real screen arrives: the menus' backdrop, and Escape
-// back to the main menu.
+// The new-game screen. Stand-in until the real screen arrives: the menus' backdrop; Return takes
+// the default character on to the intro page, Escape goes back to the main menu.
 #include "GUI_MenuStandIn.h"
 #include "SIM_StandInLog.h"
 
 class GUI_MenuNew : public GUI_MenuStandIn {
  public:
   void Activate() override { STAND_IN(); }
+  void HandleKey(unsigned key) override;
   void Reset() { STAND_IN(); }  // the layout after a change of screen size
   std::string GetBestMusic() override { return "average_day.ogg"; }
   // The one object, made on the first call and never freed.

@@ -6,6 +6,7 @@
 #include "CSpreadsheet.h"
 #include "GDebug.h"
 #include "GUI_ButtonText.h"
+#include "GUI_MenuIntro.h"
 #include "GUI_MenuNew.h"
 #include "GUI_TutHighlighter.h"
 #include "GUI_TutorialWindow.h"
@@ -51,7 +52,7 @@ void GUI_Tutorial::Initialise() {
   PrepareCharacter();
   // The intro page's start action, without the page: the tutorial is already running, so the new
   // game skips its opening script and the morning page and begins in the evening.
-  GetGame()->StartNewGame();
+  GUI_MenuIntro::Start(0);
   ProcessCurrentStep();
 }
 
