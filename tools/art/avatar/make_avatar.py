@@ -145,6 +145,9 @@ def skin_svg(female, tone, mood):
         out.append(f'<circle cx="{p1[0] + side * 1}" cy="{p1[1] + 14}" r="12" fill="{fill}" stroke="{line}" '
                    f'stroke-width="2.5"/>')
     out.append(shape(b.torso(), fill, line))
+    for side in (-1, 1):  # round shoulders over the torso's corners
+        p0, _ = b.arm(side)
+        out.append(f'<circle cx="{p0[0]}" cy="{p0[1] - 2}" r="12" fill="{fill}"/>')
     # Plain underclothes: never seen under the clothes layers, there for a figure undressed by a mod.
     under = "#e9e9f2"
     out.append(shape(f"M{CX - b.hip} {b.hip_y - 22} L{CX + b.hip} {b.hip_y - 22} L{CX + b.hip} {b.hip_y + 14} "
@@ -246,24 +249,23 @@ def shoes_svg(kind, female):
     out = []
     for side in (-1, 1):
         x = CX + side * 25
-        toe = x + side * 16
+        heel, front = x - side * 17, x + side * 17  # each shoe points outwards
+        toe = front + side * 12
         if kind == "boots":
-            d = (f"M{x - 17} {y - 36} L{x + 17} {y - 36} L{x + 17} {y + 6} Q{toe + side * 10} {y + 8} "
-                 f"{toe + side * 12} {y + 22} L{x - side * 17} {y + 24} Z")
+            d = (f"M{heel} {y - 36} L{front} {y - 36} L{front} {y + 4} Q{toe} {y + 6} {toe} {y + 22} "
+                 f"L{heel} {y + 24} Z")
         elif kind == "heels":
-            d = (f"M{x - 15} {y - 2} L{x + 15} {y - 2} Q{toe + side * 8} {y + 8} {toe + side * 8} {y + 18} "
-                 f"L{x - side * 4} {y + 16} L{x - side * 12} {y + 28} L{x - side * 15} {y + 28} Z")
+            d = (f"M{heel} {y - 2} L{front} {y - 2} Q{toe} {y + 6} {toe} {y + 18} L{x - side * 4} {y + 16} "
+                 f"L{heel + side * 4} {y + 28} L{heel} {y + 28} Z")
         else:  # trainers, flats, suit shoes
-            d = (f"M{x - 17} {y - 4} L{x + 17} {y - 4} Q{toe + side * 12} {y + 4} {toe + side * 12} {y + 18} "
-                 f"L{x - side * 18} {y + 20} Z")
+            d = f"M{heel} {y - 4} L{front} {y - 4} Q{toe} {y + 4} {toe} {y + 18} L{heel} {y + 20} Z"
         out.append(shape(d, FILL, LINE, 3))
         if kind == "trainers":
-            out.append(f'<path d="M{x - side * 18} {y + 14} L{toe + side * 12} {y + 14}" stroke="{DEEP}" '
-                       f'stroke-width="4"/>')
+            out.append(f'<path d="M{heel} {y + 14} L{toe} {y + 14}" stroke="{DEEP}" stroke-width="4"/>')
             out.append(f'<path d="M{x - 6} {y + 2} L{x + 6} {y + 2} M{x - 6} {y + 7} L{x + 6} {y + 7}" '
                        f'stroke="{LINE}" stroke-width="1.8"/>')
         elif kind == "suit":
-            out.append(f'<path d="M{x - 4} {y + 4} Q{toe} {y + 2} {toe + side * 8} {y + 10}" fill="none" '
+            out.append(f'<path d="M{x} {y + 4} Q{front} {y + 2} {toe - side * 2} {y + 10}" fill="none" '
                        f'stroke="#ffffff" stroke-width="2" opacity="0.7"/>')
     return svg("".join(out))
 
@@ -326,7 +328,7 @@ def tops_svg(kind, female):
                    f'fill="#00000000" stroke="{LINE}" stroke-width="2.5"/>')
         return svg("".join(out))
     long_sleeves = kind in ("jumper", "checked", "suit", "blouse")
-    out.append(sleeves(b, 1.0 if long_sleeves else 0.38, 28))
+    out.append(sleeves(b, 0.9 if long_sleeves else 0.38, 28))
     out.append(shape(b.torso(b.shoulder_y - 2, bottom), FILL, LINE, 3))
     if kind == "tshirt":
         out.append(f'<path d="M{CX - 16} {b.shoulder_y - 4} Q{CX} {b.shoulder_y + 14} {CX + 16} {b.shoulder_y - 4}" '
@@ -392,7 +394,7 @@ def coat_svg(kind, female):
     s = b.shoulder + 4
     long_coat = kind == "overcoat"
     bottom = 396 if long_coat else (b.hip_y + 12 if kind != "cardigan" else b.hip_y + 4)
-    out.append(sleeves(b, 1.0, 32))
+    out.append(sleeves(b, 0.88, 32))
     for side in (-1, 1):
         # Each front panel, open down the middle so the clothes beneath show.
         edge = CX + side * (10 if kind != "cardigan" else 16)
