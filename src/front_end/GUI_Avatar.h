@@ -1,33 +1,67 @@
 #pragma once
-// The player's avatar. Stand-in until the front end arrives: it keeps the mood the player
-// character sets and draws nothing.
-#include "V2.h"
+// The player's figure: ten slots, each holding one layer (GUI_AvatarLayer), drawn in slot order
+// on the right of the in-game view, on the day pages, in the attribute graph and in the builder.
+// A preset file names a layer and a tint per slot; every started or loaded game also keeps the
+// figure as a user preset. On a working day whose job wants a suit, a man's own clothes give way to
+// the work clothes (the override set).
+//
+// The avatar does not own its layers: they belong to GUI_AvatarLayer::All.
+#include <string>
 
-enum MOOD { MOOD_NEUTRAL = 0, MOOD_HAPPY = 1, MOOD_SAD = 2 };
+#include "GUI_AvatarLayer.h"
+#include "V2.h"
 
 class GUI_Avatar {
  public:
+  GUI_Avatar();  // runs Init
+
+  // Reloads the layers and dresses the figure from one preset picked at random among the shipped
+  // and the user's presets; with none, each slot takes its first layer.
+  void Init();
+
+  GUI_AvatarLayer* GetLayer(AVATARLAYER slot) const;  // the player's own layer, not the override
+  GUI_AvatarLayer* GetLayer(int slot) const { return GetLayer(AVATARLAYER(slot)); }
+  // Brings the layer's child along; a skin of the other gender re-dresses every filled slot with
+  // that gender's first layer and suggests a forename of it on the new-game screen. No layer: no
+  // change.
+  void SetLayer(AVATARLAYER slot, GUI_AvatarLayer* layer);
+
+  // False when the file cannot be read. A slot whose layer is missing takes the first layer of the
+  // skin's gender, with one warning naming the file and the slot.
+  bool ApplyPreset(const char* path);
+  bool SavePreset(const char* path) const;
+  void SaveUserAvatar() const;  // "<user>/avatars/user_dddd.txt"
+
   void SetMood(MOOD mood);
   MOOD GetMood() const { return m_mood; }
-  // Stand-ins, logged once and recorded (SIM_StandInLog); the work-clothes flag is kept.
+
+  void Draw();
+  void DrawAt(V2 centre);  // once at the point, its own place unchanged
+  void DrawMood(MOOD mood);
+  void DrawLayer(AVATARLAYER slot);
+
+  // The work clothes: chosen once per started or loaded game (a man only), shown while overridden.
+  void SetOverridenLayer(AVATARLAYER slot, const char* guiName);
+  void RefreshOverridenLayers();
   void SetOverriden(bool on);
   bool IsOverriden() const { return m_overriden; }
-  void ComputeAdjustedWidth();
-  // Draws the avatar centred at the point, its own place unchanged (the attribute graph). Stand-in.
-  void DrawAt(V2 centre);
-  // Stand-ins: the in-game view's drawing, the layout after a change of screen size, and what a
-  // new or loaded game does with the layers and the user avatar file.
-  void Draw();
-  void Reset();
-  void RefreshOverridenLayers();
-  void SaveUserAvatar();
-  // Where the avatar stands: right of centre, halfway down the screen. The friend column and the
+  GUI_AvatarLayer* GetOverride(AVATARLAYER slot) const;
+
+  void Reset();  // after a change of screen size
+  // Where the figure stands: right of centre, halfway down the screen. The friend column and the
   // relationship lines are laid out round it.
-  V2 GetCenter() const;
+  V2 GetCenter() const { return m_centre; }
+  void ComputeAdjustedWidth();
+  float GetAdjustedWidth() const { return m_adjustedWidth; }
 
  private:
   MOOD m_mood = MOOD_NEUTRAL;
+  V2 m_centre;
+  GUI_AvatarLayer* m_sunglasses = nullptr;
+  GUI_AvatarLayer* m_layers[AVATAR_LAYER_COUNT] = {};
+  GUI_AvatarLayer* m_overrides[AVATAR_LAYER_COUNT] = {};
   bool m_overriden = false;
+  float m_adjustedWidth = 1.0f;
 };
 
 GUI_Avatar* GUI_GetAvatar();

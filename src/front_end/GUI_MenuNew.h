@@ -2,6 +2,7 @@
 // The new-game screen. Stand-in until the real screen arrives: the menus' backdrop; Return takes
 // the default character on to the intro page, Escape goes back to the main menu.
 #include "GUI_MenuStandIn.h"
+#include "SIM_Person.h"
 #include "SIM_StandInLog.h"
 
 class GUI_MenuNew : public GUI_MenuStandIn {
@@ -15,4 +16,5 @@ class GUI_MenuNew : public GUI_MenuStandIn {
   // What the screen sets when the player starts, until the avatar builder exists: a man's avatar
   // when none has been chosen. The rest of the character keeps the new-game defaults.
   static void ApplyDefaultCharacter();
+  void RefreshNameFromGender(SIM_GENDER) { STAND_IN(); }  // the forename editor suggests a name
 };
