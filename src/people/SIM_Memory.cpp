@@ -4,7 +4,7 @@
 
 namespace {
 // A memory weaker than this is forgotten.
-constexpr float kFaintest = 0.05f;
+constexpr float kFaintestMemory = 0.05f;
 }  // namespace
 
 void SIM_EventMemory::Degrade() { m_strength *= 1.0f - SIM_GetGlobalVariables()->Get("GV_EVENT_MEMORY_DECAY"); }
@@ -47,7 +47,7 @@ void SIM_Memory::PurgeOfType(const SIM_SocialiseType* type) {
 
 bool SIM_Memory::PruneOldMemory() {
   for (auto it = m_memories.begin(); it != m_memories.end(); ++it) {
-    if ((*it)->GetStrength() < kFaintest) {
+    if ((*it)->GetStrength() < kFaintestMemory) {
       delete *it;
       m_memories.erase(it);
       return true;
