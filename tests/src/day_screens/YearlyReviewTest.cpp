@@ -6,6 +6,7 @@
 
 #include "CInput.h"
 #include "D3DEngine.h"
+#include "GTimer.h"
 #include "GTranslation.h"
 #include "GUI_ButtonText.h"
 #include "GUI_ControlPanel.h"
@@ -23,6 +24,9 @@
 
 namespace {
 
+uint32_t g_clock = 0;
+uint32_t HandClock() { return g_clock; }
+
 bool PressAt(const GUI_BaseElement* element) {
   GetInput()->mouseX = element->GetCenterX();
   GetInput()->mouseY = element->GetCenterY();
@@ -32,7 +36,10 @@ bool PressAt(const GUI_BaseElement* element) {
 class YearlyReview : public ::testing::Test {
  protected:
   void SetUp() override { HeadlessPlayer::StartNewGame(5); }
-  void TearDown() override { GUI_YearlyReview::Close(); }
+  void TearDown() override {
+    GUI_YearlyReview::Close();
+    GTimer::SetClock(nullptr);
+  }
 
   static SIM_SIM* Sim() { return SIM_GetSim(); }
   static SIM_Statistics* Stats() { return SIM_GetStatistics(); }
@@ -141,11 +148,18 @@ TEST_F(YearlyReview, ThePageShowsTheGuestsTheFavouriteAndTheStatistics) {
 }
 
 TEST_F(YearlyReview, TheReviewsContinueOpensTheMorningAndResumesThePlayTimer) {
+  // The play timer on a clock moved by hand: an hour of play, then the review.
+  GTimer::SetClock(&HandClock);
+  g_clock = 1000;
+  Stats()->GetTimer().StartTimer();
+  g_clock += 3600000;
   PlayToNight(&SIM_Date::EndYearDate);
   GUI_YearlyReview* review = GUI_YearlyReview::PTheWindow;
   ASSERT_NE(review, nullptr);
   EXPECT_EQ(GUI_EndGame::PTheWindow, nullptr);
   EXPECT_TRUE(Stats()->GetTimer().IsPaused());
+  EXPECT_DOUBLE_EQ(Stats()->GetTimer().GetElapsed(), 3600000.0);
+  g_clock += 60000;  // a minute spent reading the page
   const int turn = Sim()->GetTurnCount();
   const int day = SIM_Date::PPresentDay->GetDay();
 
@@ -157,7 +171,11 @@ TEST_F(YearlyReview, TheReviewsContinueOpensTheMorningAndResumesThePlayTimer) {
   EXPECT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_WOKEUP);
   EXPECT_EQ(Sim()->GetTurnCount(), turn);
   EXPECT_EQ(SIM_Date::PPresentDay->GetDay(), day);
+  // The timer goes on from the hour played; the minute on the page is not counted.
   EXPECT_FALSE(Stats()->GetTimer().IsPaused());
+  g_clock += 1000;
+  Stats()->GetTimer().Update();
+  EXPECT_DOUBLE_EQ(Stats()->GetTimer().GetElapsed(), 3601000.0);
 }
 
 TEST_F(YearlyReview, PlayingOnAfterTheEndFinishesTheNightOnce) {
