@@ -34,41 +34,41 @@ constexpr float kCandleRowDrop = 10.0f;
 constexpr size_t kMaxGuestsText = 31;  // the "nobody came" text is cut to this
 
 // The statistics rows, left column first: label key, then where the number comes from.
-enum Source { COUNTER, REAL_COUNTER, ACTIVITY };
+enum StatisticSource { STAT_COUNTER, STAT_REAL_COUNTER, STAT_ACTIVITY_COUNT };
 struct StatisticRow {
   const char* label;
-  Source source;
+  StatisticSource source;
   const char* name;
   int scale;
 };
 constexpr StatisticRow kStatistics[] = {
-    {"STATISTIC_CROSSWORDS_FINISHED", COUNTER, "CROSSWORDS_FINISHED", 1},
-    {"STATISTIC_BOOKS_READ", COUNTER, "BOOKS_READ", 1},
-    {"STATISTIC_TV_WATCHED", COUNTER, "TV_WATCHED", 1},
-    {"STATISTIC_MOVIES_SEEN", COUNTER, "MOVIES_SEEN", 1},
-    {"STATISTIC_ROULETTE_WINNINGS", COUNTER, "ROULETTE_WINNINGS", 1},
-    {"STATISTIC_INVITES_REJECTED", COUNTER, "INVITES_REJECTED", 1},
-    {"STATISTIC_INVITES_ACCEPTED", COUNTER, "INVITES_ACCEPTED", 1},
-    {"STATISTIC_SOLD_OBJECTS", COUNTER, "SOLD_OBJECTS", 1},
-    {"STATISTIC_PURCHASED_OBJECTS", COUNTER, "PURCHASED_OBJECTS", 1},
-    {"STATISTIC_MCLICKS", COUNTER, "MCLICKS", 1},
-    {"STATISTIC_CASH_EARNED", REAL_COUNTER, "CASH_EARNED", 1},
-    {"STATISTIC_CLASSESATTENDED", COUNTER, "CLASSESATTENDED", 1},
-    {"STATISTIC_MILES_WALKED_TO_WORK", REAL_COUNTER, "MILES_WALKED_TO_WORK", 1},
-    {"STATISTIC_TVHOURS", ACTIVITY, "watchtv", 16},
-    {"STATISTIC_SNOWBALLS", ACTIVITY, "snowballfight", 20},
-    {"STATISTIC_PROMOTIONS", COUNTER, "PROMOTIONS", 1},
+    {"STATISTIC_CROSSWORDS_FINISHED", STAT_COUNTER, "CROSSWORDS_FINISHED", 1},
+    {"STATISTIC_BOOKS_READ", STAT_COUNTER, "BOOKS_READ", 1},
+    {"STATISTIC_TV_WATCHED", STAT_COUNTER, "TV_WATCHED", 1},
+    {"STATISTIC_MOVIES_SEEN", STAT_COUNTER, "MOVIES_SEEN", 1},
+    {"STATISTIC_ROULETTE_WINNINGS", STAT_COUNTER, "ROULETTE_WINNINGS", 1},
+    {"STATISTIC_INVITES_REJECTED", STAT_COUNTER, "INVITES_REJECTED", 1},
+    {"STATISTIC_INVITES_ACCEPTED", STAT_COUNTER, "INVITES_ACCEPTED", 1},
+    {"STATISTIC_SOLD_OBJECTS", STAT_COUNTER, "SOLD_OBJECTS", 1},
+    {"STATISTIC_PURCHASED_OBJECTS", STAT_COUNTER, "PURCHASED_OBJECTS", 1},
+    {"STATISTIC_MCLICKS", STAT_COUNTER, "MCLICKS", 1},
+    {"STATISTIC_CASH_EARNED", STAT_REAL_COUNTER, "CASH_EARNED", 1},
+    {"STATISTIC_CLASSESATTENDED", STAT_COUNTER, "CLASSESATTENDED", 1},
+    {"STATISTIC_MILES_WALKED_TO_WORK", STAT_REAL_COUNTER, "MILES_WALKED_TO_WORK", 1},
+    {"STATISTIC_TVHOURS", STAT_ACTIVITY_COUNT, "watchtv", 16},
+    {"STATISTIC_SNOWBALLS", STAT_ACTIVITY_COUNT, "snowballfight", 20},
+    {"STATISTIC_PROMOTIONS", STAT_COUNTER, "PROMOTIONS", 1},
 };
 static_assert(sizeof kStatistics / sizeof kStatistics[0] == 2 * GUI_YearlyReview::STATISTICS_PER_COLUMN);
 
 int StatisticValue(const StatisticRow& row) {
   SIM_Statistics* statistics = SIM_GetStatistics();
   switch (row.source) {
-    case COUNTER:
+    case STAT_COUNTER:
       return statistics->GetIntCounter(row.name) * row.scale;
-    case REAL_COUNTER:
+    case STAT_REAL_COUNTER:
       return (int)statistics->GetFloatCounter(row.name) * row.scale;
-    case ACTIVITY:
+    case STAT_ACTIVITY_COUNT:
       return statistics->GetActivityCount(row.name) * row.scale;
   }
   return 0;

@@ -24,10 +24,10 @@
 
 namespace {
 
-uint32_t g_clock = 0;
-uint32_t HandClock() { return g_clock; }
+uint32_t g_reviewClock = 0;
+uint32_t ReviewTestClock() { return g_reviewClock; }
 
-bool PressAt(const GUI_BaseElement* element) {
+bool PressReviewButton(const GUI_BaseElement* element) {
   GetInput()->mouseX = element->GetCenterX();
   GetInput()->mouseY = element->GetCenterY();
   return GUI_GetGUI()->CheckClick();
@@ -149,17 +149,17 @@ TEST_F(YearlyReview, ThePageShowsTheGuestsTheFavouriteAndTheStatistics) {
 
 TEST_F(YearlyReview, TheReviewsContinueOpensTheMorningAndResumesThePlayTimer) {
   // The play timer on a clock moved by hand: an hour of play, then the review.
-  GTimer::SetClock(&HandClock);
-  g_clock = 1000;
+  GTimer::SetClock(&ReviewTestClock);
+  g_reviewClock = 1000;
   Stats()->GetTimer().StartTimer();
-  g_clock += 3600000;
+  g_reviewClock += 3600000;
   PlayToNight(&SIM_Date::EndYearDate);
   GUI_YearlyReview* review = GUI_YearlyReview::PTheWindow;
   ASSERT_NE(review, nullptr);
   EXPECT_EQ(GUI_EndGame::PTheWindow, nullptr);
   EXPECT_TRUE(Stats()->GetTimer().IsPaused());
   EXPECT_DOUBLE_EQ(Stats()->GetTimer().GetElapsed(), 3600000.0);
-  g_clock += 60000;  // a minute spent reading the page
+  g_reviewClock += 60000;  // a minute spent reading the page
   const int turn = Sim()->GetTurnCount();
   const int day = SIM_Date::PPresentDay->GetDay();
 
@@ -173,7 +173,7 @@ TEST_F(YearlyReview, TheReviewsContinueOpensTheMorningAndResumesThePlayTimer) {
   EXPECT_EQ(SIM_Date::PPresentDay->GetDay(), day);
   // The timer goes on from the hour played; the minute on the page is not counted.
   EXPECT_FALSE(Stats()->GetTimer().IsPaused());
-  g_clock += 1000;
+  g_reviewClock += 1000;
   Stats()->GetTimer().Update();
   EXPECT_DOUBLE_EQ(Stats()->GetTimer().GetElapsed(), 3601000.0);
 }
@@ -196,7 +196,7 @@ TEST_F(YearlyReview, PlayingOnAfterTheEndFinishesTheNightOnce) {
   const int turn = Sim()->GetTurnCount();
   const int day = SIM_Date::PPresentDay->GetDay();
 
-  EXPECT_TRUE(PressAt(screen->GetContinueTextButton()));
+  EXPECT_TRUE(PressReviewButton(screen->GetContinueTextButton()));
   EXPECT_EQ(GUI_EndGame::PTheWindow, nullptr);
   EXPECT_EQ(GUI_YearlyReview::PTheWindow, nullptr);
   EXPECT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_WOKEUP);
@@ -215,7 +215,7 @@ TEST_F(YearlyReview, PlayingOnAfterTheEndFinishesTheNightOnce) {
 TEST_F(YearlyReview, TheEndsMainMenuLeavesTheGame) {
   PlayToNight(&SIM_Date::EndGameDate);
   ASSERT_NE(GUI_EndGame::PTheWindow, nullptr);
-  EXPECT_TRUE(PressAt(GUI_EndGame::PTheWindow->GetMainMenuButton()));
+  EXPECT_TRUE(PressReviewButton(GUI_EndGame::PTheWindow->GetMainMenuButton()));
   EXPECT_EQ(GUI_EndGame::PTheWindow, nullptr);
   EXPECT_EQ(GUI_YearlyReview::PTheWindow, nullptr);
   EXPECT_EQ(GetGame()->GetGameMode(), Game::GAMEMODE_MAINMENU);
