@@ -7,8 +7,10 @@
 
 #include "GDebug.h"
 #include "GUI_AfterWorkScreen.h"
+#include "GUI_ButtonText.h"
 #include "GUI_ControlPanel.h"
 #include "GUI_EndGame.h"
+#include "GUI_IconButton.h"
 #include "GUI_MenuNew.h"
 #include "GUI_YearlyReview.h"
 #include "Game.h"
@@ -195,12 +197,15 @@ HeadlessPlayer::Result HeadlessPlayer::Run(int days, unsigned seed,
     ++result.days;
     if (night == NIGHT_MORNING) continue;
     if (print) print(YearLine(result.reviews + 1));
+    // The player reads the page and presses its button: continue after a review; after the end of
+    // the game, play on (which finishes that night), and the run stops there.
     if (night == NIGHT_GAMEOVER) {
+      GUI_EndGame::PTheWindow->GetContinueTextButton()->GetCallback()(0);
       result.ended = true;
       break;
     }
     ++result.reviews;
-    GUI_YearlyReview::Continue(0);
+    GUI_YearlyReview::PTheWindow->GetContinueButton()->GetCallback()(0);
   }
   result.digest = Digest();
   return result;

@@ -11,3 +11,8 @@ void SIM_Birthday::ProcessBirthday() {
   STAND_IN();
   ++m_parties;
 }
+
+int SIM_Birthday::GetPartyGuests() const {
+  STAND_IN();
+  return 0;
+}

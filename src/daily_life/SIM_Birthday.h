@@ -5,6 +5,8 @@ class SIM_Birthday {
  public:
   void ProcessBirthday();
   int GetPartyCount() const { return m_parties; }
+  // How many came to the last party; the yearly review shows it. Stand-in: nobody yet.
+  int GetPartyGuests() const;
 
  private:
   int m_parties = 0;

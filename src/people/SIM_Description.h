@@ -14,6 +14,9 @@ class SIM_Description {
   void Initialise() {}
   void Compose();
   std::string GetDescription() const { return m_sentence; }
+  // The two adjectives chosen for the player's feelings (the yearly review's summary says them).
+  const std::string& GetFirstAdjective() const { return m_firstAdjective; }
+  const std::string& GetSecondAdjective() const { return m_secondAdjective; }
 
   // The candidate words (read by the diagnostic dialog); empty until the real description comes.
   const std::list<Candidate*>& GetAdjectiveCandidates() const { return m_adjectives; }
@@ -22,6 +25,8 @@ class SIM_Description {
 
  private:
   std::string m_sentence;
+  std::string m_firstAdjective;
+  std::string m_secondAdjective;
   std::list<Candidate*> m_adjectives;
   std::list<Candidate*> m_nouns;
 };

@@ -229,6 +229,20 @@ void SIM_SIM::Reset() {
 
   SIM_Cheats::Load();
 
+  // Window tests play the last day of a year of the game (1 to 10) to reach that year's review,
+  // or the end of the game, in one day: the milestone is tomorrow and the player has had the
+  // year's earlier birthdays. Nothing but a test sets the variable.
+  if (const char* testYear = std::getenv("VORLA2_TEST_LAST_DAY_OF_YEAR")) {
+    const int year = std::atoi(testYear);
+    if (year >= 1 && year <= SIM_Date::YEARS_PER_GAME && SIM_Date::PPresentDay) {
+      SIM_Date tomorrow = *SIM_Date::PPresentDay;
+      tomorrow.IncrementDays(1);
+      SIM_Date::EndYearDate = SIM_Date(tomorrow.GetDay(), tomorrow.GetMonth(), tomorrow.GetYear());
+      if (year == SIM_Date::YEARS_PER_GAME) SIM_Date::EndGameDate = SIM_Date::EndYearDate;
+      SIM_GetVede()->SetAge(SIM_GetVede()->GetAge() + year - 1);
+    }
+  }
+
   // The tutorial starts in the evening; the first morning's page is opened by the in-game mode.
   m_mode = GUI_Tutorial::IsRunning() ? TURNMODE_EVENING : TURNMODE_WOKEUP;
   LoadingScreen(1.0f);
@@ -385,9 +399,12 @@ void SIM_SIM::NextDay() {
   GUI_PhoneMessage::InputPending();
   GUI_GetAvatar()->ComputeAdjustedWidth();
 
-  // The end of the game: the day stays ended until the player leaves the end-of-game screen.
+  // The end of the game: the rest of the night waits for the end-of-game screen's continue.
   if (GUI_EndGame::PTheWindow) return;
+  FinishNight();
+}
 
+void SIM_SIM::FinishNight() {
   m_slotsUsed = 0;
   CalculateMaxActivities();
   if (SIM_GetPlayerOptions()->GetToggle(SIM_PlayerOptions::TOGGLE_AUTOSAVE)) SIM_GetSaveGame()->SaveGame("autosave");

@@ -62,6 +62,9 @@ class SIM_SIM {
   void ReallyEndDay();        // no slot is left
   void ProcessPreBedTasks();  // the end-of-day prompt (acts once a day)
   void NextDay();             // the end-day button: the night
+  // The night after its date step: the day's slots, the autosave, the turn count and, unless the
+  // yearly review holds it back, the morning. The end-of-game screen's continue button runs it.
+  void FinishNight();
   void CalculateMaxActivities();
 
  private:

@@ -35,7 +35,8 @@ inline std::string MakeTestWorld(const std::string& prefix, const std::string& d
     const fs::path source(dataFolder);
     for (auto it = fs::recursive_directory_iterator(source, ec); !ec && it != fs::recursive_directory_iterator();
          it.increment(ec)) {
-      const fs::path to = target / fs::relative(it->path(), source);
+      // Lexically: fs::relative would follow a linked file to its target's name.
+      const fs::path to = target / it->path().lexically_relative(source);
       if (it->is_directory()) {
         fs::create_directories(to, ec);
       } else {

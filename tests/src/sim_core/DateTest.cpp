@@ -82,10 +82,15 @@ TEST(Date, TenYearsOfNights) {
 
   std::vector<int> reviews, endGames, weeks, fullMoons, paydays;
   for (int step = 1; step <= 660; ++step) {
-    int r = GUI_YearlyReview::CreatedCount, e = GUI_EndGame::CreatedCount, w = SIM_RoyaltyStream::WeekCount;
+    int w = SIM_RoyaltyStream::WeekCount;
     SIM_Date::PPresentDay->AddDays(1);
-    if (GUI_YearlyReview::CreatedCount != r) reviews.push_back(step);
-    if (GUI_EndGame::CreatedCount != e) endGames.push_back(step);
+    if (GUI_EndGame::PTheWindow) {
+      endGames.push_back(step);
+      GUI_EndGame::Close();
+    } else if (GUI_YearlyReview::PTheWindow) {
+      reviews.push_back(step);
+      GUI_YearlyReview::Close();
+    }
     if (SIM_RoyaltyStream::WeekCount != w) weeks.push_back(step);
     if (SIM_Date::PPresentDay->IsFullMoon()) fullMoons.push_back(step);
     if (npc->GetCash() > 0.0f) paydays.push_back(step);

@@ -575,15 +575,16 @@ TEST_F(DayTurn, TheEndOfTheGameStopsTheNightBeforeTheSlotsTheSaveAndTheTurn) {
   EXPECT_EQ(SIM_StandInLog::Count("SIM_SaveGame::SaveGame"), 0);
   EXPECT_EQ(SIM_StandInLog::Count("GUI_WokeUpScreen::Create"), 0);
 
-  // Playing on after the end-of-game screen: the next end of day is an ordinary night.
-  GUI_EndGame::Close();
-  EXPECT_EQ(GUI_YearlyReview::PTheWindow, nullptr);
+  // Playing on finishes that night, once: the slots, the save, the turn and the morning.
   SIM_StandInLog::Clear();
-  Sim()->NextDay();
+  GUI_EndGame::Continue(0);
+  EXPECT_EQ(GUI_YearlyReview::PTheWindow, nullptr);
   EXPECT_EQ(Sim()->GetTurnCount(), turn + 1);
+  EXPECT_EQ(Sim()->GetSlotsUsed(), 0);
   EXPECT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_WOKEUP);
   EXPECT_EQ(SIM_StandInLog::Count("SIM_SaveGame::SaveGame"), 1);
   EXPECT_EQ(SIM_StandInLog::Count("GUI_WokeUpScreen::Create"), 1);
+  EXPECT_EQ(SIM_StandInLog::Count("SIM_Effect::ProcessAllEffects"), 0);
 }
 
 TEST_F(DayTurn, TheYearlyReviewHoldsBackOnlyTheMorning) {

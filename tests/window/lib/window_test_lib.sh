@@ -333,3 +333,62 @@ evening_panel() {
 
 # page_or_evening COUNT: a page beyond the COUNT so far has opened, or the evening has started.
 page_or_evening() { log_has "$1" '^Day page: ' || on_screen evening_panel; }
+
+# --- A day played to its night, for the scripts that start on a year's last day.
+# A new game started with VORLA2_TEST_LAST_DAY_OF_YEAR=N (1 to 10) in the environment plays the last
+# day of the game's year N: its night opens the yearly review, or for N = 10 the end-of-game screen.
+# Nothing but these tests sets the variable.
+
+# day_play_to_night: from a morning page, the day's pages, a quiet evening per evening slot, the
+# end-of-day arrow and the end-day button. Returns 1 (after a failure) when a step does not come.
+day_play_to_night() {
+  local before evenings left
+  day_page_button() {
+    local r g b
+    read -r r g b <<<"$(pixel 1000 735)"
+    [ "$r" -lt 100 ] && [ "$b" -lt 100 ]
+  }
+  day_arrow() {
+    local r g b
+    read -r r g b <<<"$(pixel 912 735)"
+    [ "$r" -gt 180 ] && [ "$r" -gt $((b + 80)) ]
+  }
+  day_chooser() { is_gold 230 378; }
+  day_chooser_gone() { ! day_chooser && evening_panel; }
+  for _ in $(seq 6); do
+    on_screen evening_panel && break
+    wait_until 60 "the page's button" on_screen day_page_button || return 1
+    before=$(grep -c -- '^Day page: ' "$log")
+    click 980 735
+    point 200 500
+    wait_until 60 "the next page or the evening" page_or_evening "$before" || return 1
+  done
+  wait_until 60 "the evening's control panel" on_screen evening_panel || return 1
+  for _ in 1 2; do
+    before=$(grep -c '^Evening chooser: ' "$log")
+    click 692 737
+    wait_log_line 60 "the solo button to open a chooser" "$before" '^Evening chooser: ' || return 1
+    point 200 500
+    wait_until 60 "the chooser's quiet-evening button" on_screen day_chooser || return 1
+    evenings=$(grep -c '^Quiet evening at home' "$log")
+    click 230 378
+    wait_log_line 60 "the quiet evening" "$evenings" '^Quiet evening at home' || return 1
+    point 200 500
+    left=$(grep '^Quiet evening at home' "$log" | tail -n1 | sed 's/.*today: \([0-9-]*\)).*/\1/')
+    [ "$left" -le 0 ] && break
+    wait_until 60 "the chooser to close over the control panel" on_screen day_chooser_gone || return 1
+  done
+  wait_until 60 "the end-of-day arrow" on_screen day_arrow || return 1
+  click 988 737
+  point 200 500
+}
+
+# review_page: the yearly review or the end-of-game page: the iced side of the birthday cake in the
+# middle of the left-hand panel.
+review_page() {
+  local r g b
+  read -r r g b <<<"$(pixel 300 215)"
+  [ "$r" -gt 170 ] && [ $((r - b)) -gt 50 ] && [ "$g" -lt 215 ] && [ "$g" -gt 100 ]
+}
+# end_game_buttons: the end-of-game screen's two text buttons near the panel's foot.
+end_game_buttons() { is_gold 100 621 && is_gold 460 621; }
