@@ -8,6 +8,7 @@
 #include "GDebug.h"
 #include "GUI_AfterWorkScreen.h"
 #include "GUI_ButtonText.h"
+#include "GUI_CommuteMethodChooser.h"
 #include "GUI_ControlPanel.h"
 #include "GUI_EndGame.h"
 #include "GUI_IconButton.h"
@@ -17,6 +18,8 @@
 #include "SIM_Attribute.h"
 #include "SIM_Boredom.h"
 #include "SIM_CharacterType.h"
+#include "SIM_Commute.h"
+#include "SIM_CommuteMethod.h"
 #include "SIM_Date.h"
 #include "SIM_Finances.h"
 #include "SIM_GameConfig.h"
@@ -114,6 +117,29 @@ void HashNPC(Hasher& h, SIM_NPC* npc) {
   }
 }
 
+// The fares paid since the last yearly line.
+float FaresThisYear = 0.0f;
+
+// The player's way to work: the bus when it rains or snows and the bus can be taken, otherwise on
+// foot, chosen in the commute chooser as a player would.
+void ChooseCommute() {
+  const int weather = SIM_GetWeather()->GetType();
+  const bool wet = weather == SIM_Weather::WEATHER_RAIN || weather == SIM_Weather::WEATHER_SNOW;
+  const std::string wanted = wet ? "bus" : "walk";
+  SIM_CommuteMethod* current = SIM_CommuteMethod::GetCurrent();
+  if (!current || current->GetName() == wanted) return;
+  GUI_CommuteMethodChooser::Create();
+  GUI_CommuteMethodChooser* chooser = GUI_CommuteMethodChooser::PTheWindow;
+  auto shown = [chooser] { return chooser->GetShownMethod() ? chooser->GetShownMethod()->GetName() : ""; };
+  while (shown() != wanted && chooser->GetPrevButton()->IsEnabled()) GUI_CommuteMethodChooser::PrevType(0);
+  while (shown() != wanted && chooser->GetNextButton()->IsEnabled()) GUI_CommuteMethodChooser::NextType(0);
+  if (shown() == wanted && chooser->GetChooseButton()->IsEnabled()) {
+    GUI_CommuteMethodChooser::ChooseMethod(0);
+  } else {
+    GUI_CommuteMethodChooser::Close();
+  }
+}
+
 const char* const kMainAttributes[] = {"happiness", "stress",  "tiredness", "health", "fitness", "confidence",
                                        "loneliness", "boredom", "iq",        "culture", "vorla"};
 
@@ -134,6 +160,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   // The simulation seeds the generator from the clock when it opens; the game must not.
   std::srand(seed);
   game->StartNewGame();
+  FaresThisYear = 0.0f;
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);
@@ -148,7 +175,9 @@ void HeadlessPlayer::PlayToEndOfDay() {
     switch (sim->GetTurnMode()) {
       case SIM_SIM::TURNMODE_WOKEUP:
         if (IsWorkingDay()) {
+          ChooseCommute();
           sim->ProcessCommuteIn();
+          FaresThisYear += SIM_GetCommute()->GetTodaysCost();
         } else {
           sim->PrepareForEvening();
         }
@@ -158,6 +187,7 @@ void HeadlessPlayer::PlayToEndOfDay() {
         break;
       case SIM_SIM::TURNMODE_WORKDAY:
         sim->ProcessCommuteBack();
+        FaresThisYear += SIM_GetCommute()->GetTodaysCost();
         break;
       case SIM_SIM::TURNMODE_COMMUTEBACK:
         sim->ProcessAfterWork();
@@ -197,6 +227,7 @@ HeadlessPlayer::Result HeadlessPlayer::Run(int days, unsigned seed,
     ++result.days;
     if (night == NIGHT_MORNING) continue;
     if (print) print(YearLine(result.reviews + 1));
+    FaresThisYear = 0.0f;
     // The player reads the page and presses its button: continue after a review; after the end of
     // the game, play on (which finishes that night), and the run stops there.
     if (night == NIGHT_GAMEOVER) {
@@ -226,6 +257,9 @@ uint64_t HeadlessPlayer::Digest() {
   h.Int(sim->GetSlots());
   h.Int(sim->GetSlotsUsed());
   h.Float(SIM_GetFinances()->GetCash());
+  const SIM_CommuteMethod* method = SIM_CommuteMethod::GetCurrent();
+  h.Text(method ? method->GetName() : "");
+  h.Float(SIM_GetCommute()->GetTodaysCost());
 
   for (SIM_Attribute* attribute : SIM_Attribute::All) {
     h.Text(attribute->GetName());
@@ -302,6 +336,8 @@ std::string HeadlessPlayer::YearLine(int year) {
   for (const char* name : kMainAttributes) {
     line += GFormat(" %s=%.3f", name, (double)SIM_GetVede()->GetValue(name));
   }
+  const SIM_CommuteMethod* method = SIM_CommuteMethod::GetCurrent();
+  line += GFormat(" commute=%s fares=%.2f", method ? method->GetName().c_str() : "none", (double)FaresThisYear);
   line += GFormat(" friends=%d town=%d gone=%d", SIM_GetVede()->CountFriendships(), (int)SIM_NPC::All.size(),
                   (int)SIM_NPC::Hidden.size());
   return line;

@@ -17,6 +17,7 @@ class SIM_JobBase : public SIM_TimeChunkType {
   std::string GetIndustryName() const { return m_industry; }
   int GetGUID() const { return m_guid; }
   float GetSalary() const { return m_salary; }
+  float GetTodaysEarnings() { return m_salary; }  // one day's pay (no tips yet)
   float GetCommuteDistance() const { return m_commuteDistance; }
   void SetCommuteDistance(float miles) { m_commuteDistance = miles; }
   void CalcInitialLastEarnings();

@@ -5,6 +5,7 @@
 // order in which the day reaches them stays visible.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -246,6 +247,13 @@ const Calls kPrepareForEvening = {"GUI_Avatar::SetOverriden",
 // Every page of the day is built on the diary page stand-in.
 const char* const kDayPage = "GUI_DayPageStandIn::GUI_DayPageStandIn";
 
+// The calls without those of one name: the effects a commute leg applies each reach the avatar's
+// mood, as many as its scripts hold, which is the data's business rather than the turn's order.
+Calls Without(Calls calls, const std::string& name) {
+  calls.erase(std::remove(calls.begin(), calls.end(), name), calls.end());
+  return calls;
+}
+
 Calls Concat(Calls a, const Calls& b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
@@ -257,7 +265,9 @@ TEST_F(DayTurn, AWorkingDayGoesThroughEveryScreenToTheEndOfTheDay) {
 
   Sim()->ProcessCommuteIn();
   EXPECT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_COMMUTEIN);
-  ExpectInOrder(Recorded(), {"SIM_Commute::ProcessCommute", "GUI_CommuteInScreen::Create", kDayPage});
+  ExpectInOrder(Without(Recorded(), "GUI_Avatar::SetMood"),
+                {"SIM_Commute::ProcessCommute", "SIM_CommuteMethod::CheckValidMethod", "GUI_CommuteInScreen::Create",
+                 kDayPage});
 
   SIM_StandInLog::Clear();
   Sim()->ProcessWorkDay();
@@ -267,8 +277,9 @@ TEST_F(DayTurn, AWorkingDayGoesThroughEveryScreenToTheEndOfTheDay) {
   SIM_StandInLog::Clear();
   Sim()->ProcessCommuteBack();
   EXPECT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_COMMUTEBACK);
-  ExpectInOrder(Recorded(), {"SIM_Crime::CheckForMugging", "SIM_Commute::ProcessCommute",
-                             "GUI_CommuteBackScreen::Create", kDayPage});
+  ExpectInOrder(Without(Recorded(), "GUI_Avatar::SetMood"),
+                {"SIM_Crime::CheckForMugging", "SIM_Commute::ProcessCommute", "SIM_CommuteMethod::CheckValidMethod",
+                 "GUI_CommuteBackScreen::Create", kDayPage});
 
   // Nothing to tell after work: the evening is prepared at once.
   SIM_StandInLog::Clear();
