@@ -19,9 +19,8 @@ find_log || { fail "no debug log"; finish; }
 # new_game_to_the_end: from the main menu into a new game, its day played to the end-of-game page.
 new_game_to_the_end() {
   local mornings
-  wait_until 60 "the main menu's three buttons" on_screen main_menu_shown || return 1
   mornings=$(grep -c '^Day page: waking up' "$log")
-  click 512 704
+  new_game_from_menu || return 1
   wait_log_line 60 "New game to open a morning page" "$mornings" '^Day page: waking up' || return 1
   point 200 500
   day_play_to_night || return 1
