@@ -314,9 +314,9 @@ TEST_F(DayTurn, WakingUpOutOfWorkPaysTheBenefitAndAppliesTheUnemployedJob) {
   Sim()->ProcessWakeUp();
   EXPECT_FLOAT_EQ(SIM_GetFinances()->GetCash(), cash);
 
-  static SIM_JobBase unemployed(0, "Unemployed", "", false, 0.0f);
-  unemployed.AddModifier("boredom,0.2,1.0");
-  SIM_GetVede()->SetJob(&unemployed);
+  SIM_JobBase* unemployed = SIM_JobBase::OutOfWork();
+  unemployed->AddModifier("boredom,0.2,1.0");
+  SIM_GetVede()->SetJob(unemployed);
   const float boredom = SIM_GetVede()->GetValue("boredom");
   Sim()->SetMode(SIM_SIM::TURNMODE_DAYENDED);
   SIM_StandInLog::Clear();
@@ -336,7 +336,7 @@ TEST_F(DayTurn, WakingUpOutOfWorkPaysTheBenefitAndAppliesTheUnemployedJob) {
 // Evening slots
 
 TEST_F(DayTurn, WeekendsAndUnemploymentGiveTwoSlotsWorkingDaysOne) {
-  static SIM_JobBase unemployed(0, "Unemployed", "", false, 0.0f);
+  SIM_JobBase* unemployed = SIM_JobBase::OutOfWork();
   SIM_JobBase* job = SIM_GetVede()->GetJob();
   struct Case {
     int dayOfWeek;
@@ -346,7 +346,7 @@ TEST_F(DayTurn, WeekendsAndUnemploymentGiveTwoSlotsWorkingDaysOne) {
   const Case cases[] = {{0, true, 1}, {4, true, 1}, {5, true, 2}, {6, true, 2}, {2, false, 2}, {6, false, 2}};
   for (const Case& c : cases) {
     SetDayOfWeek(c.dayOfWeek);
-    SIM_GetVede()->SetJob(c.employed ? job : &unemployed);
+    SIM_GetVede()->SetJob(c.employed ? job : unemployed);
     Sim()->CalculateMaxActivities();
     EXPECT_EQ(Sim()->GetSlots(), c.slots) << "day " << c.dayOfWeek << (c.employed ? " at work" : " out of work");
   }
