@@ -201,6 +201,7 @@ void SIM_JobBase::LoadJobsFromCSV(const char* path) {
 
 void SIM_JobBase::LoadModdedJobs() {
   const std::string folder = GetGame()->GetModJobsDir();
+  if (folder.empty()) return;  // no user folder yet: "/*.csv" would be the root's files
   GFileList files;
   files.AddFiles((folder + "/*.csv").c_str());
   for (const std::string& name : files.Names()) {
