@@ -262,7 +262,12 @@ TEST_F(DayTurn, AWorkingDayGoesThroughEveryScreenToTheEndOfTheDay) {
   SIM_StandInLog::Clear();
   Sim()->ProcessWorkDay();
   EXPECT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_WORKDAY);
-  ExpectInOrder(Recorded(), {"SIM_JobInstance::ProcessWorkDay", "GUI_WorkDayScreen::Create", kDayPage});
+  // The day's scripts change the player's mood as often as they apply effects: not the turn's order.
+  Calls work;
+  for (const std::string& name : Recorded()) {
+    if (name != "GUI_Avatar::SetMood") work.push_back(name);
+  }
+  ExpectInOrder(work, {"SIM_JobInstance::ProcessWorkDay", "GUI_WorkDayScreen::Create", kDayPage});
 
   SIM_StandInLog::Clear();
   Sim()->ProcessCommuteBack();
