@@ -105,16 +105,28 @@ std::set<std::string> FirstColumn(const std::string& relative) {
 
 // What a job's columns may name.
 struct Known {
-  std::set<std::string> values;      // the player's attributes and skills
-  std::set<std::string> industries;  // rows of industries.csv
-  std::set<std::string> templates;   // advert template names; empty while no template is written
+  std::set<std::string> values;                // the player's attributes and skills
+  std::set<std::string> industries;            // rows of industries.csv
+  std::set<std::string> templates;             // advert template names; empty while no template is written
+  std::map<std::string, std::string> mirrors;  // attributes that only mirror another, and that one
 };
+
+// Why an effect on the value cannot work, or "" when it can. An unknown name would quietly become
+// a new skill; a mirror refuses every effect.
+std::string EffectProblem(const std::string& name, const Known& known) {
+  if (!known.values.count(name)) return "effect on unknown \"" + name + "\"";
+  auto mirror = known.mirrors.find(name);
+  if (mirror != known.mirrors.end()) return "effect on \"" + name + "\", which mirrors \"" + mirror->second + "\"";
+  return std::string();
+}
 
 Known KnownNames() {
   Known known;
   known.values = FirstColumn("data/simulation/attributes.csv");
   for (const std::string& skill : FirstColumn("data/simulation/skills.csv")) known.values.insert(skill);
   known.industries = FirstColumn(kIndustries);
+  for (const Row& row : TableRows("data/simulation/attributes.csv"))
+    if (!Field(row, 3).empty()) known.mirrors[Field(row, 0)] = Field(row, 3);
   static const std::regex name(R"re(^\s*Name\s*=\s*"?([^"\r]*?)"?\s*$)re");
   for (const Mention& m : Mentions(FilesUnder({"data/adtemplates"}, {".txt"}), name)) known.templates.insert(m.name);
   return known;
@@ -347,7 +359,7 @@ std::vector<Story> Stories(Findings& findings) {
   return stories;
 }
 
-Findings CheckStory(const Story& story, const std::set<std::string>& categories, const std::set<std::string>& values) {
+Findings CheckStory(const Story& story, const std::set<std::string>& categories, const Known& known) {
   Findings f;
   const std::string& at = story.file;
   const std::set<std::string> types(std::begin(kStoryTypes), std::end(kStoryTypes));
@@ -372,11 +384,12 @@ Findings CheckStory(const Story& story, const std::set<std::string>& categories,
   CheckTokens(at + ": title", story.Get("Title"), {}, f);
   if (type == "newfriend" && story.Get("Description").find("<FRIENDNAME>") == std::string::npos)
     f.push_back(at + ": a new friend's story that never names the friend");
-  // Effects of the story: an unknown name would quietly become a new skill.
   static const std::regex effect(R"re(ApplyEffect\(\s*([^,\s)]+))re");
   const std::string trigger = story.Get("OnTrigger");
-  for (std::sregex_iterator it(trigger.begin(), trigger.end(), effect), end; it != end; ++it)
-    if (!values.count((*it)[1].str())) f.push_back(at + ": effect on unknown \"" + (*it)[1].str() + "\"");
+  for (std::sregex_iterator it(trigger.begin(), trigger.end(), effect), end; it != end; ++it) {
+    const std::string problem = EffectProblem((*it)[1].str(), known);
+    if (!problem.empty()) f.push_back(at + ": " + problem);
+  }
   return f;
 }
 
@@ -392,10 +405,10 @@ TEST(JobDataLint, StoriesAreReadAndCanBeDrawn) {
   EXPECT_GE(stories.size(), 60u);
   EXPECT_LE(stories.size(), 100u);
   const std::set<std::string> categories = JobCategories();
-  const std::set<std::string> values = KnownNames().values;
+  const Known known = KnownNames();
   std::set<std::string> drawnByAll, used;
   for (const Story& story : stories) {
-    Findings f = CheckStory(story, categories, values);
+    Findings f = CheckStory(story, categories, known);
     findings.insert(findings.end(), f.begin(), f.end());
     for (const std::string& c : SplitCommas(story.Get("Categories"))) {
       used.insert(c);
@@ -410,15 +423,15 @@ TEST(JobDataLint, StoriesAreReadAndCanBeDrawn) {
 }
 
 TEST(JobDataLint, JobScriptsAffectWhatExists) {
-  const std::set<std::string> values = KnownNames().values;
+  const Known known = KnownNames();
   static const std::regex effect(R"re(ApplyEffect\(\s*([^,\s)]+)\s*,\s*([^,\s)]+))re");
   Findings findings;
   for (const fs::path& script : FilesUnder({kJobScripts}, {".txt"})) {
     const std::string text = testsupport::ReadFile(script.string());
     int effects = 0;
     for (std::sregex_iterator it(text.begin(), text.end(), effect), end; it != end; ++it, ++effects) {
-      if (!values.count((*it)[1].str()))
-        findings.push_back(Relative(script) + ": effect on unknown \"" + (*it)[1].str() + "\"");
+      const std::string problem = EffectProblem((*it)[1].str(), known);
+      if (!problem.empty()) findings.push_back(Relative(script) + ": " + problem);
       if (!IsNumber((*it)[2].str())) findings.push_back(Relative(script) + ": amount \"" + (*it)[2].str() + "\"");
     }
     if (effects == 0) findings.push_back(Relative(script) + ": a working day that leaves no mark");
@@ -429,8 +442,9 @@ TEST(JobDataLint, JobScriptsAffectWhatExists) {
 // The lint's own checks catch the faults they are there for.
 TEST(JobDataLint, FlagsBrokenRows) {
   Known known;
-  known.values = {"charisma", "iq"};
+  known.values = {"charisma", "iq", "relaxation"};
   known.industries = {"acting"};
+  known.mirrors = {{"relaxation", "stress"}};
   Row row{"t.csv:2",
           {"12x",
            "nobody_has_this",
@@ -469,11 +483,12 @@ TEST(JobDataLint, FlagsBrokenRows) {
   const std::string path = testsupport::TestRoot() + "/story.txt";
   testsupport::WriteFile(path,
                          "[data]\ntype=default\nTitle=\"Hi <NAME>\"\nDescription=\"<FRIENDNAME> waves\"\n"
-                         "Categories=default, stage\nOnTrigger=\"ApplyEffect(charm,0.1,0.8,x);\"\n");
-  f = CheckStory(ReadStory(path), {"default", "stage"}, known.values);
-  const std::vector<std::string> storyExpected = {"no \"Type\"",         "no \"Frequency\"",
-                                                  "category \" stage\"", "<FRIENDNAME> is not replaced",
-                                                  "title: <NAME>",       "unknown \"charm\""};
+                         "Categories=default, stage\n"
+                         "OnTrigger=\"ApplyEffect(charm,0.1,0.8,x);ApplyEffect(relaxation,0.1,0.8,x);\"\n");
+  f = CheckStory(ReadStory(path), {"default", "stage"}, known);
+  const std::vector<std::string> storyExpected = {
+      "no \"Type\"",   "no \"Frequency\"",  "category \" stage\"", "<FRIENDNAME> is not replaced",
+      "title: <NAME>", "unknown \"charm\"", "mirrors \"stress\""};
   EXPECT_EQ(f.size(), storyExpected.size()) << Join(f);
   for (const std::string& part : storyExpected) {
     bool found = false;
