@@ -6,10 +6,13 @@
 #include <vector>
 
 #include "GUI_EventList.h"
+#include "SIM_Commute.h"
+#include "SIM_CommuteMethod.h"
 #include "SIM_Finances.h"
 #include "SIM_JobEvent.h"
 #include "SIM_NPC.h"
 #include "SIM_Relationship.h"
+#include "SIM_SIM.h"
 #include "SIM_Statistics.h"
 #include "WorkTestSupport.h"
 
@@ -19,6 +22,19 @@ using worktest::Tune;
 
 class WorkDay : public worktest::WorkGame {
  protected:
+  // A tired player on the bus misses it one morning in two: the morning leg is taken until it is.
+  static void MissTheMorningBus() {
+    SIM_CommuteMethod::SetMethodByName("bus");
+    SetBase("tiredness", 1.0f);
+    SIM_GetVede()->RecalcAttributes();
+    SIM_GetSim()->SetMode(SIM_SIM::TURNMODE_COMMUTEIN);
+    GUI_EventList* events = GUI_GetEventList();
+    for (int morning = 0; morning < 40 && !events->HasEvent("MISSED_BUS"); ++morning) {
+      events->Clear();
+      SIM_GetCommute()->ProcessCommute();
+    }
+    ASSERT_TRUE(events->HasEvent("MISSED_BUS"));
+  }
   static std::string StoryType(const SIM_JobInstance* instance) {
     return instance->GetEvent() ? instance->GetEvent()->GetType() : std::string("(none)");
   }
@@ -37,7 +53,7 @@ TEST_F(WorkDay, ThirtySeededWorkDaysOnTheStartJob) {
   for (int day = 0; day < 30; ++day) {
     SCOPED_TRACE("work day " + std::to_string(day));
     const bool missedBus = day == 15;
-    if (missedBus) events->AddEvent("MISSED_BUS");
+    if (missedBus) MissTheMorningBus();
     const int grade = instance->GetCurrentGrade();
     const float cash = SIM_GetFinances()->GetCash();
 
