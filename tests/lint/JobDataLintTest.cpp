@@ -310,7 +310,12 @@ TEST(JobDataLint, JobsGiveEveryPlayerACareer) {
     if (std::atoi(job.guid.c_str()) == 0) findings.push_back(job.origin + ": GUID 0 is reserved");
     if (std::atoi(job.guid.c_str()) == kStartJob) start = &job;
     ++perIndustry[job.industry];
-    if (std::atoi(job.unlockable.c_str()) != 0) ++unlockable;
+    if (std::atoi(job.unlockable.c_str()) != 0) {
+      ++unlockable;
+      // A friend's call offers the job whatever the player's gender.
+      if (job.maleTitle.empty() || job.femaleTitle.empty())
+        findings.push_back(job.origin + ": a job had through a friend needs both titles");
+    }
     // Only acting fires, and only a player who no longer meets the role's demands.
     if (job.industry == "acting" && job.prerequisites.empty())
       findings.push_back(job.origin + ": an acting job without prerequisites can never fire");
