@@ -1,7 +1,8 @@
 // The data lint of the working day: every job names an industry, a daily script, attributes and
 // skills that exist; the start job is there for every player; each industry's texts use only the
 // tokens its dialog replaces; every work-day story is read with a type, a weight and categories a
-// job can ask for, and each situation the held job asks about has a story any job can draw.
+// job can ask for, and each situation the held job asks about has a story any job can draw; the
+// scripts of jobs and stories use known commands on values and sounds that exist.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -72,16 +73,18 @@ bool IsNumber(const std::string& text, bool wholeOnly = false) {
   return *end == 0;
 }
 
-std::vector<std::string> SplitCommas(const std::string& text) {
+std::vector<std::string> SplitOn(const std::string& text, char separator) {
   std::vector<std::string> parts;
   size_t start = 0;
   while (true) {
-    size_t comma = text.find(',', start);
+    size_t comma = text.find(separator, start);
     parts.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
     if (comma == std::string::npos) return parts;
     start = comma + 1;
   }
 }
+
+std::vector<std::string> SplitCommas(const std::string& text) { return SplitOn(text, ','); }
 
 // Every "<TOKEN>" of a text.
 std::set<std::string> Tokens(const std::string& text) {
@@ -118,6 +121,45 @@ std::string EffectProblem(const std::string& name, const Known& known) {
   auto mirror = known.mirrors.find(name);
   if (mirror != known.mirrors.end()) return "effect on \"" + name + "\", which mirrors \"" + mirror->second + "\"";
   return std::string();
+}
+
+// The commands the script interpreter knows.
+const std::set<std::string> kScriptCommands = {
+    "ApplyEffect",    "Call",      "SelectSocial",  "SelectSolo",  "PlayGenderSound", "PlaySound",   "OverrideMusic",
+    "TutorialWindow", "Highlight", "HighlightRect", "AllowButton", "CloseWindow",     "AddSmalltalk"};
+
+// What is wrong with a script (a file's lines joined, or a story's inline script), each finding
+// starting with the place; `effects` counts its effects on the player.
+Findings ScriptProblems(const std::string& where, const std::string& script, const Known& known, int& effects) {
+  Findings f;
+  effects = 0;
+  for (std::string instruction : SplitOn(script, ';')) {
+    instruction = TrimRight(instruction.substr(std::min(instruction.find_first_not_of(" \t"), instruction.size())));
+    if (instruction.empty()) continue;
+    const size_t open = instruction.find('(');
+    const std::string command = TrimRight(instruction.substr(0, open));
+    if (!kScriptCommands.count(command)) {
+      f.push_back(where + ": unknown command \"" + command + "\"");
+      continue;
+    }
+    const size_t close = instruction.rfind(')');
+    std::vector<std::string> args;
+    if (open != std::string::npos && close != std::string::npos && close > open)
+      args = SplitOn(instruction.substr(open + 1, close - open - 1), ',');
+    if (command == "ApplyEffect") {
+      ++effects;
+      const std::string problem = args.empty() ? std::string("an effect on nothing") : EffectProblem(args[0], known);
+      if (!problem.empty()) f.push_back(where + ": " + problem);
+      for (size_t i : {1u, 2u}) {
+        const std::string number = i < args.size() ? args[i] : std::string();
+        if (!IsNumber(number) && number.rfind("_", 0) != 0) f.push_back(where + ": \"" + number + "\" is no amount");
+      }
+    } else if (command == "PlaySound" &&
+               (args.empty() || !fs::exists(testsupport::RepoPath("data/sounds/" + args[0])))) {
+      f.push_back(where + ": no sound \"" + (args.empty() ? std::string() : args[0]) + "\" in data/sounds");
+    }
+  }
+  return f;
 }
 
 Known KnownNames() {
@@ -268,7 +310,12 @@ TEST(JobDataLint, JobsGiveEveryPlayerACareer) {
     if (std::atoi(job.guid.c_str()) == 0) findings.push_back(job.origin + ": GUID 0 is reserved");
     if (std::atoi(job.guid.c_str()) == kStartJob) start = &job;
     ++perIndustry[job.industry];
-    if (std::atoi(job.unlockable.c_str()) != 0) ++unlockable;
+    if (std::atoi(job.unlockable.c_str()) != 0) {
+      ++unlockable;
+      // A friend's call offers the job whatever the player's gender.
+      if (job.maleTitle.empty() || job.femaleTitle.empty())
+        findings.push_back(job.origin + ": a job had through a friend needs both titles");
+    }
     // Only acting fires, and only a player who no longer meets the role's demands.
     if (job.industry == "acting" && job.prerequisites.empty())
       findings.push_back(job.origin + ": an acting job without prerequisites can never fire");
@@ -384,12 +431,9 @@ Findings CheckStory(const Story& story, const std::set<std::string>& categories,
   CheckTokens(at + ": title", story.Get("Title"), {}, f);
   if (type == "newfriend" && story.Get("Description").find("<FRIENDNAME>") == std::string::npos)
     f.push_back(at + ": a new friend's story that never names the friend");
-  static const std::regex effect(R"re(ApplyEffect\(\s*([^,\s)]+))re");
-  const std::string trigger = story.Get("OnTrigger");
-  for (std::sregex_iterator it(trigger.begin(), trigger.end(), effect), end; it != end; ++it) {
-    const std::string problem = EffectProblem((*it)[1].str(), known);
-    if (!problem.empty()) f.push_back(at + ": " + problem);
-  }
+  int effects = 0;
+  Findings script = ScriptProblems(at + ": trigger", story.Get("OnTrigger"), known, effects);
+  f.insert(f.end(), script.begin(), script.end());
   return f;
 }
 
@@ -424,16 +468,14 @@ TEST(JobDataLint, StoriesAreReadAndCanBeDrawn) {
 
 TEST(JobDataLint, JobScriptsAffectWhatExists) {
   const Known known = KnownNames();
-  static const std::regex effect(R"re(ApplyEffect\(\s*([^,\s)]+)\s*,\s*([^,\s)]+))re");
   Findings findings;
   for (const fs::path& script : FilesUnder({kJobScripts}, {".txt"})) {
-    const std::string text = testsupport::ReadFile(script.string());
+    // The interpreter joins a file's lines without a separator.
+    std::string text;
+    for (const std::string& line : Lines(testsupport::ReadFile(script.string()))) text += TrimRight(line);
     int effects = 0;
-    for (std::sregex_iterator it(text.begin(), text.end(), effect), end; it != end; ++it, ++effects) {
-      const std::string problem = EffectProblem((*it)[1].str(), known);
-      if (!problem.empty()) findings.push_back(Relative(script) + ": " + problem);
-      if (!IsNumber((*it)[2].str())) findings.push_back(Relative(script) + ": amount \"" + (*it)[2].str() + "\"");
-    }
+    Findings f = ScriptProblems(Relative(script), text, known, effects);
+    findings.insert(findings.end(), f.begin(), f.end());
     if (effects == 0) findings.push_back(Relative(script) + ": a working day that leaves no mark");
   }
   EXPECT_TRUE(findings.empty()) << Join(findings);
@@ -481,14 +523,15 @@ TEST(JobDataLint, FlagsBrokenRows) {
   }
 
   const std::string path = testsupport::TestRoot() + "/story.txt";
-  testsupport::WriteFile(path,
-                         "[data]\ntype=default\nTitle=\"Hi <NAME>\"\nDescription=\"<FRIENDNAME> waves\"\n"
-                         "Categories=default, stage\n"
-                         "OnTrigger=\"ApplyEffect(charm,0.1,0.8,x);ApplyEffect(relaxation,0.1,0.8,x);\"\n");
+  testsupport::WriteFile(
+      path,
+      "[data]\ntype=default\nTitle=\"Hi <NAME>\"\nDescription=\"<FRIENDNAME> waves\"\n"
+      "Categories=default, stage\n"
+      "OnTrigger=\"ApplyEffect(charm,0.1,0.8,x);ApplyEffect(relaxation,0.1,0.8,x);Cal(x);PlaySound(no.ogg);\"\n");
   f = CheckStory(ReadStory(path), {"default", "stage"}, known);
   const std::vector<std::string> storyExpected = {
-      "no \"Type\"",   "no \"Frequency\"",  "category \" stage\"", "<FRIENDNAME> is not replaced",
-      "title: <NAME>", "unknown \"charm\"", "mirrors \"stress\""};
+      "no \"Type\"",       "no \"Frequency\"",   "category \" stage\"", "<FRIENDNAME> is not replaced", "title: <NAME>",
+      "unknown \"charm\"", "mirrors \"stress\"", "command \"Cal\"",     "no sound \"no.ogg\""};
   EXPECT_EQ(f.size(), storyExpected.size()) << Join(f);
   for (const std::string& part : storyExpected) {
     bool found = false;
