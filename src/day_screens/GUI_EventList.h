@@ -8,6 +8,20 @@ class GUI_EventList {
  public:
   void AddEvent(const std::string& key) { m_events.push_back(key); }  // duplicates allowed
   void Clear() { m_events.clear(); }
+  bool HasEvent(const std::string& key) const {
+    for (const std::string& event : m_events) {
+      if (event == key) return true;
+    }
+    return false;
+  }
+  void ClearEvent(const std::string& key) {  // the first occurrence
+    for (auto it = m_events.begin(); it != m_events.end(); ++it) {
+      if (*it == key) {
+        m_events.erase(it);
+        return;
+      }
+    }
+  }
   bool HasAfterWorkEvent() const { return m_afterWork; }
   void SetAfterWorkEvent(bool on) { m_afterWork = on; }
   const std::vector<std::string>& GetEvents() const { return m_events; }

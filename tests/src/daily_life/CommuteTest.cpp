@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "CSV.h"
 #include "GDebug.h"
 #include "GUI_EventList.h"
 #include "HeadlessPlayer.h"
@@ -14,6 +15,7 @@
 #include "SIM_CommuteMethod.h"
 #include "SIM_Date.h"
 #include "SIM_Finances.h"
+#include "SIM_GlobalVariable.h"
 #include "SIM_JobBase.h"
 #include "SIM_NamedValue.h"
 #include "SIM_SIM.h"
@@ -158,9 +160,16 @@ TEST_F(Commute, TheDrunkDrivingFineIsThreeDaysPayAtMostTwoHundred) {
   SIM_JobBase* start = Job();
   SIM_NamedValueList::ForceGlobal("cheapcar", 1.0f);
   for (const auto& [pay, fine] : {std::pair{100.0f, 200.0f}, std::pair{50.0f, 150.0f}}) {
-    SIM_JobBase job(77, "Tester", "sales", true, pay);
+    // A job whose day at work pays `pay`: a one-grade salary of that many working days' share.
+    const float salary = pay * 260.7143f / SIM_GetGlobalVariables()->Get("GV_FIN_DISPOSABLEPERC");
+    CSV row;
+    row.Initialise(GFormat("77,tester,,Tester,Tester,Tester,Test,the test,sales,plain,%.3f,%.3f,N/A,0,0,0,0,0,0,#",
+                           (double)salary, (double)salary), ',', "test row");
+    SIM_JobBase& job = *new SIM_JobBase();  // the job list owns it
+    ASSERT_TRUE(job.Load(row, "test row"));
     job.SetCommuteDistance(2.0f);
     SIM_GetVede()->SetJob(&job);
+    ASSERT_NEAR(job.GetTodaysEarnings(), pay, 1e-3f);
     SIM_GetSim()->SetMode(SIM_SIM::TURNMODE_COMMUTEIN);
     Use("car");
     SIM_GetFinances()->SetCash(500.0f);
