@@ -7,9 +7,13 @@
 
 #include "GDebug.h"
 #include "GUI_AfterWorkScreen.h"
+#include "GUI_CommuteBackScreen.h"
+#include "GUI_CommuteInScreen.h"
 #include "GUI_ControlPanel.h"
 #include "GUI_EndGame.h"
 #include "GUI_MenuNew.h"
+#include "GUI_WokeUpScreen.h"
+#include "GUI_WorkDayScreen.h"
 #include "GUI_YearlyReview.h"
 #include "Game.h"
 #include "SIM_Attribute.h"
@@ -144,21 +148,25 @@ void HeadlessPlayer::PlayToEndOfDay() {
   SIM_SIM* sim = SIM_GetSim();
   for (int press = 0; press < kMaxPressesPerDay; ++press) {
     switch (sim->GetTurnMode()) {
+      // Each page's button through its callback, as a click would; a page that is not open (the
+      // tutorial's first evening, a test that set the turn by hand) is skipped by the turn call.
       case SIM_SIM::TURNMODE_WOKEUP:
-        if (IsWorkingDay()) {
-          sim->ProcessCommuteIn();
+        if (!GUI_WokeUpScreen::IsOpen()) {
+          IsWorkingDay() ? sim->ProcessCommuteIn() : sim->PrepareForEvening();
+        } else if (GUI_WokeUpScreen::PTheWindow->GetWorkingDay()) {
+          GUI_WokeUpScreen::CommuteIn(0);
         } else {
-          sim->PrepareForEvening();
+          GUI_WokeUpScreen::StayHome(0);
         }
         break;
       case SIM_SIM::TURNMODE_COMMUTEIN:
-        sim->ProcessWorkDay();
+        GUI_CommuteInScreen::IsOpen() ? GUI_CommuteInScreen::StartWork(0) : sim->ProcessWorkDay();
         break;
       case SIM_SIM::TURNMODE_WORKDAY:
-        sim->ProcessCommuteBack();
+        GUI_WorkDayScreen::IsOpen() ? GUI_WorkDayScreen::GoHome(0) : sim->ProcessCommuteBack();
         break;
       case SIM_SIM::TURNMODE_COMMUTEBACK:
-        sim->ProcessAfterWork();
+        GUI_CommuteBackScreen::IsOpen() ? GUI_CommuteBackScreen::CommuteBack(0) : sim->ProcessAfterWork();
         break;
       case SIM_SIM::TURNMODE_EVENING:
         if (GUI_AfterWorkScreen::IsOpen()) {

@@ -9,4 +9,5 @@ class SIM_CommuteMethod {
   static void CheckValidMethod();
   static void SetMethodByName(const std::string& name);
   static const std::string& GetCurrentName();
+  std::string GetCurrentPlan() const { return ""; }  // stand-in: no method is ever made
 };

@@ -1,5 +1,6 @@
 #include "SIM_JobBase.h"
 
+#include "GTranslation.h"
 #include "SIM_StandInLog.h"
 
 namespace {
@@ -31,4 +32,26 @@ void SIM_JobBase::Close() {}
 
 void SIM_JobBase::UpdateAvailability() {
   STAND_IN();
+}
+
+std::string SIM_JobBase::GetWorkplace() const {
+  STAND_IN();
+  return GTranslation::GetString("STANDIN_WORKPLACE");
+}
+
+std::string SIM_JobBase::GetEmployerName() const {
+  STAND_IN();
+  return "";
+}
+
+float SIM_JobBase::GetLastTip() const {
+  STAND_IN();
+  return -1.0f;
+}
+
+void SIM_JobBase::ClearLastTip() { STAND_IN(); }
+
+float SIM_JobBase::GetTodaysPerformance() const {
+  STAND_IN();
+  return 0.5f;
 }

@@ -21,6 +21,13 @@ class SIM_JobBase : public SIM_TimeChunkType {
   void SetCommuteDistance(float miles) { m_commuteDistance = miles; }
   void CalcInitialLastEarnings();
   float GetLastEarnings() const { return m_lastEarnings; }
+  // Stand-ins for the work day's page, logged once: a plain workplace, no employer, no tip (-1) and an
+  // average day.
+  std::string GetWorkplace() const;
+  std::string GetEmployerName() const;
+  float GetLastTip() const;
+  void ClearLastTip();
+  float GetTodaysPerformance() const;
 
   static SIM_JobBase* ChooseRandom();
   static SIM_JobBase* GetJobByGUID(int guid);

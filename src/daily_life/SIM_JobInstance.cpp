@@ -17,3 +17,13 @@ float SIM_JobInstance::GetCurrentSalary() const {
   STAND_IN();  // the job's base salary: the pay grades come with the work subsystem
   return m_job ? m_job->GetSalary() : 0.0f;
 }
+
+SIM_JobEvent* SIM_JobInstance::GetEvent() const {
+  STAND_IN();
+  return nullptr;
+}
+
+SIM_NPC* SIM_JobInstance::GetNewFriend() const {
+  STAND_IN();
+  return nullptr;
+}

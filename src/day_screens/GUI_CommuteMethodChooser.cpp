@@ -3,3 +3,5 @@
 #include "SIM_StandInLog.h"
 
 void GUI_CommuteMethodChooser::Close() { STAND_IN(); }
+
+void GUI_CommuteMethodChooser::Create() { STAND_IN(); }

@@ -3,5 +3,6 @@
 // the day screens arrive: every call is marked STAND_IN(); it never opens.
 class GUI_CommuteMethodChooser {
  public:
+  static void Create();
   static void Close();
 };

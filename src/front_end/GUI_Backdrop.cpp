@@ -22,3 +22,8 @@ void GUI_Backdrop::Draw() {
   GetD3DEngine()->SetTexture(0, 0);
   sky.DrawNoChecks();
 }
+
+void GUI_Backdrop::DrawWeatherBackdrop() {
+  STAND_IN();
+  Draw();
+}

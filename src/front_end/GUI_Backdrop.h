@@ -7,6 +7,8 @@ class GUI_Backdrop {
   static void Refresh();
   // The in-game view's backdrop, first of the scene every frame.
   void Draw();
+  // The sky of the day's weather behind the diary pages. Stand-in: the in-game view's sky.
+  void DrawWeatherBackdrop();
 };
 
 GUI_Backdrop* GUI_GetBackdrop();

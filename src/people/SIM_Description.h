@@ -19,9 +19,16 @@ class SIM_Description {
   const std::list<Candidate*>& GetAdjectiveCandidates() const { return m_adjectives; }
   const std::list<Candidate*>& GetNounCandidates() const { return m_nouns; }
   float GetAdjuster(const std::string&) const { return 0.0f; }  // no word has an adjuster yet
+  // How the player feels today, for the trip to work. Stand-ins, logged once: two plain words.
+  void PopulateFeelingCandidates();
+  void SelectAdjectives();
+  std::string GetFirstAdjective() const { return m_adjective1; }
+  std::string GetSecondAdjective() const { return m_adjective2; }
 
  private:
   std::string m_sentence;
+  std::string m_adjective1;
+  std::string m_adjective2;
   std::list<Candidate*> m_adjectives;
   std::list<Candidate*> m_nouns;
 };
