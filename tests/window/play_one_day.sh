@@ -30,7 +30,7 @@ park() { point 200 500; }
 # right) whose title differs from the one in the picture REF.
 page_drawn() {
   local r g b
-  read -r r g b <<<"$(pixel 300 450)"
+  read -r r g b <<<"$(pixel 300 560)"
   [ "$r" -gt 235 ] && [ "$g" -gt 225 ] && [ "$b" -gt 190 ] || return 1
   read -r r g b <<<"$(pixel 1000 735)"
   [ "$r" -lt 100 ] && [ "$b" -lt 100 ] || return 1
@@ -74,6 +74,11 @@ for _ in $(seq 6); do
   if [ "$(pages)" -gt "$before" ]; then
     page=$(grep '^Day page: ' "$log" | tail -n1 | sed 's/^Day page: \([a-z ]*\) (.*/\1/; s/ /-/g')
     wait_until 60 "the page \"$page\"" on_screen page_drawn "$page_shot" || finish
+    # The first work day's hint: looked at, then closed.
+    if on_screen hint_shown; then
+      shot "$page-hint"
+      close_hint || finish
+    fi
     shot "$page"
     page_shot=$(keep)
   else
