@@ -24,6 +24,7 @@
 #include "SIM_GameConfig.h"
 #include "SIM_Health.h"
 #include "SIM_JobBase.h"
+#include "SIM_JobInstance.h"
 #include "SIM_Memory.h"
 #include "SIM_NPC.h"
 #include "SIM_NamedValue.h"
@@ -116,6 +117,21 @@ void HashNPC(Hasher& h, SIM_NPC* npc) {
   }
 }
 
+// What a year line says of the money: the pay taken since the last line and the lowest cash seen
+// at the end of a day since then.
+struct YearTally {
+  float earnedBefore = 0.0f;
+  float lowestCash = 0.0f;
+  bool started = false;
+};
+YearTally g_tally;
+
+void NoteCash() {
+  const float cash = SIM_GetFinances()->GetCash();
+  if (!g_tally.started || cash < g_tally.lowestCash) g_tally.lowestCash = cash;
+  g_tally.started = true;
+}
+
 const char* const kMainAttributes[] = {"happiness", "stress",  "tiredness", "health", "fitness", "confidence",
                                        "loneliness", "boredom", "iq",        "culture", "vorla"};
 
@@ -198,9 +214,12 @@ HeadlessPlayer::Result HeadlessPlayer::Run(int days, unsigned seed,
                                            const std::function<void(const std::string&)>& print) {
   Result result;
   StartNewGame(seed);
+  g_tally = YearTally();
+  NoteCash();
   while (result.days < days) {
     NIGHT night = PlayDay();
     ++result.days;
+    NoteCash();
     if (night == NIGHT_MORNING) continue;
     if (print) print(YearLine(result.reviews + 1));
     if (night == NIGHT_GAMEOVER) {
@@ -267,6 +286,26 @@ uint64_t HeadlessPlayer::Digest() {
     h.Int(link->GetMeetingCount());
   }
 
+  // The held job: which one, where, the last day's pay and the standing in it.
+  if (SIM_JobBase* job = SIM_GetVede()->GetJob()) {
+    h.Int(job->GetGUID());
+    h.Float(job->GetCommuteDistance());
+    h.Float(job->GetLastEarnings());
+    h.Float(job->GetLastTip());
+  }
+  if (const SIM_JobInstance* instance = SIM_GetVede()->GetJobInstance()) {
+    h.Int(instance->GetCurrentGrade());
+    h.Int(instance->GetDaysInJob());
+    h.Int(instance->GetDaysSincePromotion());
+    h.Int(instance->GetDaysSinceLastFriend());
+    h.Int(instance->GetFriendsMade());
+    for (int day = 0; day < SIM_JobInstance::kHistoryDays; ++day) {
+      h.Int(instance->IsHistoryValid(day));
+      h.Float(instance->GetHistoryPerformance(day));
+    }
+    h.Float(instance->GetAvePerformance());
+  }
+
   SIM_Weather* weather = SIM_GetWeather();
   h.Int(weather->GetType());
   h.Int(weather->GetDaysLeft());
@@ -307,6 +346,14 @@ std::string HeadlessPlayer::YearLine(int year) {
   }
   line += GFormat(" friends=%d town=%d gone=%d", SIM_GetVede()->CountFriendships(), (int)SIM_NPC::All.size(),
                   (int)SIM_NPC::Hidden.size());
+  const float earned = SIM_GetStatistics()->GetFloatCounter("CASH_EARNED");
+  const SIM_JobBase* job = SIM_GetVede()->GetJob();
+  const SIM_JobInstance* instance = SIM_GetVede()->GetJobInstance();
+  line += GFormat(" job=%d grade=%d pay=%.2f lowcash=%.2f", job ? job->GetGUID() : -1,
+                  instance ? instance->GetCurrentGrade() : 0, (double)(earned - g_tally.earnedBefore),
+                  (double)(g_tally.started ? g_tally.lowestCash : SIM_GetFinances()->GetCash()));
+  g_tally.earnedBefore = earned;
+  g_tally.started = false;
   return line;
 }
 

@@ -37,10 +37,11 @@ class HeadlessPlayer {
 
   // A hash of the simulation's state: the date, the turn, the cash, every attribute with its
   // effects, the skills, the game-wide values, the town (every NPC, visible or gone, and every
-  // link), the weather, health and the statistics.
+  // link), the held job and the standing in it, the weather, health and the statistics.
   static uint64_t Digest();
   static std::string Hex(uint64_t value);
-  // "year N: date=... turns=... cash=..." and the main attributes.
+  // "year N: date=... turns=... cash=...", the main attributes, the town, and the held job with the
+  // pay taken and the lowest cash since the last line.
   static std::string YearLine(int year);
   // The lines of the debug log that report an assertion or an error (alerts included).
   static std::vector<std::string> LogProblems();

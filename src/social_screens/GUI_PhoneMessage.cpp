@@ -15,3 +15,5 @@ void GUI_PhoneMessage::PrepareNPCMessage(SIM_NPC*, const std::string&) {
   STAND_IN();
 }
 void GUI_PhoneMessage::CreateNewFriend(SIM_NPC*) { STAND_IN(); }
+
+void GUI_PhoneMessage::CreateNPCMessage(SIM_NPC*, const std::string&) { STAND_IN(); }

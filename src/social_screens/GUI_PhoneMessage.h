@@ -14,5 +14,6 @@ class GUI_PhoneMessage {
   static void InputPending();
   static void PrepareNPCMessage(SIM_NPC* npc, const std::string& text);
   static void CreateNewFriend(SIM_NPC* npc);
+  static void CreateNPCMessage(SIM_NPC* npc, const std::string& text);  // delivered at once
   static SIM_SpecialEvent* LastSpecialEvent;
 };

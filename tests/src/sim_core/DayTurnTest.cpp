@@ -54,9 +54,7 @@ const std::set<std::string> kInsidePeople = {
     "GUI_PhoneMessage::PrepareNPCMessage", "GUI_PhoneMessage::CreateNewFriend",
     // What the diary pages read while they compose their texts, and the chooser a page closes.
     "SIM_Commute::GetMethod", "SIM_Commute::GetMethodVerbData", "SIM_Commute::GetTodaysCost",
-    "SIM_Commute::StartSound", "SIM_Commute::StopSound", "SIM_JobBase::GetWorkplace",
-    "SIM_JobBase::GetEmployerName", "SIM_JobBase::GetLastTip", "SIM_JobBase::ClearLastTip",
-    "SIM_JobBase::GetTodaysPerformance", "SIM_JobInstance::GetEvent", "SIM_JobInstance::GetNewFriend",
+    "SIM_Commute::StartSound", "SIM_Commute::StopSound",
     "SIM_Description::PopulateFeelingCandidates", "SIM_Description::SelectAdjectives",
     "SIM_PetBase::GetByName", "SIM_PetBase::PlaySound", "GUI_CommuteMethodChooser::Close",
 };
@@ -266,7 +264,12 @@ TEST_F(DayTurn, AWorkingDayGoesThroughEveryScreenToTheEndOfTheDay) {
   SIM_StandInLog::Clear();
   Sim()->ProcessWorkDay();
   EXPECT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_WORKDAY);
-  ExpectInOrder(Recorded(), {"SIM_JobInstance::ProcessWorkDay", "GUI_WorkDayScreen::Create"});
+  // The day's scripts change the player's mood as often as they apply effects: not the turn's order.
+  Calls work;
+  for (const std::string& name : Recorded()) {
+    if (name != "GUI_Avatar::SetMood") work.push_back(name);
+  }
+  ExpectInOrder(work, {"SIM_JobInstance::ProcessWorkDay", "GUI_WorkDayScreen::Create"});
 
   SIM_StandInLog::Clear();
   Sim()->ProcessCommuteBack();
@@ -318,9 +321,9 @@ TEST_F(DayTurn, WakingUpOutOfWorkPaysTheBenefitAndAppliesTheUnemployedJob) {
   Sim()->ProcessWakeUp();
   EXPECT_FLOAT_EQ(SIM_GetFinances()->GetCash(), cash);
 
-  static SIM_JobBase unemployed(0, "Unemployed", "", false, 0.0f);
-  unemployed.AddModifier("boredom,0.2,1.0");
-  SIM_GetVede()->SetJob(&unemployed);
+  SIM_JobBase* unemployed = SIM_JobBase::OutOfWork();
+  unemployed->AddModifier("boredom,0.2,1.0");
+  SIM_GetVede()->SetJob(unemployed);
   const float boredom = SIM_GetVede()->GetValue("boredom");
   Sim()->SetMode(SIM_SIM::TURNMODE_DAYENDED);
   SIM_StandInLog::Clear();
@@ -340,7 +343,7 @@ TEST_F(DayTurn, WakingUpOutOfWorkPaysTheBenefitAndAppliesTheUnemployedJob) {
 // Evening slots
 
 TEST_F(DayTurn, WeekendsAndUnemploymentGiveTwoSlotsWorkingDaysOne) {
-  static SIM_JobBase unemployed(0, "Unemployed", "", false, 0.0f);
+  SIM_JobBase* unemployed = SIM_JobBase::OutOfWork();
   SIM_JobBase* job = SIM_GetVede()->GetJob();
   struct Case {
     int dayOfWeek;
@@ -350,7 +353,7 @@ TEST_F(DayTurn, WeekendsAndUnemploymentGiveTwoSlotsWorkingDaysOne) {
   const Case cases[] = {{0, true, 1}, {4, true, 1}, {5, true, 2}, {6, true, 2}, {2, false, 2}, {6, false, 2}};
   for (const Case& c : cases) {
     SetDayOfWeek(c.dayOfWeek);
-    SIM_GetVede()->SetJob(c.employed ? job : &unemployed);
+    SIM_GetVede()->SetJob(c.employed ? job : unemployed);
     Sim()->CalculateMaxActivities();
     EXPECT_EQ(Sim()->GetSlots(), c.slots) << "day " << c.dayOfWeek << (c.employed ? " at work" : " out of work");
   }
