@@ -2,8 +2,10 @@
 # Plays one whole day in a real window under its own X server, as a player would, with the mouse:
 # from the main menu into a new game, through the morning's diary pages, the evening (a quiet
 # evening at home from the control panel, twice on a two-evening day), the end-of-day prompt and
-# the end-day button, to the next morning, whose date has moved on. Then Escape asks to leave the
-# game and OK goes back to the main menu. A screenshot of every step lands in /tmp/vorla2-day-*.png.
+# the end-day button, to the next morning, whose date has moved on; the second day's pages up to
+# the evening, with the after-work page's news of a dirty home. Then Escape asks to leave the game
+# and OK goes back to the main menu. A screenshot of every step lands in /tmp/vorla2-day-*.png (or
+# $VORLA2_DAY_SHOTS-*.png).
 #
 # The pages say in the debug log which page opened ("Day page: ..."), so the script knows where the
 # day stands without reading the screen. Every click waits until its target is drawn (the menu's
@@ -13,8 +15,8 @@
 # Usage: play_one_day.sh <vorla2 executable> <source dir>
 set -u
 
-shots=/tmp/vorla2-day
-pass_message="main menu, new game, the day's pages, the evening, end day, the next morning, back to the menu"
+shots=${VORLA2_DAY_SHOTS:-/tmp/vorla2-day}
+pass_message="main menu, new game, the day's pages, the evening, end day, the next morning and its pages to the after-work page, back to the menu"
 extra_tools=compare
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
 window_test_start "$@"
@@ -54,6 +56,9 @@ park
 wait_until 60 "the main menu's three buttons" on_screen main_menu_shown || finish
 shot menu
 menu_shot=$(keep)
+# A home already dirty at the start: the night's dirt step leaves news for the second day's
+# after-work page. The file lands in the private world's data folder, never in the repository.
+printf '#,glob_dirt,0.6\n' >"$work/res/data/cheats.txt"
 click 512 704
 wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || finish
 park
@@ -65,28 +70,28 @@ echo "first morning: $first_morning"
 
 # The day's pages: each has its one big button at the bottom right. A press that opens no new page
 # has started the evening.
-evening=""
-for _ in $(seq 6); do
-  before=$(pages)
-  click 980 735
-  wait_until 60 "a new page or the evening after the page's button" page_or_evening "$before" || finish
-  park
-  if [ "$(pages)" -gt "$before" ]; then
+play_pages() {
+  local before page
+  for _ in $(seq 6); do
+    before=$(pages)
+    click 980 735
+    wait_until 60 "a new page or the evening after the page's button" page_or_evening "$before" || return 1
+    park
+    [ "$(pages)" -gt "$before" ] || return 0
     page=$(grep '^Day page: ' "$log" | tail -n1 | sed 's/^Day page: \([a-z ]*\) (.*/\1/; s/ /-/g')
-    wait_until 60 "the page \"$page\"" on_screen page_drawn "$page_shot" || finish
+    wait_until 60 "the page \"$page\"" on_screen page_drawn "$page_shot" || return 1
     # The first work day's hint: looked at, then closed.
     if on_screen hint_shown; then
       shot "$page-hint"
-      close_hint || finish
+      close_hint || return 1
     fi
     shot "$page"
     page_shot=$(keep)
-  else
-    evening=1
-    break
-  fi
-done
-[ -n "$evening" ] || { fail "no evening after the day's pages"; finish; }
+  done
+  fail "no evening after the day's pages"
+  return 1
+}
+play_pages || finish
 
 # The evening: the in-game screen with the control panel.
 shot evening
@@ -127,6 +132,13 @@ case "$second_morning" in
 *", day 2)") ;;
 *) fail "the next morning is not day 2: $second_morning" ;;
 esac
+
+# The second day: the home got dirty in the night, so after the trip home the after-work page tells
+# of it before the evening.
+page_shot=$(keep)
+play_pages || finish
+grep -q '^Day page: after work' "$log" || fail "no after-work page on the second day"
+shot second-evening
 
 # Escape with no dialog open asks whether to leave the game; OK goes back to the main menu.
 xdotool key Escape
