@@ -18,6 +18,7 @@
 #include "Game.h"
 #include "SIM_Attribute.h"
 #include "SIM_Boredom.h"
+#include "SIM_CommuteMethod.h"
 #include "SIM_CharacterType.h"
 #include "SIM_Date.h"
 #include "SIM_Finances.h"
@@ -286,7 +287,9 @@ uint64_t HeadlessPlayer::Digest() {
     h.Int(link->GetMeetingCount());
   }
 
-  // The held job: which one, where, the last day's pay and the standing in it.
+  // The held job: which one, where, the way there, the last day's pay and the standing in it.
+  const SIM_CommuteMethod* method = SIM_CommuteMethod::GetCurrent();
+  h.Text(method ? method->GetName() : std::string());
   if (SIM_JobBase* job = SIM_GetVede()->GetJob()) {
     h.Int(job->GetGUID());
     h.Float(job->GetCommuteDistance());

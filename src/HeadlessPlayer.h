@@ -37,7 +37,8 @@ class HeadlessPlayer {
 
   // A hash of the simulation's state: the date, the turn, the cash, every attribute with its
   // effects, the skills, the game-wide values, the town (every NPC, visible or gone, and every
-  // link), the held job and the standing in it, the weather, health and the statistics.
+  // link), the held job, the way to work and the standing in the job, the weather, health and the
+  // statistics.
   static uint64_t Digest();
   static std::string Hex(uint64_t value);
   // "year N: date=... turns=... cash=...", the main attributes, the town, and the held job with the

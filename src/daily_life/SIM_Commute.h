@@ -1,20 +1,26 @@
 #pragma once
-// One leg of the journey to or from work. Stand-in until the work and daily-life subsystem arrives:
-// every call is logged once and recorded (SIM_StandInLog).
+// One leg of the journey to or from work by the current method: the fare, the weather's stress,
+// the method's scripts and the small incidents of the road, which it leaves as event keys for the
+// diary pages of the trip.
 #include <string>
 
 class SIM_CommuteMethod;
 
 class SIM_Commute {
  public:
-  void ProcessCommute();
-  // Stand-ins for the trip pages, logged once: no method, a plain way of going, free trips, no
-  // sound.
   static SIM_CommuteMethod* GetMethod();
   static std::string GetMethodVerbData();
-  float GetTodaysCost() const;
-  void StartSound();
-  void StopSound();
+
+  void ProcessCommute();
+  float GetTodaysCost() const { return m_todaysCost; }
+  // False in a car, a taxi or on a motorbike: nobody mugs a moving vehicle.
+  bool Muggable() const;
+  // The current method's sound, from the trip's page opening to its closing.
+  void StartSound() const;
+  void StopSound() const;
+
+ private:
+  float m_todaysCost = 0.0f;
 };
 
 SIM_Commute* SIM_GetCommute();

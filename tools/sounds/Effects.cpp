@@ -898,6 +898,97 @@ Buffer Parrot() {
   return Finish(fx.b, 0.8);
 }
 
+// The ways to work, each a few seconds as the trip's page opens.
+
+// A bicycle bell rung twice over the whirr of the chain.
+Buffer BicycleBell() {
+  Fx fx("bicycle_bell", 2.4);
+  Biquad chain = BandPass(2500.0, 2.0);
+  for (size_t i = 0; i < fx.At(2.2); ++i) {
+    double t = (double)i / fx.Rate();
+    double tick = 0.6 + 0.4 * std::sin(TAU * 9.0 * t);
+    fx.AddFrame(i, chain.Process(fx.rng.Bipolar()) * 0.05 * tick * std::min(1.0, t / 0.2) * std::min(1.0, (2.2 - t) / 0.3));
+  }
+  for (double start : {0.3, 0.55}) {
+    Ping(fx, start, 2150.0, 0.5, 0.35);
+    Ping(fx, start, 2150.0 * 2.76, 0.2, 0.15);
+    Ping(fx, start, 2150.0 * 5.4, 0.08, 0.06);
+  }
+  return Finish(fx.b, 0.6);
+}
+
+// A bus pulling away: a low diesel rumble that rises through a gear change, and the doors' hiss.
+Buffer BusEngine() {
+  Fx fx("bus_engine", 3.6);
+  NoiseBurst(fx, 0.0, 0.5, BandPass(3000.0, 0.7), 0.25, 0.01, 0.15);
+  Osc osc;
+  Biquad body = LowPass(500.0);
+  for (size_t i = fx.At(0.3); i < fx.At(3.5); ++i) {
+    double t = (double)i / fx.Rate() - 0.3;
+    double gear = t < 1.6 ? t / 1.6 : (t - 1.6) / 1.6;
+    double f = 38.0 + 22.0 * gear;
+    double rough = 1.0 + 0.3 * fx.rng.Bipolar();
+    double edge = std::min(1.0, t / 0.3) * std::min(1.0, (3.2 - t) / 0.4);
+    fx.AddFrame(i, body.Process(osc.Saw(f, fx.Rate()) * rough) * edge);
+  }
+  return Finish(fx.b, 0.6);
+}
+
+// A car engine starting, idling and driving off.
+Buffer CarEngine() {
+  Fx fx("car_engine", 3.4);
+  Osc osc;
+  Biquad body = LowPass(900.0);
+  for (size_t i = 0; i < fx.At(3.3); ++i) {
+    double t = (double)i / fx.Rate();
+    double f = t < 0.6 ? 18.0 + 8.0 * std::sin(TAU * 6.0 * t) : (t < 1.6 ? 30.0 : 30.0 + 45.0 * (t - 1.6) / 1.7);
+    double amp = t < 0.6 ? 0.5 : 0.8;
+    double edge = std::min(1.0, t / 0.05) * std::min(1.0, (3.3 - t) / 0.5);
+    fx.AddFrame(i, body.Process(osc.Square(f, fx.Rate(), 0.3) + 0.2 * fx.rng.Bipolar()) * amp * edge);
+  }
+  return Finish(fx.b, 0.6);
+}
+
+// Footsteps on a pavement, a steady walking pace.
+Buffer Footsteps() {
+  Fx fx("footsteps", 3.0);
+  for (int k = 0; k < 6; ++k) {
+    double t = 0.1 + k * 0.48 + fx.rng.Range(-0.02, 0.02);
+    double amp = k % 2 ? 0.8 : 1.0;
+    NoiseBurst(fx, t, 0.08, BandPass(fx.rng.Range(500.0, 700.0), 1.2), amp, 0.002, 0.015);
+    NoiseBurst(fx, t + 0.06, 0.08, BandPass(2200.0, 1.0), amp * 0.3, 0.004, 0.02);
+  }
+  return Finish(fx.b, 0.6);
+}
+
+// A motorbike revving twice and pulling away.
+Buffer Motorbike() {
+  Fx fx("motorbike", 3.0);
+  Osc osc;
+  Biquad body = LowPass(1600.0);
+  for (size_t i = 0; i < fx.At(2.9); ++i) {
+    double t = (double)i / fx.Rate();
+    double rev = t < 1.0 ? std::exp(-std::pow(std::fmod(t, 0.5) - 0.15, 2.0) / 0.005) : 0.0;
+    double f = t < 1.0 ? 40.0 + 70.0 * rev : 45.0 + 80.0 * (t - 1.0) / 1.9;
+    double edge = std::min(1.0, t / 0.05) * std::min(1.0, (2.9 - t) / 0.6);
+    fx.AddFrame(i, body.Process(osc.Saw(f, fx.Rate()) + 0.15 * fx.rng.Bipolar()) * edge);
+  }
+  return Finish(fx.b, 0.6);
+}
+
+// Skateboard wheels rolling over the joints of the pavement.
+Buffer Skateboard() {
+  Fx fx("skateboard", 3.0);
+  Biquad roll = BandPass(350.0, 0.8);
+  for (size_t i = 0; i < fx.At(2.9); ++i) {
+    double t = (double)i / fx.Rate();
+    double edge = std::min(1.0, t / 0.2) * std::min(1.0, (2.9 - t) / 0.4);
+    fx.AddFrame(i, roll.Process(fx.rng.Bipolar()) * 0.5 * edge);
+  }
+  for (double t = 0.25; t < 2.7; t += 0.42) NoiseBurst(fx, t, 0.05, BandPass(900.0, 2.0), 0.7, 0.001, 0.01);
+  return Finish(fx.b, 0.6);
+}
+
 struct Entry {
   const char* path;
   std::function<Buffer()> make;
@@ -953,6 +1044,12 @@ const std::vector<Entry>& Entries() {
       {"data/sounds/writing.ogg", Writing},
       {"data/sounds/yawn.ogg", Yawn},
       {"data/sounds/zelk_click.ogg", ZelkClick},
+      {"data/sounds/bicycle_bell.ogg", BicycleBell},
+      {"data/sounds/bus_engine.ogg", BusEngine},
+      {"data/sounds/car_engine.ogg", CarEngine},
+      {"data/sounds/footsteps.ogg", Footsteps},
+      {"data/sounds/motorbike.ogg", Motorbike},
+      {"data/sounds/skateboard.ogg", Skateboard},
   };
   return entries;
 }

@@ -200,6 +200,8 @@ TEST(ShippedScripts, ExistAndRunCleanly) {
     std::string name = entry.path().filename().string();
     // The tutorial's steps name the in-game screen's panels; the tutorial's own test plays them.
     if (name.rfind("tutorial_", 0) == 0) continue;
+    // The jobs' and the ways to work's own folders are run by the lints of their data.
+    if (entry.is_directory()) continue;
     SCOPED_TRACE(name);
     SIM_GetScript()->RunScript(name, 1.0f);
     EXPECT_EQ(SIM_GetVede()->CountSkills(), 0);  // every name is one of the player's attributes
