@@ -7,10 +7,13 @@
 
 #include "GDebug.h"
 #include "GUI_AfterWorkScreen.h"
+#include "GUI_ButtonText.h"
 #include "GUI_CommuteBackScreen.h"
 #include "GUI_CommuteInScreen.h"
+#include "GUI_CommuteMethodChooser.h"
 #include "GUI_ControlPanel.h"
 #include "GUI_EndGame.h"
+#include "GUI_IconButton.h"
 #include "GUI_MenuNew.h"
 #include "GUI_WokeUpScreen.h"
 #include "GUI_WorkDayScreen.h"
@@ -18,8 +21,9 @@
 #include "Game.h"
 #include "SIM_Attribute.h"
 #include "SIM_Boredom.h"
-#include "SIM_CommuteMethod.h"
 #include "SIM_CharacterType.h"
+#include "SIM_Commute.h"
+#include "SIM_CommuteMethod.h"
 #include "SIM_Date.h"
 #include "SIM_Finances.h"
 #include "SIM_GameConfig.h"
@@ -133,6 +137,29 @@ void NoteCash() {
   g_tally.started = true;
 }
 
+// The fares paid since the last yearly line.
+float FaresThisYear = 0.0f;
+
+// The player's way to work: the bus when it rains or snows and the bus can be taken, otherwise on
+// foot, chosen in the commute chooser as a player would.
+void ChooseCommute() {
+  const int weather = SIM_GetWeather()->GetType();
+  const bool wet = weather == SIM_Weather::WEATHER_RAIN || weather == SIM_Weather::WEATHER_SNOW;
+  const std::string wanted = wet ? "bus" : "walk";
+  SIM_CommuteMethod* current = SIM_CommuteMethod::GetCurrent();
+  if (!current || current->GetName() == wanted) return;
+  GUI_CommuteMethodChooser::Create();
+  GUI_CommuteMethodChooser* chooser = GUI_CommuteMethodChooser::PTheWindow;
+  auto shown = [chooser] { return chooser->GetShownMethod() ? chooser->GetShownMethod()->GetName() : ""; };
+  while (shown() != wanted && chooser->GetPrevButton()->IsEnabled()) GUI_CommuteMethodChooser::PrevType(0);
+  while (shown() != wanted && chooser->GetNextButton()->IsEnabled()) GUI_CommuteMethodChooser::NextType(0);
+  if (shown() == wanted && chooser->GetChooseButton()->IsEnabled()) {
+    GUI_CommuteMethodChooser::ChooseMethod(0);
+  } else {
+    GUI_CommuteMethodChooser::Close();
+  }
+}
+
 const char* const kMainAttributes[] = {"happiness", "stress",  "tiredness", "health", "fitness", "confidence",
                                        "loneliness", "boredom", "iq",        "culture", "vorla"};
 
@@ -153,6 +180,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   // The simulation seeds the generator from the clock when it opens; the game must not.
   std::srand(seed);
   game->StartNewGame();
+  FaresThisYear = 0.0f;
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);
@@ -167,20 +195,23 @@ void HeadlessPlayer::PlayToEndOfDay() {
     switch (sim->GetTurnMode()) {
       // Each page's button through its callback, as a click would; a page that is not open (the
       // tutorial's first evening, a test that set the turn by hand) is skipped by the turn call.
-      case SIM_SIM::TURNMODE_WOKEUP:
-        if (!GUI_WokeUpScreen::IsOpen()) {
-          IsWorkingDay() ? sim->ProcessCommuteIn() : sim->PrepareForEvening();
-        } else if (GUI_WokeUpScreen::PTheWindow->GetWorkingDay()) {
-          GUI_WokeUpScreen::CommuteIn(0);
+      case SIM_SIM::TURNMODE_WOKEUP: {
+        const bool page = GUI_WokeUpScreen::IsOpen();
+        if (page ? GUI_WokeUpScreen::PTheWindow->GetWorkingDay() : IsWorkingDay()) {
+          ChooseCommute();
+          page ? GUI_WokeUpScreen::CommuteIn(0) : sim->ProcessCommuteIn();
+          FaresThisYear += SIM_GetCommute()->GetTodaysCost();
         } else {
-          GUI_WokeUpScreen::StayHome(0);
+          page ? GUI_WokeUpScreen::StayHome(0) : sim->PrepareForEvening();
         }
         break;
+      }
       case SIM_SIM::TURNMODE_COMMUTEIN:
         GUI_CommuteInScreen::IsOpen() ? GUI_CommuteInScreen::StartWork(0) : sim->ProcessWorkDay();
         break;
       case SIM_SIM::TURNMODE_WORKDAY:
         GUI_WorkDayScreen::IsOpen() ? GUI_WorkDayScreen::GoHome(0) : sim->ProcessCommuteBack();
+        FaresThisYear += SIM_GetCommute()->GetTodaysCost();
         break;
       case SIM_SIM::TURNMODE_COMMUTEBACK:
         GUI_CommuteBackScreen::IsOpen() ? GUI_CommuteBackScreen::CommuteBack(0) : sim->ProcessAfterWork();
@@ -223,6 +254,7 @@ HeadlessPlayer::Result HeadlessPlayer::Run(int days, unsigned seed,
     NoteCash();
     if (night == NIGHT_MORNING) continue;
     if (print) print(YearLine(result.reviews + 1));
+    FaresThisYear = 0.0f;
     if (night == NIGHT_GAMEOVER) {
       result.ended = true;
       break;
@@ -249,6 +281,7 @@ uint64_t HeadlessPlayer::Digest() {
   h.Int(sim->GetSlots());
   h.Int(sim->GetSlotsUsed());
   h.Float(SIM_GetFinances()->GetCash());
+  h.Float(SIM_GetCommute()->GetTodaysCost());
 
   for (SIM_Attribute* attribute : SIM_Attribute::All) {
     h.Text(attribute->GetName());
@@ -347,6 +380,8 @@ std::string HeadlessPlayer::YearLine(int year) {
   for (const char* name : kMainAttributes) {
     line += GFormat(" %s=%.3f", name, (double)SIM_GetVede()->GetValue(name));
   }
+  const SIM_CommuteMethod* method = SIM_CommuteMethod::GetCurrent();
+  line += GFormat(" commute=%s fares=%.2f", method ? method->GetName().c_str() : "none", (double)FaresThisYear);
   line += GFormat(" friends=%d town=%d gone=%d", SIM_GetVede()->CountFriendships(), (int)SIM_NPC::All.size(),
                   (int)SIM_NPC::Hidden.size());
   const float earned = SIM_GetStatistics()->GetFloatCounter("CASH_EARNED");

@@ -6,14 +6,19 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "GUI_YearlyReview.h"
 #include "HeadlessPlayer.h"
+#include "SIM_Finances.h"
+#include "SIM_JobBase.h"
 #include "SIM_NPC.h"
 #include "SIM_Relationship.h"
 #include "SIM_SIM.h"
+#include "SIM_Vede.h"
 
 namespace {
 
@@ -81,6 +86,40 @@ TEST(HeadlessPlayer, StopsAfterTheNightsAskedFor) {
 }
 
 // A change to any person of the town, visible or gone, or to any link shows in the digest.
+// Ten years on the start job, the fares paid from the pay: the cash never goes below zero, and the
+// yearly lines show the way to work and what it cost.
+TEST(HeadlessPlayer, TheStartJobPaysForTheCommuteEveryDayOfTenYears) {
+  int fds[2];
+  ASSERT_EQ(pipe(fds), 0);
+  pid_t pid = fork();
+  if (pid == 0) {
+    close(fds[0]);
+    HeadlessPlayer::StartNewGame(1);
+    float lowest = SIM_GetFinances()->GetCash();
+    bool startJob = true;
+    for (int day = 0; day < 600; ++day) {
+      HeadlessPlayer::NIGHT night = HeadlessPlayer::PlayDay();
+      lowest = std::min(lowest, SIM_GetFinances()->GetCash());
+      startJob &= SIM_GetVede()->GetJob() && SIM_GetVede()->GetJob()->GetGUID() == 1112;
+      if (night == HeadlessPlayer::NIGHT_GAMEOVER) break;
+      if (night == HeadlessPlayer::NIGHT_YEARLYREVIEW) GUI_YearlyReview::Continue(0);
+    }
+    const std::string line = HeadlessPlayer::YearLine(1);
+    const bool shown = line.find(" commute=") != std::string::npos && line.find(" fares=") != std::string::npos;
+    const int ok = startJob && lowest >= 0.0f && shown;
+    if (!ok) std::fprintf(stderr, "start job %d, lowest cash %.2f, year line: %s\n", (int)startJob, (double)lowest, line.c_str());
+    _exit(write(fds[1], &ok, sizeof ok) == (ssize_t)sizeof ok ? 0 : 1);
+  }
+  close(fds[1]);
+  int ok = 0;
+  ssize_t got = read(fds[0], &ok, sizeof ok);
+  close(fds[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  EXPECT_EQ(got, (ssize_t)sizeof ok);
+  EXPECT_TRUE(ok);
+}
+
 TEST(HeadlessPlayer, TheDigestCoversEveryPersonAndLink) {
   HeadlessPlayer::Run(3, 5, nullptr);
   SIM_NPC::All.front()->Hide();  // a friend and the circle only it linked leave

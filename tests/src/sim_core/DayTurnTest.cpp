@@ -5,6 +5,7 @@
 // order in which the day reaches them stays visible.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
