@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays one whole day in a real window under its own X server, as a player would, with the mouse:
-# from the main menu into a new game, through the morning's diary pages, the evening (a quiet
+# from the main menu into a new game, the way to work changed in the morning's commute chooser,
+# through the morning's diary pages, the evening (a quiet
 # evening at home from the control panel, twice on a two-evening day), the end-of-day prompt and
 # the end-day button, to the next morning, whose date has moved on; the second day's pages up to
 # the evening, with the after-work page's news of a dirty home. Then Escape asks to leave the game
@@ -67,6 +68,25 @@ shot wake-up
 page_shot=$(keep)
 first_morning=$(grep '^Day page: waking up' "$log" | tail -n1)
 echo "first morning: $first_morning"
+
+# The way to work: the morning page's "Change how you travel" opens the chooser over the page (its
+# gold choose button across the middle of the screen), with its hint above it, closed once read); the right arrow shows the next way, the bus,
+# and the choose button takes it, which closes the chooser over the morning page again.
+chooser_shown() { is_gold 300 487; }
+chooser_gone() { ! chooser_shown && page_drawn "$menu_shot"; }
+click 275 452
+park
+wait_until 60 "the commute chooser" on_screen chooser_shown || finish
+shot commute-chooser
+close_hint 52 || finish
+chooser_shot=$(keep)
+click 740 322
+park
+wait_until 60 "the chooser's next way to work" on_screen differs "$chooser_shot" 540x40+232+290 || finish
+shot commute-chooser-bus
+click 512 487
+park
+wait_until 60 "the chooser to close after the choice" on_screen chooser_gone || finish
 
 # The day's pages: each has its one big button at the bottom right. A press that opens no new page
 # has started the evening.

@@ -315,17 +315,18 @@ evening_panel() {
 # page_or_evening COUNT: a page beyond the COUNT so far has opened, or the evening has started.
 page_or_evening() { log_has "$1" '^Day page: ' || on_screen evening_panel; }
 
-# hint_shown: a hint window (the first work day has one) with its red close button at the top
-# right (the ring of it, left of the white cross); close_hint closes it if one is up, waiting until it has gone.
+# hint_shown [Y]: a hint window with the ring of its red close button (left of the white cross) at
+# (632, Y): 142 for the first work day's hint, 52 for one raised above a dialog. close_hint [Y]
+# closes it if one is up, waiting until it has gone.
 hint_shown() {
   local r g b
-  read -r r g b <<<"$(pixel 632 142)"
+  read -r r g b <<<"$(pixel 632 "${1:-142}")"
   [ "$r" -gt 170 ] && [ "$g" -lt 120 ] && [ "$b" -lt 100 ]
 }
 close_hint() {
-  on_screen hint_shown || return 0
-  click 639 142
+  on_screen hint_shown "${1:-142}" || return 0
+  click 639 "${1:-142}"
   point 200 500
-  wait_until 60 "the hint to close" on_screen not_hint_shown
+  wait_until 60 "the hint to close" on_screen not_hint_shown "${1:-142}"
 }
-not_hint_shown() { ! hint_shown; }
+not_hint_shown() { ! hint_shown "$@"; }
