@@ -12,6 +12,7 @@
 #include "GUI_ButtonText.h"
 #include "GUI_CommuteBackScreen.h"
 #include "GUI_CommuteInScreen.h"
+#include "GUI_CommuteMethodChooser.h"
 #include "GUI_DiaryPage.h"
 #include "GUI_EveningStandIn.h"
 #include "GUI_EventList.h"
@@ -127,6 +128,16 @@ void SetValue(const char* name, float value) {
 }
 
 std::string Text(const char* key) { return GTranslation::GetString(key); }
+
+TEST_F(DayPages, ChangeCommuteOpensTheChooserOverThePageAndTheMorningTakesItAlongWhenItCloses) {
+  ASSERT_TRUE(GUI_WokeUpScreen::PTheWindow->GetWorkingDay());
+  ASSERT_NE(GUI_WokeUpScreen::PTheWindow->GetChangeCommuteButton(), nullptr);
+  EXPECT_TRUE(Click(GUI_WokeUpScreen::PTheWindow->GetChangeCommuteButton()));
+  EXPECT_NE(GUI_CommuteMethodChooser::PTheWindow, nullptr);
+  EXPECT_NE(GUI_WokeUpScreen::PTheWindow, nullptr) << "the page stays under the chooser";
+  GUI_WokeUpScreen::Close();
+  EXPECT_EQ(GUI_CommuteMethodChooser::PTheWindow, nullptr);
+}
 
 TEST_F(DayPages, TheMorningMessageIsTheFirstRuleThatHoldsAndAnUnwashedPlayerIsToldBelowPointTwo) {
   SIM_Date::PPresentDay->SetDayOfWeek(1);
