@@ -4,6 +4,7 @@
 
 #include "D3DEngine.h"
 #include "GDebug.h"
+#include "GTranslation.h"
 #include "GUI_Avatar.h"
 #include "GUI_Backdrop.h"
 #include "GUI_Cash.h"
@@ -13,10 +14,9 @@
 #include "GUI_Rain.h"
 #include "GUI_Snow.h"
 #include "GUI_Sounds.h"
-#include "GTranslation.h"
 #include "Game.h"
-#include "SIM_Commute.h"
 #include "LibTextEngine.h"
+#include "SIM_Commute.h"
 #include "SIM_SIM.h"
 
 namespace {

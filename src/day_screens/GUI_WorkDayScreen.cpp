@@ -1,7 +1,6 @@
 #include "GUI_WorkDayScreen.h"
 
 #include "D3DEngine.h"
-#include "GDebug.h"
 #include "GTranslation.h"
 #include "GUI_ButtonText.h"
 #include "GUI_ChangeNotifier.h"
