@@ -4,6 +4,7 @@
 
 #include "CSV.h"
 #include "CSpreadsheet.h"
+#include "ExitCleanup.h"
 #include "GDebug.h"
 #include "GFileList.h"
 #include "SIM_Finances.h"
@@ -26,7 +27,10 @@ float JobDistance() {
 
 }  // namespace
 
-SIM_CommuteMethod::SIM_CommuteMethod() { All.push_back(this); }
+SIM_CommuteMethod::SIM_CommuteMethod() {
+  RegisterExitCleanup(Close);
+  All.push_back(this);
+}
 
 SIM_CommuteMethod::~SIM_CommuteMethod() {
   if (GetCurrent() == this) CurrentIt = All.end();
