@@ -8,11 +8,15 @@
 #include "GDebug.h"
 #include "GUI_AfterWorkScreen.h"
 #include "GUI_ButtonText.h"
+#include "GUI_CommuteBackScreen.h"
+#include "GUI_CommuteInScreen.h"
 #include "GUI_CommuteMethodChooser.h"
 #include "GUI_ControlPanel.h"
 #include "GUI_EndGame.h"
 #include "GUI_IconButton.h"
 #include "GUI_MenuNew.h"
+#include "GUI_WokeUpScreen.h"
+#include "GUI_WorkDayScreen.h"
 #include "GUI_YearlyReview.h"
 #include "Game.h"
 #include "SIM_Attribute.h"
@@ -189,24 +193,28 @@ void HeadlessPlayer::PlayToEndOfDay() {
   SIM_SIM* sim = SIM_GetSim();
   for (int press = 0; press < kMaxPressesPerDay; ++press) {
     switch (sim->GetTurnMode()) {
-      case SIM_SIM::TURNMODE_WOKEUP:
-        if (IsWorkingDay()) {
+      // Each page's button through its callback, as a click would; a page that is not open (the
+      // tutorial's first evening, a test that set the turn by hand) is skipped by the turn call.
+      case SIM_SIM::TURNMODE_WOKEUP: {
+        const bool page = GUI_WokeUpScreen::IsOpen();
+        if (page ? GUI_WokeUpScreen::PTheWindow->GetWorkingDay() : IsWorkingDay()) {
           ChooseCommute();
-          sim->ProcessCommuteIn();
+          page ? GUI_WokeUpScreen::CommuteIn(0) : sim->ProcessCommuteIn();
           FaresThisYear += SIM_GetCommute()->GetTodaysCost();
         } else {
-          sim->PrepareForEvening();
+          page ? GUI_WokeUpScreen::StayHome(0) : sim->PrepareForEvening();
         }
         break;
+      }
       case SIM_SIM::TURNMODE_COMMUTEIN:
-        sim->ProcessWorkDay();
+        GUI_CommuteInScreen::IsOpen() ? GUI_CommuteInScreen::StartWork(0) : sim->ProcessWorkDay();
         break;
       case SIM_SIM::TURNMODE_WORKDAY:
-        sim->ProcessCommuteBack();
+        GUI_WorkDayScreen::IsOpen() ? GUI_WorkDayScreen::GoHome(0) : sim->ProcessCommuteBack();
         FaresThisYear += SIM_GetCommute()->GetTodaysCost();
         break;
       case SIM_SIM::TURNMODE_COMMUTEBACK:
-        sim->ProcessAfterWork();
+        GUI_CommuteBackScreen::IsOpen() ? GUI_CommuteBackScreen::CommuteBack(0) : sim->ProcessAfterWork();
         break;
       case SIM_SIM::TURNMODE_EVENING:
         if (GUI_AfterWorkScreen::IsOpen()) {
@@ -276,8 +284,6 @@ uint64_t HeadlessPlayer::Digest() {
   h.Int(sim->GetSlots());
   h.Int(sim->GetSlotsUsed());
   h.Float(SIM_GetFinances()->GetCash());
-  const SIM_CommuteMethod* method = SIM_CommuteMethod::GetCurrent();
-  h.Text(method ? method->GetName() : "");
   h.Float(SIM_GetCommute()->GetTodaysCost());
 
   for (SIM_Attribute* attribute : SIM_Attribute::All) {

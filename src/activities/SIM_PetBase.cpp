@@ -4,3 +4,10 @@
 
 void SIM_PetBase::Open() { STAND_IN(); }
 void SIM_PetBase::ClearReminders() { STAND_IN(); }
+
+SIM_PetBase* SIM_PetBase::GetByName(const std::string&) {
+  STAND_IN();
+  return nullptr;
+}
+
+void SIM_PetBase::PlaySound() { STAND_IN(); }

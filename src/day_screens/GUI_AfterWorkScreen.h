@@ -1,9 +1,10 @@
 #pragma once
-// The after-work page: news from home before the evening. Stand-in until the real diary pages
-// arrive: a short note and the continue button, which prepares the evening.
-#include "GUI_DayPageStandIn.h"
+// The after-work page: news from home before the evening (a burglary, the dog that saw a burglar
+// off, an attempted break-in, a messy home, a lonely pet). Only the weightiest is told, and every
+// one of them is cleared. Its button prepares the evening.
+#include "GUI_DiaryPage.h"
 
-class GUI_AfterWorkScreen : public GUI_DayPageStandIn {
+class GUI_AfterWorkScreen : public GUI_DiaryPage {
  public:
   // Closes any open page of this kind and opens a new one.
   static void Create();

@@ -1,26 +1,21 @@
 #pragma once
-// The day's event keys that the simulation leaves for the diary screens, and the after-work flag.
-// Stand-in until the day screens arrive: it keeps the keys and the flag and shows nothing.
+// The day's event keys that the simulation leaves for the diary pages ("USED_UMBRELLA",
+// "EVENT_BURGLED" and the like), and the flag that there is news for the after-work page. The
+// pages turn the keys into text and clear the ones they have told. Nothing here is saved: a new or
+// loaded game starts with an empty list.
 #include <string>
 #include <vector>
 
 class GUI_EventList {
  public:
-  void AddEvent(const std::string& key) { m_events.push_back(key); }  // duplicates allowed
-  void Clear() { m_events.clear(); }
-  bool HasEvent(const std::string& key) const {
-    for (const std::string& event : m_events) {
-      if (event == key) return true;
-    }
-    return false;
-  }
-  void ClearEvent(const std::string& key) {  // the first occurrence
-    for (auto it = m_events.begin(); it != m_events.end(); ++it) {
-      if (*it == key) {
-        m_events.erase(it);
-        return;
-      }
-    }
+  void AddEvent(const std::string& key) { m_events.push_back(key); }  // the same key may stand twice
+  bool HasEvent(const std::string& key) const;
+  // Removes the first occurrence only; nothing when the key is absent.
+  void ClearEvent(const std::string& key);
+  // Empties the list and clears the after-work flag.
+  void Clear() {
+    m_events.clear();
+    m_afterWork = false;
   }
   bool HasAfterWorkEvent() const { return m_afterWork; }
   void SetAfterWorkEvent(bool on) { m_afterWork = on; }

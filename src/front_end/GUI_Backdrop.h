@@ -7,7 +7,7 @@ class GUI_Backdrop {
   static void Refresh();
   // The in-game view's backdrop, first of the scene every frame.
   void Draw();
-  // The sky alone, behind the diary pages and the intro.
+  // The sky of the day's weather behind the diary pages. Stand-in: the in-game view's sky.
   void DrawWeatherBackdrop();
 };
 

@@ -1,5 +1,6 @@
 #include "SIM_Description.h"
 
+#include "GTranslation.h"
 #include "SIM_StandInLog.h"
 
 SIM_Description* SIM_GetDescription() {
@@ -9,4 +10,12 @@ SIM_Description* SIM_GetDescription() {
 
 void SIM_Description::Compose() {
   STAND_IN();
+}
+
+void SIM_Description::PopulateFeelingCandidates() { STAND_IN(); }
+
+void SIM_Description::SelectAdjectives() {
+  STAND_IN();
+  m_adjective1 = GTranslation::GetString("STANDIN_FEELING_1");
+  m_adjective2 = GTranslation::GetString("STANDIN_FEELING_2");
 }

@@ -14,19 +14,21 @@ class SIM_Description {
   void Initialise() {}
   void Compose();
   std::string GetDescription() const { return m_sentence; }
-  // The two adjectives chosen for the player's feelings (the yearly review's summary says them).
-  const std::string& GetFirstAdjective() const { return m_firstAdjective; }
-  const std::string& GetSecondAdjective() const { return m_secondAdjective; }
 
   // The candidate words (read by the diagnostic dialog); empty until the real description comes.
   const std::list<Candidate*>& GetAdjectiveCandidates() const { return m_adjectives; }
   const std::list<Candidate*>& GetNounCandidates() const { return m_nouns; }
   float GetAdjuster(const std::string&) const { return 0.0f; }  // no word has an adjuster yet
+  // How the player feels today, for the trip to work. Stand-ins, logged once: two plain words.
+  void PopulateFeelingCandidates();
+  void SelectAdjectives();
+  std::string GetFirstAdjective() const { return m_adjective1; }
+  std::string GetSecondAdjective() const { return m_adjective2; }
 
  private:
   std::string m_sentence;
-  std::string m_firstAdjective;
-  std::string m_secondAdjective;
+  std::string m_adjective1;
+  std::string m_adjective2;
   std::list<Candidate*> m_adjectives;
   std::list<Candidate*> m_nouns;
 };

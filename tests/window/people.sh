@@ -43,6 +43,7 @@ page_button() {
 for _ in $(seq 6); do
   on_screen evening_panel && break
   wait_until 60 "the page's button" on_screen page_button || finish
+  close_hint || finish
   before=$(pages)
   click 980 735
   point 200 100

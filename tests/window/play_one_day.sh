@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Plays one whole day in a real window under its own X server, as a player would, with the mouse:
-# from the main menu into a new game, through the morning's diary pages, the evening (a quiet
+# from the main menu into a new game, the way to work changed in the morning's commute chooser,
+# through the morning's diary pages, the evening (a quiet
 # evening at home from the control panel, twice on a two-evening day), the end-of-day prompt and
-# the end-day button, to the next morning, whose date has moved on. Then Escape asks to leave the
-# game and OK goes back to the main menu. A screenshot of every step lands in /tmp/vorla2-day-*.png.
+# the end-day button, to the next morning, whose date has moved on; the second day's pages up to
+# the evening, with the after-work page's news of a dirty home. Then Escape asks to leave the game
+# and OK goes back to the main menu. A screenshot of every step lands in /tmp/vorla2-day-*.png (or
+# $VORLA2_DAY_SHOTS-*.png).
 #
 # The pages say in the debug log which page opened ("Day page: ..."), so the script knows where the
 # day stands without reading the screen. Every click waits until its target is drawn (the menu's
@@ -13,8 +16,8 @@
 # Usage: play_one_day.sh <vorla2 executable> <source dir>
 set -u
 
-shots=/tmp/vorla2-day
-pass_message="main menu, new game, the day's pages, the evening, end day, the next morning, back to the menu"
+shots=${VORLA2_DAY_SHOTS:-/tmp/vorla2-day}
+pass_message="main menu, new game, the day's pages, the evening, end day, the next morning and its pages to the after-work page, back to the menu"
 extra_tools=compare
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
 window_test_start "$@"
@@ -30,7 +33,7 @@ park() { point 200 500; }
 # right) whose title differs from the one in the picture REF.
 page_drawn() {
   local r g b
-  read -r r g b <<<"$(pixel 300 450)"
+  read -r r g b <<<"$(pixel 300 560)"
   [ "$r" -gt 235 ] && [ "$g" -gt 225 ] && [ "$b" -gt 190 ] || return 1
   read -r r g b <<<"$(pixel 1000 735)"
   [ "$r" -lt 100 ] && [ "$b" -lt 100 ] || return 1
@@ -54,6 +57,10 @@ park
 wait_until 60 "the main menu's buttons" on_screen main_menu_shown || finish
 shot menu
 menu_shot=$(keep)
+# A home already dirty at the start: the night's dirt step leaves news for the second day's
+# after-work page. The file lands in the private world's data folder, never in the repository.
+printf '#,glob_dirt,0.6
+' >"$work/res/data/cheats.txt"
 new_game_from_menu || finish
 wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || finish
 park
@@ -63,25 +70,49 @@ page_shot=$(keep)
 first_morning=$(grep '^Day page: waking up' "$log" | tail -n1)
 echo "first morning: $first_morning"
 
+# The way to work: the morning page's "Change how you travel" opens the chooser over the page (its
+# gold choose button across the middle of the screen), with its hint above it, closed once read); the right arrow shows the next way, the bus,
+# and the choose button takes it, which closes the chooser over the morning page again.
+chooser_shown() { is_gold 300 487; }
+chooser_gone() { ! chooser_shown && page_drawn "$menu_shot"; }
+click 275 452
+park
+wait_until 60 "the commute chooser" on_screen chooser_shown || finish
+shot commute-chooser
+close_hint 52 || finish
+chooser_shot=$(keep)
+click 740 322
+park
+wait_until 60 "the chooser's next way to work" on_screen differs "$chooser_shot" 540x40+232+290 || finish
+shot commute-chooser-bus
+click 512 487
+park
+wait_until 60 "the chooser to close after the choice" on_screen chooser_gone || finish
+
 # The day's pages: each has its one big button at the bottom right. A press that opens no new page
 # has started the evening.
-evening=""
-for _ in $(seq 6); do
-  before=$(pages)
-  click 980 735
-  wait_until 60 "a new page or the evening after the page's button" page_or_evening "$before" || finish
-  park
-  if [ "$(pages)" -gt "$before" ]; then
+play_pages() {
+  local before page
+  for _ in $(seq 6); do
+    before=$(pages)
+    click 980 735
+    wait_until 60 "a new page or the evening after the page's button" page_or_evening "$before" || return 1
+    park
+    [ "$(pages)" -gt "$before" ] || return 0
     page=$(grep '^Day page: ' "$log" | tail -n1 | sed 's/^Day page: \([a-z ]*\) (.*/\1/; s/ /-/g')
-    wait_until 60 "the page \"$page\"" on_screen page_drawn "$page_shot" || finish
+    wait_until 60 "the page \"$page\"" on_screen page_drawn "$page_shot" || return 1
+    # The first work day's hint: looked at, then closed.
+    if on_screen hint_shown; then
+      shot "$page-hint"
+      close_hint || return 1
+    fi
     shot "$page"
     page_shot=$(keep)
-  else
-    evening=1
-    break
-  fi
-done
-[ -n "$evening" ] || { fail "no evening after the day's pages"; finish; }
+  done
+  fail "no evening after the day's pages"
+  return 1
+}
+play_pages || finish
 
 # The evening: the in-game screen with the control panel.
 shot evening
@@ -122,6 +153,13 @@ case "$second_morning" in
 *", day 2)") ;;
 *) fail "the next morning is not day 2: $second_morning" ;;
 esac
+
+# The second day: the home got dirty in the night, so after the trip home the after-work page tells
+# of it before the evening.
+page_shot=$(keep)
+play_pages || finish
+grep -q '^Day page: after work' "$log" || fail "no after-work page on the second day"
+shot second-evening
 
 # Escape with no dialog open asks whether to leave the game; OK goes back to the main menu.
 xdotool key Escape
