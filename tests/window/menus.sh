@@ -118,6 +118,7 @@ sleep 1
 # Through the day's pages to the evening, where the cash shows.
 for _ in $(seq 8); do
   on_screen evening_panel && break
+  close_hint || finish
   click 990 735
   park
   sleep 2

@@ -358,6 +358,7 @@ day_play_to_night() {
   for _ in $(seq 6); do
     on_screen evening_panel && break
     wait_until 60 "the page's button" on_screen day_page_button || return 1
+    close_hint || return 1
     before=$(grep -c -- '^Day page: ' "$log")
     click 980 735
     point 200 500
