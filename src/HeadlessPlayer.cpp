@@ -11,6 +11,7 @@
 #include "GUI_EndGame.h"
 #include "GUI_Avatar.h"
 #include "GUI_ButtonText.h"
+#include "GUI_MenuIntro.h"
 #include "GUI_MenuNew.h"
 #include "GUI_NameEditor.h"
 #include "GUI_YearlyReview.h"
@@ -140,7 +141,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   for (GUI_NameEditor* editor : {screen->GetForenameEditor(), screen->GetSurnameEditor(), screen->GetTownEditor()})
     GUI_NameEditor::RandomName(editor->GetRandomiseButton()->GetArgument());
   GUI_MenuNew::Start(0);
-  game->StartNewGame();
+  GUI_MenuIntro::Start(0);
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);

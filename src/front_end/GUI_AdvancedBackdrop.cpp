@@ -8,3 +8,5 @@ GUI_AdvancedBackdrop* GUI_GetAdvancedBackdrop() {
 }
 
 void GUI_AdvancedBackdrop::Reset() { STAND_IN(); }
+
+void GUI_AdvancedBackdrop::ForceStyle(int) { STAND_IN(); }

@@ -4,6 +4,8 @@
 class GUI_AdvancedBackdrop {
  public:
   void Reset();  // lays the sky out for the present screen size
+  // Switches to a style at once, without a blend; the main menu asks for style 1.
+  void ForceStyle(int style);
 };
 
 GUI_AdvancedBackdrop* GUI_GetAdvancedBackdrop();

@@ -11,7 +11,9 @@ GUI_Backdrop* GUI_GetBackdrop() {
 
 void GUI_Backdrop::Refresh() { STAND_IN(); }
 
-void GUI_Backdrop::Draw() {
+void GUI_Backdrop::Draw() { DrawWeatherBackdrop(); }
+
+void GUI_Backdrop::DrawWeatherBackdrop() {
   STAND_IN();
   // A daylight sky from top to bottom, one pixel past every edge, where the town will stand.
   BaseSprite sky;

@@ -7,6 +7,8 @@ class GUI_Backdrop {
   static void Refresh();
   // The in-game view's backdrop, first of the scene every frame.
   void Draw();
+  // The sky alone, behind the diary pages and the intro.
+  void DrawWeatherBackdrop();
 };
 
 GUI_Backdrop* GUI_GetBackdrop();

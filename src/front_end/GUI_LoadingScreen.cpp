@@ -2,7 +2,7 @@
 
 #include "D3DEngine.h"
 #include "GUI_Sounds.h"
-#include "SIM_StandInLog.h"
+#include "GUI_WindowBackground.h"
 
 GUI_LoadingScreen* GUI_GetLoadingScreen() {
   static GUI_LoadingScreen* screen = new GUI_LoadingScreen;
@@ -40,9 +40,7 @@ void GUI_LoadingScreen::Draw(float progress) {
 }
 
 void GUI_LoadingScreen::DrawBar(float progress) {
-  // The bar's frame; the tiled window background takes its place once the window toolkit exists.
-  STAND_IN();
-  GetD3DEngine()->FrameRect(&m_bar, 0xFFE0E0E0u);
+  GUI_WindowBackground::DrawTiled(m_bar, GUI_WindowBackground::PRESET_CLIENT, 16.0f, 1.0f);
 
   float left = (float)m_bar.left;
   float top = (float)m_bar.top;

@@ -1,48 +1,75 @@
 #pragma once
-// The main menu (game mode 0), the first screen after start-up. Stand-in until the real menu
-// arrives: the menus' backdrop, the game's logo and version, and on the strip along the bottom two
-// of the real menu's buttons, "New game" (straight into a new game, without the new-game and intro
-// pages) and "Quit". Escape asks whether to quit; Command+Return switches between window and full
-// screen.
+// The main menu (game mode 0), the first screen after start-up and the hub of the front end: start,
+// resume, save or load a game, the options, the credits, the tutorial and quit. After every
+// activation the strip and its eight buttons rise 200 pixels into place within one second. Save
+// and resume are offered only while a game is in progress. Escape asks whether to quit;
+// Command+Return switches between window and full screen.
 #include <string>
 
+#include "BaseSprite.h"
 #include "CTexturedSprite.h"
-#include "GUIButtonList.h"
-#include "GUI_GameModeBase.h"
+#include "GTimer.h"
+#include "GUI_MenuBase.h"
 
-class GUI_ButtonText;
+class GUI_IconButton;
 
-class GUI_MenuMain : public GUI_GameModeBase {
+class GUI_MenuMain : public GUI_MenuBase {
  public:
+  static constexpr float SLIDE_MS = 1000.0f;
+  static constexpr float SLIDE_DISTANCE = 200.0f;
+  static constexpr float BUTTON_SIZE = 68.0f;
+  static constexpr float BUTTON_TOP = 701.0f;
+
   GUI_MenuMain();
+  ~GUI_MenuMain() override = default;
   void Draw() override;
   void HandleKey(unsigned key) override;
   void ProcessInput() override;
   bool CheckClick() override;
   void Activate() override;
-  std::string GetBestMusic() override { return "Results Menu.ogg"; }
 
-  // Lays the screen out again after the screen size changed.
+  // Lays the strip and the backdrop out again after the screen size changed.
   void Reset();
-  // The buttons' callbacks.
-  static void NewGame(int);
-  static void Tutorial(int);
-  static void QuitButton(int);
-  // Escape: the question "CONFIRM_APP_QUIT_TEXT"; its OK quits.
+  // The buttons at slide fraction t (1: in place, 0: 200 pixels below).
+  void PositionMenuButtons(float t);
+
+  // The buttons' callbacks; the int is not read.
   static void AttemptQuitGame(int);
   static void QuitGame(int);
+  static void Options(int);
+  static void StartGame(int);
+  static void Tutorial(int);
+  static void Credits(int);
+  static void SaveGame(int);
+  static void LoadGame(int);
+  static void Resume(int);
 
-  GUI_ButtonText* GetNewGameButton() const { return m_newGame; }
-  GUI_ButtonText* GetQuitButton() const { return m_quit; }
-  GUI_ButtonText* GetTutorialButton() const { return m_tutorial; }
+  GUI_IconButton* GetQuitButton() const { return m_quit; }
+  GUI_IconButton* GetOptionsButton() const { return m_options; }
+  GUI_IconButton* GetStartGameButton() const { return m_startGame; }
+  GUI_IconButton* GetTutorialButton() const { return m_tutorial; }
+  GUI_IconButton* GetCreditsButton() const { return m_credits; }
+  GUI_IconButton* GetSaveButton() const { return m_save; }
+  GUI_IconButton* GetLoadButton() const { return m_load; }
+  GUI_IconButton* GetResumeButton() const { return m_resume; }
 
  private:
+  GUI_IconButton* AddMenuButton(const char* texture, GUI_ButtonBase::Callback callback, const char* tooltip, bool fadeFirst);
+
+  // Owned by the button list.
+  GUI_IconButton* m_startGame = nullptr;
+  GUI_IconButton* m_tutorial = nullptr;
+  GUI_IconButton* m_options = nullptr;
+  GUI_IconButton* m_quit = nullptr;
+  GUI_IconButton* m_save = nullptr;
+  GUI_IconButton* m_load = nullptr;
+  GUI_IconButton* m_resume = nullptr;
+  GUI_IconButton* m_credits = nullptr;
   CTexturedSprite m_logo;
   CTexturedSprite m_strip;
-  GUIButtonList m_buttons;
-  GUI_ButtonText* m_newGame = nullptr;  // owned by m_buttons
-  GUI_ButtonText* m_quit = nullptr;
-  GUI_ButtonText* m_tutorial = nullptr;
+  BaseSprite m_backdrop;
+  GTimer m_slideTimer;
+  bool m_settle = false;
 };
 
 // The one object, made on the first call and never freed.

@@ -10,7 +10,6 @@
 #include "GUI_IconButton.h"
 #include "GUI_NameEditor.h"
 #include "GUI_ScreenFader.h"
-#include "GUI_Sounds.h"
 #include "GUI_Tooltip.h"
 #include "Game.h"
 #include "SIM_GameConfig.h"
@@ -37,15 +36,9 @@ GUI_MenuNew::GUI_MenuNew() {
   m_start->SetCells(16, 6, 7);
   m_start->SetFadeFirst();
   AddButton(m_start);
-  m_back = new GUI_IconButton("bigbuttons.dds", MainMenu, 0);
-  m_back->SetTooltip("TOOLTIP_MENU_MAINMENU", 30);
-  m_back->SetCells(16, 4, 5);
-  m_back->SetFadeFirst();
+  m_back = MakeBackButton(MainMenu);
   AddButton(m_back);
 
-  m_background.vertices[0].diffuse = m_background.vertices[1].diffuse = 0xFF373125u;
-  m_background.vertices[2].diffuse = m_background.vertices[3].diffuse = 0xFF9F5C23u;
-  m_strip.SetTexture("menu_strip.dds");
 
   m_builder = new GUI_AvatarBuilder;
   GUI_GetAvatar();
@@ -67,12 +60,11 @@ GUI_MenuNew::~GUI_MenuNew() {
 }
 
 void GUI_MenuNew::Reset() {
-  const float W = float(D3DEngine::W), H = float(D3DEngine::H);
+  const float W = float(D3DEngine::W);
   m_start->SetPosition(W - 78.0f, 701.0f, W - 10.0f, 769.0f);
   m_back->SetPosition(10.0f, 701.0f, 78.0f, 769.0f);
-  m_background.SetSize(W + 2.0f, H + 2.0f);
-  m_strip.SetSize(W, 128.0f);
-  m_strip.PlaceLocal(W / 2.0f, H - 64.0f);
+  SizeBackdrop(m_background);
+  SizeStrip(m_strip);
 
   const int w = int(D3DEngine::W), h = int(D3DEngine::H);
   m_builder->SetPosition(float(w / 2 - 148), 72.0f, float(w / 2 + 404), float(h - 110));
@@ -85,11 +77,7 @@ void GUI_MenuNew::Reset() {
 }
 
 void GUI_MenuNew::Draw() {
-  m_background.PlaceLocal(float(D3DEngine::W) / 2.0f, float(D3DEngine::H) / 2.0f);
-  GetD3DEngine()->SetTexture(0, 0);
-  // Every corner lies off the screen, so the on-screen test would skip it.
-  m_background.DrawNoChecks();
-  m_strip.Draw();
+  DrawFrame(m_background, m_strip);
   m_forename->Draw();
   m_surname->Draw();
   m_town->Draw();
@@ -101,12 +89,11 @@ void GUI_MenuNew::Draw() {
 }
 
 void GUI_MenuNew::ProcessInput() {
-  GUI_GetSounds()->Process();
   m_builder->ProcessInput();
   m_forename->ProcessInput();
   m_surname->ProcessInput();
   m_town->ProcessInput();
-  GUIButtonList::ProcessInput();
+  GUI_MenuBase::ProcessInput();
 }
 
 bool GUI_MenuNew::CheckClick() {
@@ -121,7 +108,7 @@ bool GUI_MenuNew::CheckClick() {
   for (GUI_NameEditor* editor : editors) editor->StopEditing();
   const CInput* input = GetInput();
   if (m_builder->CheckClick(input->mouseX, input->mouseY)) return true;
-  return GUIButtonList::CheckClick();
+  return GUI_MenuBase::CheckClick();
 }
 
 void GUI_MenuNew::HandleKey(unsigned key) {
@@ -152,19 +139,16 @@ bool GUI_MenuNew::SkinGender(SIM_GENDER* gender) {
   return true;
 }
 
-void GUI_MenuNew::ApplyDefaultCharacter() {
+void GUI_MenuNew::Start(int) {
   GUI_MenuNew* screen = Get();
   SIM_GameConfig* config = SIM_GetGameConfig();
   config->SetAvatarForeName(screen->m_forename->GetName());
   config->SetAvatarLastName(screen->m_surname->GetName());
-  GUI_AvatarLayer* skin = GUI_GetAvatar()->GetLayer(AVATAR_SKIN);
-  // Without a skin the config keeps what it had; the player's gender then follows its default.
-  if (skin) config->SetAvatarTexture(skin->GetTexture(MOOD_NEUTRAL));
+  // The skin's texture name: its first letter gives the player's gender when the game is set up.
+  // Without a skin the config keeps what it had.
+  if (GUI_AvatarLayer* skin = GUI_GetAvatar()->GetLayer(AVATAR_SKIN))
+    config->SetAvatarTexture(skin->GetTexture(MOOD_NEUTRAL));
   GetGame()->SetTownName(screen->m_town->GetName());
-}
-
-void GUI_MenuNew::Start(int) {
-  ApplyDefaultCharacter();
   GetGame()->SetGameMode(Game::GAMEMODE_INTRO);
 }
 

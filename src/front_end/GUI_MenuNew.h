@@ -6,15 +6,14 @@
 
 #include "BaseSprite.h"
 #include "CTexturedSprite.h"
-#include "GUIButtonList.h"
-#include "GUI_GameModeBase.h"
+#include "GUI_MenuBase.h"
 #include "SIM_Person.h"
 
 class GUI_AvatarBuilder;
 class GUI_IconButton;
 class GUI_NameEditor;
 
-class GUI_MenuNew : public GUI_GameModeBase, public GUIButtonList {
+class GUI_MenuNew : public GUI_MenuBase {
  public:
   GUI_MenuNew();
   ~GUI_MenuNew() override;
@@ -37,9 +36,6 @@ class GUI_MenuNew : public GUI_GameModeBase, public GUIButtonList {
   static void Start(int);
   static void MainMenu(int);
 
-  // What a game started without this screen (the tutorial, the headless player) takes from it:
-  // the forename, surname and town now in the fields, and the avatar now built.
-  static void ApplyDefaultCharacter();
   // The gender of the layer in the avatar's skin slot; false (gender untouched) when the slot is
   // empty.
   static bool SkinGender(SIM_GENDER* gender);

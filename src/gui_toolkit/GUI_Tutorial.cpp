@@ -7,6 +7,7 @@
 #include "GDebug.h"
 #include "GUI_ButtonText.h"
 #include "GUI_Avatar.h"
+#include "GUI_MenuIntro.h"
 #include "GUI_TutHighlighter.h"
 #include "GUI_TutorialWindow.h"
 #include "Game.h"
@@ -52,7 +53,7 @@ void GUI_Tutorial::Initialise() {
   PrepareCharacter();
   // The intro page's start action, without the page: the tutorial is already running, so the new
   // game skips its opening script and the morning page and begins in the evening.
-  GetGame()->StartNewGame();
+  GUI_MenuIntro::Start(0);
   ProcessCurrentStep();
 }
 

@@ -26,6 +26,8 @@ class SIM_PlayerOptions {
   void Save();
 
   float Get(int option) const;  // 0 outside the range
+  // The stored value itself, for a slider that writes it while dragged; null outside the range.
+  float* GetOptionPointer(int option) { return option >= 0 && option < OPTION_COUNT ? &m_options[option] : nullptr; }
   void Set(int option, float value);
   bool GetToggle(int toggle) const;  // false outside the range
   void SetToggle(int toggle, bool on);
