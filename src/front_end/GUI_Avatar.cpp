@@ -54,7 +54,9 @@ void GUI_Avatar::Init() {
 
   m_overriden = false;
   for (GUI_AvatarLayer*& layer : m_overrides) layer = nullptr;
-  SetMood(MOOD_NEUTRAL);
+  // The mood set as SetMood would, but unmarked: the day turn's watched moments are the player's.
+  m_mood = MOOD_NEUTRAL;
+  GUI_AvatarLayer::SetMoodAll(MOOD_NEUTRAL);
   m_centre = V2(float(D3DEngine::W) - 256.0f, float(D3DEngine::H / 2));
 
   GFileList presets;
