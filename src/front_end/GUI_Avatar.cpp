@@ -12,6 +12,7 @@
 #include "MacFile.h"
 #include "Paths.h"
 #include "SIM_NamedValue.h"
+#include "GUI_Smell.h"
 #include "SIM_StandInLog.h"
 #include "SIM_Vede.h"
 
@@ -228,12 +229,15 @@ void GUI_Avatar::Draw() {
       if (m_overrides[slot]) m_overrides[slot]->Draw();
       else DrawLayer(AVATARLAYER(slot));
     }
-    return;
+  } else {
+    // Suit trousers go over the shirt: the shirt is tucked in.
+    static const int kTucked[AVATAR_LAYER_COUNT] = {0, 1, 2, 3, 4, 5, 7, 6, 8, 9};
+    const bool tucked =
+        m_layers[AVATAR_CLOTHESBOTTOM] && m_layers[AVATAR_CLOTHESBOTTOM]->GetGUIName() == kSuitTrousers;
+    for (int i = 0; i < AVATAR_LAYER_COUNT; ++i) DrawLayer(AVATARLAYER(tucked ? kTucked[i] : i));
   }
-  // Suit trousers go over the shirt: the shirt is tucked in.
-  static const int kTucked[AVATAR_LAYER_COUNT] = {0, 1, 2, 3, 4, 5, 7, 6, 8, 9};
-  const bool tucked = m_layers[AVATAR_CLOTHESBOTTOM] && m_layers[AVATAR_CLOTHESBOTTOM]->GetGUIName() == kSuitTrousers;
-  for (int i = 0; i < AVATAR_LAYER_COUNT; ++i) DrawLayer(AVATARLAYER(tucked ? kTucked[i] : i));
+  // The flies over the figure (only in the game itself).
+  GUI_GetSmell()->Draw();
 }
 
 void GUI_Avatar::DrawAt(V2 centre) {

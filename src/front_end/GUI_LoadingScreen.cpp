@@ -3,6 +3,7 @@
 #include "D3DEngine.h"
 #include "GUI_Sounds.h"
 #include "GUI_WindowBackground.h"
+#include "SIM_StandInLog.h"
 
 GUI_LoadingScreen* GUI_GetLoadingScreen() {
   static GUI_LoadingScreen* screen = new GUI_LoadingScreen;
@@ -40,6 +41,7 @@ void GUI_LoadingScreen::Draw(float progress) {
 }
 
 void GUI_LoadingScreen::DrawBar(float progress) {
+  SIM_StandInLog::Record("GUI_LoadingScreen::DrawBar");
   GUI_WindowBackground::DrawTiled(m_bar, GUI_WindowBackground::PRESET_CLIENT, 16.0f, 1.0f);
 
   float left = (float)m_bar.left;

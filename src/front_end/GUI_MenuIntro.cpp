@@ -1,5 +1,6 @@
 #include "GUI_MenuIntro.h"
 
+#include "CInput.h"
 #include "D3DEngine.h"
 #include "GTranslation.h"
 #include "GUI_Avatar.h"
@@ -72,5 +73,10 @@ void GUI_MenuIntro::HandleKey(unsigned key) {
 
 void GUI_MenuIntro::Start(int) {
   GUI_GetSounds()->StopSound(kWritingSound);
+  // The new game lets go of the mouse button; the press that started it would then be seen as a
+  // fresh one and land on the first page's button, which stands where this one does.
+  CInput* input = GetInput();
+  const bool held = input->leftDown;
   GetGame()->StartNewGame();
+  if (held) input->leftDown = true;
 }

@@ -136,8 +136,12 @@ void GUI_MenuMain::HandleKey(unsigned key) {
   if (key == 36 && GetInput()->KeyDown(55)) {
     GetGame()->ToggleFullscreen();
   } else if (key == 53) {
-    // An open question is replaced by a fresh one.
-    AttemptQuitGame(0);
+    // Escape closes a question everywhere else in the game, so a second one takes it back here too.
+    if (GUI_ConfirmDialog::PTheWindow) {
+      GUI_ConfirmDialog::Close(0);
+    } else {
+      AttemptQuitGame(0);
+    }
   }
 }
 

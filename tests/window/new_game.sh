@@ -5,9 +5,8 @@
 # diary; its Start begins the game, and in the evening view the figure's coat shows that blue. A
 # screenshot of every step lands in /tmp/vorla2-newgame-*.png.
 #
-# The new-game screen is known by its colour map (the game logs each picture it reads, and the map
-# is read at the screen's first draw), the game by its first diary page in the log, the coat by the
-# pure-blue pixels round the figure.
+# The new-game screen is known by its colour map, the game by its first diary page in the log, the
+# coat by the pure-blue pixels round the figure.
 #
 # Usage: new_game.sh <vorla2 executable> <source dir>
 set -u
@@ -32,37 +31,18 @@ enough_blue() { [ "$(blue_pixels "$1")" -gt 400 ]; }
 # (W - 256, H / 2) in the game.
 builder_figure=256x520+364+110
 game_figure=256x560+640+104
-# The main menu's start button (second from the left on the strip) with its white arrow, risen
-# into place.
-start_button_shown() {
-  local r g b
-  read -r r g b <<<"$(pixel 150 735)"
-  [ "$r" -gt 230 ] && [ "$g" -gt 220 ] && [ "$b" -gt 190 ]
-}
-# A diary sheet on the left with the writing lines, and no day page opened yet: the intro.
-sheet_shown() {
-  local r g b
-  read -r r g b <<<"$(pixel 300 450)"
-  [ "$r" -gt 235 ] && [ "$g" -gt 225 ] && [ "$b" -gt 190 ]
-}
-# The colour map's pure red at its left edge, halfway down.
-map_shown() {
-  local r g b
-  read -r r g b <<<"$(pixel 672 588)"
-  [ "$r" -gt 200 ] && [ "$g" -lt 60 ] && [ "$b" -lt 60 ]
-}
-intro_shown() { sheet_shown && ! log_has 0 '^Day page: '; }
+# The intro: a diary sheet on the left, and no day page opened yet.
+intro_page_shown() { intro_shown && ! log_has 0 '^Day page: '; }
 
 xdotool windowfocus --sync "$wid" 2>/dev/null
 park
-wait_until 60 "the main menu's start button" on_screen start_button_shown || finish
+wait_until 60 "the main menu's buttons" on_screen main_menu_shown || finish
 shot menu
 
 # The start button: the new-game screen.
 click 154 735
-wait_log_line 60 "the new-game screen" 0 '^colorpicker.bmp$' || finish
 park
-wait_until 60 "the new-game screen's colour map" on_screen map_shown || finish
+wait_until 60 "the new-game screen's colour map" on_screen new_game_shown || finish
 shot new-game
 
 # Three names, each typed into its field after a click on its text strip, what was there deleted
@@ -100,7 +80,7 @@ shot blue-coat
 
 # Start, at the bottom right: the intro diary, signed with the typed forename.
 click 980 735
-wait_until 60 "the intro diary" on_screen intro_shown || finish
+wait_until 60 "the intro diary" on_screen intro_page_shown || finish
 sleep 3
 shot intro
 

@@ -31,8 +31,7 @@ friend_x() { awk -v y="$(friend_y "$1")" 'BEGIN { printf "%d", 538 + sqrt(460 * 
 # looks for, so a slow machine only takes longer.
 xdotool windowfocus --sync "$wid" 2>/dev/null
 point 200 100
-wait_until 60 "the main menu's three buttons" on_screen main_menu_shown || finish
-click 512 704
+new_game_from_menu || finish
 wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || finish
 pages() { grep -c -- '^Day page: ' "$log"; }
 # page_button: a diary page's big button at the bottom right is drawn.

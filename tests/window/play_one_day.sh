@@ -43,18 +43,18 @@ end_of_day_arrow() {
   [ "$r" -gt 180 ] && [ "$r" -gt $((b + 80)) ]
 }
 chooser_open() { is_gold 230 378; }
-# main_menu_leaving: the main menu's New game button, and no question any more; the mouse may
+# main_menu_leaving: the main menu's options button, and no question any more; the mouse may
 # still rest on the question's OK, over the menu's logo.
-main_menu_leaving() { is_gold 470 704 && ! question_shown; }
+main_menu_leaving() { is_gold 484 705 && ! question_shown; }
 chooser_closed_panel() { ! chooser_open && evening_panel; }
 
-# The main menu, then its "New game" button (the middle one of the bottom strip).
+# The main menu, then a new game through the new-game screen and the intro page.
 xdotool windowfocus --sync "$wid" 2>/dev/null
 park
-wait_until 60 "the main menu's three buttons" on_screen main_menu_shown || finish
+wait_until 60 "the main menu's buttons" on_screen main_menu_shown || finish
 shot menu
 menu_shot=$(keep)
-click 512 704
+new_game_from_menu || finish
 wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || finish
 park
 wait_until 60 "the first morning's page" on_screen page_drawn "$menu_shot" || finish

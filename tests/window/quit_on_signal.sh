@@ -35,7 +35,7 @@ game_start
 find_log || { fail "no debug log"; finish; }
 wait_main_menu || { fail "no main menu"; finish; }
 xdotool windowfocus --sync "$wid" 2>/dev/null
-click 512 704
+new_game_from_menu || finish
 wait_log 0 '^Day page: waking up' || { fail "New game opened no morning page"; finish; }
 ends_cleanly INT "in a game"
 finish

@@ -54,16 +54,16 @@ second_step_shown() {
   next_shown && [ "$(changed "$refused_shot" "$last_shot")" -gt 500 ]
 }
 
-# The main menu: polled until its three buttons (Tutorial, New game, Quit) are drawn.
+# The main menu: polled until its buttons have risen into place.
 xdotool windowfocus --sync "$wid" 2>/dev/null
 park
-wait_until 60 "the main menu's three buttons" on_screen main_menu_shown || finish
+wait_until 60 "the main menu's buttons" on_screen main_menu_shown || finish
 shot menu
 menu_shot=$(keep)
 
-# "Tutorial", the left-hand button of the strip: the tutorial starts its own game and shows the
+# The tutorial, the left-hand button of the strip: the tutorial starts its own game and shows the
 # first step's window, centred, with its Next button.
-click 342 704
+click 44 735
 wait_log_line 60 "the Tutorial button to start the tutorial" 0 '^Tutorial step 1: ' || finish
 park
 wait_until 60 "the first step's window with its Next button" on_screen next_shown || finish

@@ -57,7 +57,7 @@ play() {
   look question
   xdotool key Escape
   look question-closed
-  click 512 704
+  new_game_from_menu || finish
   wait_log 0 '^Day page: waking up' || { fail "New game opened no morning page ($run)"; finish; }
   point 1010 10
   look morning

@@ -22,6 +22,7 @@
 #include "GUI_NameEditor.h"
 #include "GUI_ScreenFader.h"
 #include "GUI_Tutorial.h"
+#include "GUI_WokeUpScreen.h"
 #include "Game.h"
 #include "SIM_GameConfig.h"
 #include "SIM_PlayerOptions.h"
@@ -136,7 +137,7 @@ TEST_F(Menus, EveryActivationRaisesTheButtonsIntoPlaceWithinOneSecond) {
   EXPECT_EQ(menu->GetQuitButton()->rect.left, 1024 - 78);
 }
 
-TEST_F(Menus, QuitAsksFirstAndEscapeAsksAfresh) {
+TEST_F(Menus, QuitAsksFirstAndEscapeTakesTheQuestionBack) {
   ClickAt(menu->GetQuitButton());
   ASSERT_NE(GUI_ConfirmDialog::PTheWindow, nullptr);
   EXPECT_EQ(GUI_ConfirmDialog::PTheWindow->GetTitle(), GTranslation::GetString("CONFIRM_APP_QUIT_TITLE"));
@@ -144,6 +145,9 @@ TEST_F(Menus, QuitAsksFirstAndEscapeAsksAfresh) {
   // While the question is open the menu's buttons take no click.
   ClickAt(menu->GetOptionsButton());
   EXPECT_EQ(GetGame()->GetGameMode(), Game::GAMEMODE_MAINMENU);
+  // A second Escape takes the question back; Cancel does too.
+  Press(53);
+  EXPECT_EQ(GUI_ConfirmDialog::PTheWindow, nullptr);
   Press(53);
   ASSERT_NE(GUI_ConfirmDialog::PTheWindow, nullptr);
   ClickAt(GUI_ConfirmDialog::PTheWindow->GetCancelButton());
@@ -228,6 +232,8 @@ TEST_F(Menus, TheIntroWritesItsTextSignedWithTheForenameAndStartsTheGame) {
   EXPECT_EQ(intro->GetWrittenCharacters(), 0.0f);
   ClickAt(intro->GetStartButton());
   EXPECT_EQ(GetGame()->GetGameMode(), Game::GAMEMODE_INGAME);
+  // The click that started the game does not also press the first page's button beneath it.
+  EXPECT_NE(GUI_WokeUpScreen::PTheWindow, nullptr);
   EXPECT_TRUE(GetGame()->GetGameInProgress());
   std::string log = testsupport::ReadFile(GetDebug()->GetPath());
   EXPECT_EQ(log.find("Alert"), std::string::npos) << log;

@@ -251,8 +251,33 @@ is_gold() {
   [ -n "$b" ] && [ "$r" -gt 190 ] && [ "$g" -gt 150 ] && [ $((r - b)) -gt 60 ]
 }
 
-# main_menu_shown: the main menu's three buttons (Tutorial, New game, Quit) in the last screenshot.
-main_menu_shown() { is_gold 300 704 && is_gold 470 704 && is_gold 640 704; }
+# main_menu_shown: the gold rims of the main menu's tutorial, options and quit buttons, risen into
+# place along the strip, in the last screenshot.
+main_menu_shown() { is_gold 44 705 && is_gold 484 705 && is_gold 980 705; }
+
+# new_game_from_menu: a new game as a player starts one: the main menu's start button once the
+# menu's buttons are in place, the new-game screen's Start (bottom right) once its colour map is
+# drawn, and the intro page's start button once the page is drawn. Returns 1 (after a failure) when
+# a screen does not come.
+new_game_from_menu() {
+  wait_until 60 "the main menu's buttons" on_screen main_menu_shown || return 1
+  click 154 735
+  wait_until 30 "the new-game screen" on_screen new_game_shown || return 1
+  click 980 735
+  wait_until 30 "the intro page" on_screen intro_shown || return 1
+  click 990 735
+}
+# new_game_shown: the new-game screen's colour map, its pure red at the left edge halfway down.
+new_game_shown() {
+  local r g b
+  read -r r g b <<<"$(pixel 672 588 2>/dev/null)"
+  [ -n "$b" ] && [ "$r" -gt 200 ] && [ "$g" -lt 60 ] && [ "$b" -lt 60 ]
+}
+intro_shown() {
+  local r g b
+  read -r r g b <<<"$(pixel 300 450 2>/dev/null)"
+  [ -n "$b" ] && [ "$r" -gt 235 ] && [ "$g" -gt 225 ] && [ "$b" -gt 190 ]
+}
 
 # question_shown: a yes/no question in the middle of the screen, its OK button drawn.
 question_shown() { is_gold 560 442; }
