@@ -12,6 +12,8 @@
 #include "GLTestSupport.h"
 #include "GUI_Avatar.h"
 #include "IniLoader.h"
+#include "SIM_NamedValue.h"
+#include "SIM_Vede.h"
 
 namespace {
 
@@ -81,6 +83,39 @@ TEST_F(AvatarGL, EveryPresetInThreeMoods) {
       EXPECT_TRUE(Near(At(x, kH - 1), 0x7A, 0x9C, 0xC6, 2)) << x;
     }
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A man on a working day that wants a suit, then a woman in designer sunglasses: the pictures a
+// player sees on a working day, saved as /tmp/vorla2-avatar-workday.png and -sunglasses.png.
+TEST_F(AvatarGL, WorkClothesAndDesignerSunglasses) {
+  GUI_Avatar* avatar = GUI_GetAvatar();
+  avatar->Init();
+  SIM_GetVede()->SetGender(SIM_MALE);
+  ASSERT_TRUE(avatar->ApplyPreset("data/avatarpresets/casual_man.txt"));
+  avatar->RefreshOverridenLayers();
+  avatar->SetOverriden(true);
+  DrawMoods(avatar);
+  Save("/tmp/vorla2-avatar-workday.png");
+  // The suit jacket's colour, not the red T-shirt, on the chest.
+  const LibColor suit = GUI_AvatarLayer::GetByGUIName("Mans Suit Jacket")->GetColorTint();
+  const Pixel chest = At(int(kCentres[0]) - 30, kH / 2 - 30);
+  EXPECT_TRUE(Near(chest, suit.r * 0xF4 / 255, suit.g * 0xF4 / 255, suit.b * 0xF4 / 255, 12))
+      << chest.r << "," << chest.g << "," << chest.b;
+  avatar->SetOverriden(false);
+
+  SIM_GetVede()->SetGender(SIM_FEMALE);
+  ASSERT_TRUE(avatar->ApplyPreset("data/avatarpresets/smart_woman.txt"));
+  SIM_NamedValueList::ForceGlobal("designer_sunglasses", 1.0f);
+  DrawMoods(avatar);
+  Save("/tmp/vorla2-avatar-sunglasses.png");
+  // Dark lenses over the left eye.
+  const Pixel lens = At(int(kCentres[0]) - 20 - 8, kH / 2 - 256 + 96 + 2);
+  EXPECT_LT(lens.r + lens.g + lens.b, 150) << lens.r << "," << lens.g << "," << lens.b;
+  SIM_NamedValueList::ForceGlobal("designer_sunglasses", 0.0f);
 }
 
 }  // namespace
