@@ -14,9 +14,11 @@
 #include "GUI_LayerPicker.h"
 #include "GUI_MenuNew.h"
 #include "GUI_NameEditor.h"
+#include "GUI_Tutorial.h"
 #include "Game.h"
 #include "SIM_GameConfig.h"
 #include "SIM_Names.h"
+#include "SIM_Vede.h"
 #include "winmain.h"
 
 namespace {
@@ -258,6 +260,18 @@ TEST_F(NewGameScreen, EscapeLeavesEvenWhileAFieldIsEdited) {
   screen->HandleKey(53);
   EXPECT_EQ(GetGame()->GetGameMode(), Game::GAMEMODE_MAINMENU);
   EXPECT_EQ(screen->GetTownEditor()->GetName(), town);
+}
+
+TEST_F(NewGameScreen, TheTutorialWearsTheFigureWithAForenameOfItsGender) {
+  GUI_Avatar* avatar = GUI_GetAvatar();
+  const SIM_GENDER gender = avatar->GetLayer(AVATAR_SKIN)->GetGender() == SIM_MALE ? SIM_FEMALE : SIM_MALE;
+  avatar->SetLayer(AVATAR_SKIN, GUI_AvatarLayer::GetValidChild(AVATAR_SKIN, gender));
+  GUI_Tutorial::Initialise();
+  ASSERT_TRUE(GUI_Tutorial::IsRunning());
+  const std::list<SIM_Name*>& pool = gender == SIM_FEMALE ? SIM_Names::FemaleForenames : SIM_Names::MaleForenames;
+  EXPECT_TRUE(Contains(pool, SIM_GetVede()->GetForeName())) << SIM_GetVede()->GetForeName();
+  EXPECT_EQ(SIM_GetVede()->GetGender(), gender);
+  EXPECT_EQ(SIM_GetGameConfig()->GetAvatarTexture(), avatar->GetLayer(AVATAR_SKIN)->GetTexture(MOOD_NEUTRAL));
 }
 
 }  // namespace
