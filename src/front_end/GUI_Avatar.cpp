@@ -101,7 +101,13 @@ void GUI_Avatar::SetLayer(AVATARLAYER slot, GUI_AvatarLayer* layer) {
 
   if (!layer->GetChildName().empty()) {
     const AVATARLAYER childSlot = GUI_AvatarLayer::TypeFromName(layer->GetChildType());
-    if (childSlot != AVATAR_LAYER_COUNT) {
+    if (childSlot == AVATAR_LAYER_COUNT) {
+      GWarnOnce("avatar child type:" + layer->GetPath(),
+                GFormat("%s: ChildType \"%s\" names no avatar slot; the child is left out", layer->GetPath().c_str(),
+                        layer->GetChildType().c_str())
+                    .c_str(),
+                __FILE__, __LINE__);
+    } else {
       GUI_AvatarLayer* child = FindLayerQuietly(layer->GetChildName());
       if (!child) {
         const SIM_GENDER gender = m_layers[AVATAR_SKIN] ? m_layers[AVATAR_SKIN]->GetGender() : layer->GetGender();

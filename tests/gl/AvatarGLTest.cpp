@@ -41,6 +41,12 @@ class AvatarGL : public gltest::GLTest {
     ReadBack();
   }
 
+  // The picture's x of a point of the layers' canvas, for the figure drawn at the i-th centre.
+  static int X(GUI_Avatar* avatar, int i, int canvasX) {
+    return int(kCentres[i] + avatar->GetLayer(AVATAR_SKIN)->GetOffset().x) - 128 + canvasX;
+  }
+  static int Y(int canvasY) { return kH / 2 - 256 + canvasY; }
+
   static bool Near(Pixel p, int r, int g, int b, int tolerance) {
     return std::abs(p.r - r) <= tolerance && std::abs(p.g - g) <= tolerance && std::abs(p.b - b) <= tolerance;
   }
@@ -64,7 +70,7 @@ TEST_F(AvatarGL, EveryPresetInThreeMoods) {
     GUI_AvatarLayer* top = avatar->GetLayer(AVATAR_CLOTHESTOP);
     if (!avatar->GetLayer(AVATAR_COAT)->GetTexture(MOOD_NEUTRAL).empty()) top = avatar->GetLayer(AVATAR_COAT);
     const LibColor tint = top->GetColorTint();
-    const Pixel chest = At(int(kCentres[0]) - 30, kH / 2 - 30);
+    const Pixel chest = At(X(avatar, 0, 98), Y(226));
     EXPECT_TRUE(Near(chest, tint.r * 0xF4 / 255, tint.g * 0xF4 / 255, tint.b * 0xF4 / 255, 12))
         << top->GetGUIName() << ": " << chest.r << "," << chest.g << "," << chest.b;
 
@@ -72,8 +78,8 @@ TEST_F(AvatarGL, EveryPresetInThreeMoods) {
     int differing = 0;
     for (int y = -146; y < -110; ++y) {
       for (int x = -20; x <= 20; ++x) {
-        const Pixel a = At(int(kCentres[0]) + x, kH / 2 + y);
-        const Pixel b = At(int(kCentres[2]) + x, kH / 2 + y);
+        const Pixel a = At(X(avatar, 0, 128 + x), Y(256 + y));
+        const Pixel b = At(X(avatar, 2, 128 + x), Y(256 + y));
         if (!Near(a, b.r, b.g, b.b, 8)) ++differing;
       }
     }
@@ -102,7 +108,7 @@ TEST_F(AvatarGL, WorkClothesAndDesignerSunglasses) {
   Save("/tmp/vorla2-avatar-workday.png");
   // The suit jacket's colour, not the red T-shirt, on the chest.
   const LibColor suit = GUI_AvatarLayer::GetByGUIName("Mans Suit Jacket")->GetColorTint();
-  const Pixel chest = At(int(kCentres[0]) - 30, kH / 2 - 30);
+  const Pixel chest = At(X(avatar, 0, 98), Y(226));
   EXPECT_TRUE(Near(chest, suit.r * 0xF4 / 255, suit.g * 0xF4 / 255, suit.b * 0xF4 / 255, 12))
       << chest.r << "," << chest.g << "," << chest.b;
   avatar->SetOverriden(false);
@@ -113,7 +119,7 @@ TEST_F(AvatarGL, WorkClothesAndDesignerSunglasses) {
   DrawMoods(avatar);
   Save("/tmp/vorla2-avatar-sunglasses.png");
   // Dark lenses over the left eye.
-  const Pixel lens = At(int(kCentres[0]) - 20 - 8, kH / 2 - 256 + 96 + 2);
+  const Pixel lens = At(X(avatar, 0, 100), Y(98));
   EXPECT_LT(lens.r + lens.g + lens.b, 150) << lens.r << "," << lens.g << "," << lens.b;
   SIM_NamedValueList::ForceGlobal("designer_sunglasses", 0.0f);
 }

@@ -267,7 +267,15 @@ TEST_F(AvatarTest, BadLayerFilesGiveOneWarningNamingFileAndLine) {
        "line 3"},
   };
   for (const auto& c : cases) testsupport::WriteFile(mods + c.file, c.text);
+  // A coat whose child names no layer: the coat-behind slot takes its first layer for the figure.
+  testsupport::WriteFile(mods + "cape.txt",
+                         "[config]\nTexture = m_av_coat_denim.png\nTextureHappy = m_av_coat_denim.png\n"
+                         "TextureSad = m_av_coat_denim.png\nType = AVATAR_COAT\nGUIName = Mod Cape\n"
+                         "ChildType = AVATAR_COATBEHIND\nChildName = Mod Cape Back\n");
   avatar->Init();
+  ASSERT_TRUE(avatar->ApplyPreset("data/avatarpresets/bookish_man.txt"));
+  avatar->SetLayer(AVATAR_COAT, GUI_AvatarLayer::GetByGUIName("Mod Cape"));
+  EXPECT_EQ(avatar->GetLayer(AVATAR_COATBEHIND), GUI_AvatarLayer::GetValidChild(AVATAR_COATBEHIND, SIM_MALE));
 
   GUI_AvatarLayer* hat = GUI_AvatarLayer::GetByGUIName("Mod Hat");
   ASSERT_NE(hat, nullptr);
@@ -292,7 +300,10 @@ TEST_F(AvatarTest, BadLayerFilesGiveOneWarningNamingFileAndLine) {
     EXPECT_EQ(LinesWith(log, std::string(c.file) + " line"), 1) << log;
     EXPECT_EQ(LinesWith(log, std::string(c.file) + " " + c.line), 1);
   }
+  EXPECT_EQ(LinesWith(log, "cape.txt"), 1);
+  EXPECT_EQ(LinesWith(log, "Mod Cape Back"), 1);
   for (const auto& c : cases) fs::remove(mods + c.file);
+  fs::remove(mods + "cape.txt");
 }
 
 }  // namespace

@@ -23,6 +23,8 @@ import tempfile
 
 W, H = 256, 512
 CX = 128
+# The figure stands a little left of the avatar's centre, clear of the mind-state panel beside it.
+OFFSET_X = -26
 
 # Greys for tinted pieces: fill, shade and outline. The tint multiplies them.
 FILL, SHADE, LINE, DEEP = "#f4f4f4", "#cfcfcf", "#5a5a5a", "#9a9a9a"
@@ -542,7 +544,7 @@ def layer_file(gui, slot, gender, textures, colour, child):
         lines.append(f"Texture = {gender}")
     else:
         lines += [f"Texture = {textures[0]}", f"TextureHappy = {textures[1]}", f"TextureSad = {textures[2]}"]
-    lines += [f"Type = {slot}", f"Width = {W}", f"Height = {H}", "OffsetX = 0", "OffsetY = 0",
+    lines += [f"Type = {slot}", f"Width = {W}", f"Height = {H}", f"OffsetX = {OFFSET_X}", "OffsetY = 0",
               f"BaseColor = {colour}", f"GUIName = {gui}"]
     if child:
         lines += [f"ChildType = {child[0]}", f"ChildName = {child[1]}"]
