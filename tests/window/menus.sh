@@ -15,10 +15,13 @@ window_test_start "$@"
 find_log || { fail "no debug log"; finish; }
 
 park() { point 700 300; }
-# box_ticked X Y: the green tick inside a check box.
-box_ticked() { local r g b; read -r r g b <<<"$(pixel "$1" "$2")"; [ "$g" -gt $((r + 40)) ]; }
-# knob_at X: a slider knob (green) on the music volume's strip there.
-knob_at() { local r g b; read -r r g b <<<"$(pixel "$1" 312)"; [ "$g" -gt $((r + 40)) ]; }
+# is_green X Y: the green of a tick there.
+is_green() { local r g b; read -r r g b <<<"$(pixel "$1" "$2")"; [ "$g" -gt $((r + 40)) ]; }
+# box_ticked X Y: the tick inside the check box centred there (its white stroke runs through the
+# middle, the green shows just below and right of it).
+box_ticked() { is_green $(($1 + 6)) $(($2 + 6)); }
+# knob_at X: the music volume's knob (a green tick) centred at x on its strip.
+knob_at() { is_green $(($1 + 4)) 316; }
 options_shown() { is_cream 512 140; }
 is_cream() { local r g b; read -r r g b <<<"$(pixel "$1" "$2")"; [ "$r" -gt 180 ] && [ "$g" -gt 170 ]; }
 
