@@ -7,6 +7,7 @@
 
 #include "GDebug.h"
 #include "GUI_AfterWorkScreen.h"
+#include "GUI_Avatar.h"
 #include "GUI_ButtonText.h"
 #include "GUI_CommuteBackScreen.h"
 #include "GUI_CommuteInScreen.h"
@@ -14,7 +15,9 @@
 #include "GUI_ControlPanel.h"
 #include "GUI_EndGame.h"
 #include "GUI_IconButton.h"
+#include "GUI_MenuIntro.h"
 #include "GUI_MenuNew.h"
+#include "GUI_NameEditor.h"
 #include "GUI_WokeUpScreen.h"
 #include "GUI_WorkDayScreen.h"
 #include "GUI_YearlyReview.h"
@@ -175,11 +178,17 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   setenv("VORLA2_HEADLESS", "1", 1);
   Game* game = GetGame();
   if (!game->IsInitialised()) game->InitApp();
-  // What the new-game screen would have set: the default names and a man's avatar.
-  GUI_MenuNew::ApplyDefaultCharacter();
   // The simulation seeds the generator from the clock when it opens; the game must not.
   std::srand(seed);
-  game->StartNewGame();
+  // Through the new-game screen as a player who takes what it offers: a preset and three names
+  // drawn from the seed, then its Start and the intro's.
+  GUI_MenuNew* screen = GUI_MenuNew::Get();
+  GUI_GetAvatar()->Init();
+  screen->Reset();
+  for (GUI_NameEditor* editor : {screen->GetForenameEditor(), screen->GetSurnameEditor(), screen->GetTownEditor()})
+    GUI_NameEditor::RandomName(editor->GetRandomiseButton()->GetArgument());
+  GUI_MenuNew::Start(0);
+  GUI_MenuIntro::Start(0);
   FaresThisYear = 0.0f;
 
   SIM_Date start(3, 0, 2006);
@@ -303,6 +312,21 @@ uint64_t HeadlessPlayer::Digest() {
   for (SIM_NamedValue* value : SIM_NamedValueList::Globals.GetRawList()) {
     h.Text(value->GetName());
     h.Float(value->GetValue());
+  }
+
+  // The character as the new-game screen made it: names, and each slot's layer and tint.
+  SIM_GameConfig* config = SIM_GetGameConfig();
+  h.Text(config->GetAvatarForeName());
+  h.Text(config->GetAvatarLastName());
+  h.Text(config->GetAvatarTexture());
+  h.Text(GetGame()->GetTownName());
+  for (int slot = 0; slot < AVATAR_LAYER_COUNT; ++slot) {
+    const GUI_AvatarLayer* layer = GUI_GetAvatar()->GetLayer(AVATARLAYER(slot));
+    h.Text(layer ? layer->GetGUIName() : std::string());
+    const LibColor tint = layer ? layer->GetColorTint() : LibColor(0, 0, 0, 0);
+    h.Int(tint.r);
+    h.Int(tint.g);
+    h.Int(tint.b);
   }
 
   // The town: every person, visible or gone, and every link, live or waiting to be freed.

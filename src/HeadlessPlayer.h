@@ -24,7 +24,8 @@ class HeadlessPlayer {
   };
 
   // Starts the application headless (once per process), then a new game whose every random draw
-  // follows from the seed. The first day is the same fixed date in every run (a new game otherwise
+  // follows from the seed, set up through the new-game screen (a preset and three names drawn, its
+  // Start, the intro's Start). The first day is the same fixed date in every run (a new game otherwise
   // starts in the month of the machine's clock).
   static void StartNewGame(unsigned seed);
   // Presses the day's buttons from where the day stands up to the end-of-day prompt.
@@ -36,9 +37,9 @@ class HeadlessPlayer {
   static Result Run(int days, unsigned seed, const std::function<void(const std::string&)>& print);
 
   // A hash of the simulation's state: the date, the turn, the cash, every attribute with its
-  // effects, the skills, the game-wide values, the town (every NPC, visible or gone, and every
-  // link), the held job, the way to work and the standing in the job, the weather, health and the
-  // statistics.
+  // effects, the skills, the game-wide values, the character's names, layers and tints, the town
+  // (every NPC, visible or gone, and every link), the held job, the way to work and the standing in
+  // the job, the weather, health and the statistics.
   static uint64_t Digest();
   static std::string Hex(uint64_t value);
   // "year N: date=... turns=... cash=...", the main attributes, the town, and the held job with the

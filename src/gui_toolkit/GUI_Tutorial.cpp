@@ -6,13 +6,14 @@
 #include "CSpreadsheet.h"
 #include "GDebug.h"
 #include "GUI_ButtonText.h"
+#include "GUI_Avatar.h"
 #include "GUI_MenuIntro.h"
-#include "GUI_MenuNew.h"
 #include "GUI_TutHighlighter.h"
 #include "GUI_TutorialWindow.h"
 #include "Game.h"
+#include "SIM_GameConfig.h"
+#include "SIM_Names.h"
 #include "SIM_Script.h"
-#include "SIM_StandInLog.h"
 
 namespace {
 GUI_Tutorial* PTheTutorial = nullptr;
@@ -56,12 +57,15 @@ void GUI_Tutorial::Initialise() {
   ProcessCurrentStep();
 }
 
-// The tutorial's character wears the avatar the player last built, with a random forename of
-// that avatar's gender. Neither the avatar's layers nor the pool of forenames exist yet, so the
-// new-game setup keeps the name and looks it already has.
+// The tutorial's character wears the avatar the player last built (or the one drawn at start-up),
+// with a random forename of that avatar's gender.
 void GUI_Tutorial::PrepareCharacter() {
-  STAND_IN();
-  GUI_MenuNew::ApplyDefaultCharacter();
+  GUI_AvatarLayer* skin = GUI_GetAvatar()->GetLayer(AVATAR_SKIN);
+  GAssert(skin != nullptr, __FILE__, __LINE__);
+  if (!skin) return;
+  SIM_GameConfig* config = SIM_GetGameConfig();
+  config->SetAvatarForeName(SIM_Names::GetForename(1969, "English", skin->GetGender(), true));
+  config->SetAvatarTexture(skin->GetTexture(MOOD_NEUTRAL));
 }
 
 void GUI_Tutorial::ProcessCurrentStep() {

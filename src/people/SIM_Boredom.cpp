@@ -4,7 +4,7 @@
 
 namespace {
 // Boredom below this is forgotten.
-constexpr float kFaintest = 0.05f;
+constexpr float kFaintestBoredom = 0.05f;
 }  // namespace
 
 void SIM_BoredomItem::Degrade() { m_value -= SIM_GetGlobalVariables()->Get("BOREDOM_DEGRADE"); }
@@ -35,7 +35,7 @@ void SIM_Boredom::Process() {
 
 bool SIM_Boredom::PruneItem() {
   for (auto it = m_items.begin(); it != m_items.end(); ++it) {
-    if ((*it)->GetValue() < kFaintest) {
+    if ((*it)->GetValue() < kFaintestBoredom) {
       delete *it;
       m_items.erase(it);
       return true;

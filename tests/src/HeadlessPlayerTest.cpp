@@ -14,9 +14,15 @@
 #include "GUI_YearlyReview.h"
 #include "HeadlessPlayer.h"
 #include "SIM_Finances.h"
+#include "GUI_Avatar.h"
+#include "GUI_MenuNew.h"
+#include "GUI_NameEditor.h"
+#include "Game.h"
+#include "SIM_GameConfig.h"
 #include "SIM_NPC.h"
 #include "SIM_Relationship.h"
 #include "SIM_SIM.h"
+#include "SIM_Vede.h"
 
 namespace {
 
@@ -133,6 +139,40 @@ TEST(HeadlessPlayer, TheDigestCoversEveryPersonAndLink) {
     link->AdjustBalance(1.0f);
     EXPECT_NE(HeadlessPlayer::Digest(), before);
   }
+}
+
+// The game is set up through the new-game screen: its names, layers and tints are in the digest,
+// and they follow from the seed.
+TEST(HeadlessPlayer, TheNewGameScreenSetsTheCharacterAndTheDigestCoversIt) {
+  HeadlessPlayer::Run(1, 5, nullptr);
+  SIM_GameConfig* config = SIM_GetGameConfig();
+  GUI_MenuNew* screen = GUI_MenuNew::Get();
+  EXPECT_STREQ(config->GetAvatarForeName().c_str(), screen->GetForenameEditor()->GetName());
+  EXPECT_STREQ(config->GetAvatarLastName().c_str(), screen->GetSurnameEditor()->GetName());
+  EXPECT_STREQ(GetGame()->GetTownName().c_str(), screen->GetTownEditor()->GetName());
+  EXPECT_EQ(SIM_GetVede()->GetForeName(), config->GetAvatarForeName());
+
+  uint64_t before = HeadlessPlayer::Digest();
+  config->SetAvatarLastName(config->GetAvatarLastName() + "e");
+  EXPECT_NE(HeadlessPlayer::Digest(), before) << "surname";
+  GUI_Avatar* avatar = GUI_GetAvatar();
+  for (int slot = 0; slot < AVATAR_LAYER_COUNT; ++slot) {
+    GUI_AvatarLayer* layer = avatar->GetLayer(slot);
+    ASSERT_NE(layer, nullptr) << slot;
+    before = HeadlessPlayer::Digest();
+    const LibColor tint = layer->GetColorTint();
+    layer->SetColors(tint.r ^ 1, tint.g, tint.b, 255);
+    EXPECT_NE(HeadlessPlayer::Digest(), before) << "tint of " << layer->GetGUIName();
+  }
+  GUI_AvatarLayer* other = nullptr;
+  for (GUI_AvatarLayer* layer : GUI_AvatarLayer::All)
+    if (layer->GetType() == AVATAR_HAIRTOP && layer != avatar->GetLayer(AVATAR_HAIRTOP) &&
+        layer->GetGender() == avatar->GetLayer(AVATAR_SKIN)->GetGender())
+      other = layer;
+  ASSERT_NE(other, nullptr);
+  before = HeadlessPlayer::Digest();
+  avatar->SetLayer(AVATAR_HAIRTOP, other);
+  EXPECT_NE(HeadlessPlayer::Digest(), before) << "hair";
 }
 
 }  // namespace

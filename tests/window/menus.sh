@@ -105,8 +105,9 @@ xdotool key Escape
 park
 wait_until 30 "the main menu from the options" on_screen main_menu_shown || finish
 click 154 735
-sleep 1
-xdotool key Return
+park
+wait_until 30 "the new-game screen" on_screen new_game_shown || finish
+click 980 735
 park
 wait_until 30 "the intro page" on_screen is_cream 300 450 || finish
 sleep 3

@@ -19,6 +19,7 @@
 #include "GUI_MenuMain.h"
 #include "GUI_MenuNew.h"
 #include "GUI_MenuOptions.h"
+#include "GUI_NameEditor.h"
 #include "GUI_ScreenFader.h"
 #include "GUI_Tutorial.h"
 #include "GUI_WokeUpScreen.h"
@@ -215,8 +216,8 @@ TEST_F(Menus, ReturnOnTheOptionsEntersOnlyAGameInProgress) {
 }
 
 TEST_F(Menus, TheIntroWritesItsTextSignedWithTheForenameAndStartsTheGame) {
-  SIM_GetGameConfig()->SetAvatarForeName("Anne");
-  GUI_MenuNew::ApplyDefaultCharacter();
+  GUI_MenuNew::Get()->GetForenameEditor()->SetName("Anne");
+  GUI_MenuNew::Start(0);
   GetGame()->SetGameMode(Game::GAMEMODE_INTRO);
   GUI_MenuIntro* intro = GUI_GetMenuIntro();
   ASSERT_EQ(GetGame()->GetCurrentMode(), intro);

@@ -31,7 +31,7 @@ int FliesAfterReading(float cleanliness) {
 
 TEST(Smell, FliesFollowTheCleanlinessInTheInGameModeOnly) {
   BActive = GetGame()->InitApp();
-  GUI_MenuNew::ApplyDefaultCharacter();
+  GUI_MenuNew::Start(0);  // the character the new-game screen offers
   GetGame()->StartNewGame();
   ASSERT_EQ(GetGame()->GetGameMode(), Game::GAMEMODE_INGAME);
   const struct {
@@ -49,7 +49,7 @@ TEST(Smell, FliesFollowTheCleanlinessInTheInGameModeOnly) {
 
 TEST(Smell, TheValueIsReadOnceEveryThirtyOneDraws) {
   BActive = GetGame()->InitApp();
-  GUI_MenuNew::ApplyDefaultCharacter();
+  GUI_MenuNew::Start(0);  // the character the new-game screen offers
   GetGame()->StartNewGame();
   EXPECT_EQ(FliesAfterReading(0.0f), 4);
   // A change shows only when the counter comes round again.

@@ -256,17 +256,23 @@ is_gold() {
 main_menu_shown() { is_gold 44 705 && is_gold 484 705 && is_gold 980 705; }
 
 # new_game_from_menu: a new game as a player starts one: the main menu's start button once the
-# menu's buttons are in place, Return on the new-game screen, and the intro page's start button once
-# the page is drawn. Returns 1 (after a failure) when a screen does not come.
+# menu's buttons are in place, the new-game screen's Start (bottom right) once its colour map is
+# drawn, and the intro page's start button once the page is drawn. Returns 1 (after a failure) when
+# a screen does not come.
 new_game_from_menu() {
   wait_until 60 "the main menu's buttons" on_screen main_menu_shown || return 1
   click 154 735
   wait_until 30 "the new-game screen" on_screen new_game_shown || return 1
-  xdotool key Return
+  click 980 735
   wait_until 30 "the intro page" on_screen intro_shown || return 1
   click 990 735
 }
-new_game_shown() { ! main_menu_shown && ! intro_shown; }
+# new_game_shown: the new-game screen's colour map, its pure red at the left edge halfway down.
+new_game_shown() {
+  local r g b
+  read -r r g b <<<"$(pixel 672 588 2>/dev/null)"
+  [ -n "$b" ] && [ "$r" -gt 200 ] && [ "$g" -lt 60 ] && [ "$b" -lt 60 ]
+}
 intro_shown() {
   local r g b
   read -r r g b <<<"$(pixel 300 450 2>/dev/null)"
