@@ -12,6 +12,8 @@ set -u
 
 shots=/tmp/vorla2-frames
 pass_message="the same screenshots with and without skipping unchanged frames"
+# Each run's new game draws its figure from the presets: one preset makes it the same figure.
+one_preset=casual_man.txt
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
 
 # look NAME: drawing every frame, the screenshot <shots>-NAME.rgb (raw bytes, quick to compare)
@@ -49,7 +51,7 @@ play() {
   xdotool windowfocus --sync "$wid" 2>/dev/null
   point 1010 10
   look menu
-  point 512 704
+  point 484 705
   look button
   point 1010 10
   look menu-again

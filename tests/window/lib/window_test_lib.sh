@@ -56,6 +56,12 @@ window_test_start() {
     ln -s "$entry" "$work/res/data/"
   done
   printf '[config]\nIsWindowed=1\n' >"$work/res/data/config.ziz"
+  # A script that needs the same figure in every new game keeps one preset (one_preset=FILE).
+  if [ -n "${one_preset:-}" ]; then
+    rm "$work/res/data/avatarpresets"
+    mkdir "$work/res/data/avatarpresets"
+    ln -s "$src/data/avatarpresets/$one_preset" "$work/res/data/avatarpresets/"
+  fi
   export HOME="$work/home"
   export XDG_DATA_HOME="$work/home/.local/share"
   export XDG_CONFIG_HOME="$work/home/.config"
