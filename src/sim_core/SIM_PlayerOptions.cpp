@@ -58,6 +58,9 @@ void SIM_PlayerOptions::Load() {
     m_toggles[TOGGLE_USERDATA] = true;
     m_toggles[TOGGLE_BACKGROUND] = true;
     Save();
+    // The file keeps an empty currency, which reads back as "$" from the next start on; the first
+    // session shows money the same way rather than with no currency at all.
+    m_strings[STRING_CURRENCY] = "$";
     return;
   }
 

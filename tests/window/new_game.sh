@@ -96,6 +96,7 @@ for _ in $(seq 8); do
     evening=1
     break
   fi
+  close_hint || finish
   click 980 735
 done
 [ -n "$evening" ] || { fail "no evening after the day's pages"; finish; }

@@ -30,7 +30,8 @@ TEST(PlayerOptions, FirstRunWritesTheDefaultsExactly) {
             "\n"
             "[strings]\n"
             "CURRENCY = \n");
-  EXPECT_EQ(options.GetString(SIM_PlayerOptions::STRING_CURRENCY), "");
+  // The file's empty currency reads "$", and the first session already shows that.
+  EXPECT_EQ(options.GetString(SIM_PlayerOptions::STRING_CURRENCY), "$");
 }
 
 TEST(PlayerOptions, ChangesSurviveARestart) {
