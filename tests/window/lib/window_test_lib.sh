@@ -396,6 +396,31 @@ day_play_to_night() {
   point 200 500
 }
 
+# first_day_to_night: from the main menu, a new game through the new-game screen, its first day
+# played to its night (day_play_to_night).
+first_day_to_night() {
+  xdotool windowfocus --sync "$wid" 2>/dev/null
+  point 200 500
+  new_game_from_menu || return 1
+  wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || return 1
+  point 200 500
+  day_play_to_night
+}
+
+# leave_and_quit: from a game, Escape and OK back to the main menu, then Escape and OK to quit; the
+# game must exit.
+leave_and_quit() {
+  xdotool key Escape
+  wait_until 60 "the question whether to leave the game" on_screen question_shown || return 1
+  click 597 442
+  point 200 500
+  wait_until 60 "the main menu after leaving the game" on_screen main_menu_shown || return 1
+  xdotool key Escape
+  wait_until 60 "the question whether to quit" on_screen question_shown || return 1
+  click 597 442
+  expect_exit 60 "confirming the quit"
+}
+
 # review_page: the yearly review or the end-of-game page: the iced side of the birthday cake in the
 # middle of the left-hand panel.
 review_page() {
