@@ -7,6 +7,7 @@
 
 #include "CInput.h"
 #include "D3DEngine.h"
+#include "FrontEndTestSupport.h"
 #include "GDebug.h"
 #include "GTimer.h"
 #include "GTranslation.h"
@@ -58,11 +59,7 @@ class Menus : public ::testing::Test {
   // fade-first button starts.
   static void ClickAt(const GUI_BaseElement* element) { ClickAt(element->GetCenterX(), element->GetCenterY()); }
   static void ClickAt(float x, float y) {
-    GetInput()->OnMouseMove(x, y);
-    GetInput()->OnLeftButton(true);
-    GetInput()->Process();
-    GetInput()->OnLeftButton(false);
-    GetInput()->Process();
+    frontendtest::Click(x, y);
     Wait(200);
   }
   static void Press(unsigned key) {

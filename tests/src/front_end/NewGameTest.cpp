@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CInput.h"
+#include "FrontEndTestSupport.h"
 #include "GUI_Avatar.h"
 #include "GUI_AvatarBuilder.h"
 #include "GUI_ColorPicker.h"
@@ -130,14 +131,8 @@ class NewGameScreen : public ::testing::Test {
       if (row->GetSlot() == slot) return row;
     return nullptr;
   }
-  static void ClickAt(float x, float y) {
-    GetInput()->OnMouseMove(x, y);
-    GetInput()->OnLeftButton(true);
-    GetInput()->Process();
-    GetInput()->OnLeftButton(false);
-    GetInput()->Process();
-  }
-  static void ClickAt(const GUI_BaseElement* element) { ClickAt(element->GetCenterX(), element->GetCenterY()); }
+  static void ClickAt(float x, float y) { frontendtest::Click(x, y); }
+  static void ClickAt(const GUI_BaseElement* element) { frontendtest::Click(element); }
   static bool Contains(const std::list<SIM_Name*>& pool, const std::string& name) {
     return std::any_of(pool.begin(), pool.end(), [&](const SIM_Name* n) { return n->Get() == name; });
   }
