@@ -125,6 +125,10 @@ class D3DEngine {
 
   void SetTexture(int stage, uint32_t textureNumber);  // 0 draws untextured
   void ClearLastTexture();
+  // Additive blending (source alpha, one) for what is drawn until it is switched off again; the
+  // usual blend is source alpha, one minus source alpha.
+  void SetAdditiveBlend(bool on) { m_additive = on; }
+  bool IsAdditiveBlend() const { return m_additive; }
   void SetLinearFilter();
   void SetPointFilter();
   bool InitVertexBuffer(int vertices, IDirect3DVertexBuffer8** out, unsigned int formatCode);
@@ -216,6 +220,7 @@ class D3DEngine {
   uint32_t m_nextFakeNumber = 1;  // headless texture numbers (nothing is uploaded)
   std::set<std::string> m_missingNames;  // searched for and not found, until the directories change
   bool m_pointFilter = false;
+  bool m_additive = false;
   bool m_fullscreen = false;
   int m_viewX = 0, m_viewY = 0, m_viewW = 1024, m_viewH = 768;
   int m_drawW = -1, m_drawH = -1;  // the window's drawable, in pixels

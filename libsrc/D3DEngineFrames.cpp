@@ -44,7 +44,7 @@ void D3DEngine::SetSkipUnchangedFrames(bool on) {
 }
 
 void D3DEngine::BeginPrimitive(FramePrimitive primitive, bool smooth) {
-  m_frame.BeginPrimitive(primitive, m_boundTexture, m_pointFilter, smooth);
+  m_frame.BeginPrimitive(primitive, m_boundTexture, m_pointFilter, smooth, m_additive);
 }
 
 void D3DEngine::Submit() {
@@ -117,6 +117,7 @@ void D3DEngine::ExecuteGL(const FrameCommands& frame, const FrameCommand& c) {
     case FrameOp::Primitive: {
       BindForCommand(c);
       if (c.smooth) glShadeModel(GL_SMOOTH);
+      if (c.additive) glBlendFunc(GL_SRC_ALPHA, GL_ONE);
       const FrameVertex* v = frame.Vertices().data() + c.first;
       glBegin(GLMode(c.primitive));
       for (uint32_t i = 0; i < c.count; ++i) {
@@ -126,6 +127,7 @@ void D3DEngine::ExecuteGL(const FrameCommands& frame, const FrameCommand& c) {
       }
       glEnd();
       if (c.smooth) glShadeModel(GL_FLAT);
+      if (c.additive) glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
       break;
     }
     case FrameOp::BitmapRun:

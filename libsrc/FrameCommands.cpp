@@ -14,11 +14,13 @@ void FrameCommands::AddClear(uint32_t rgba) {
   m_commands.push_back(c);
 }
 
-void FrameCommands::BeginPrimitive(FramePrimitive primitive, uint32_t texture, bool pointFilter, bool smooth) {
+void FrameCommands::BeginPrimitive(FramePrimitive primitive, uint32_t texture, bool pointFilter, bool smooth,
+                                   bool additive) {
   FrameCommand c;
   c.op = FrameOp::Primitive;
   c.primitive = primitive;
   c.smooth = smooth;
+  c.additive = additive;
   c.pointFilter = texture != 0 && pointFilter;
   c.texture = texture;
   c.first = uint32_t(m_vertices.size());

@@ -34,6 +34,7 @@ struct FrameCommand {
   FramePrimitive primitive = FramePrimitive::Quads;
   bool smooth = false;       // colours blend across the primitive (otherwise the last vertex's shows)
   bool pointFilter = false;  // the texture is sampled nearest rather than linear
+  bool additive = false;     // added onto what is there (source alpha, one) rather than laid over it
   uint32_t texture = 0;      // GL texture number; 0 draws untextured
   uint32_t first = 0;
   uint32_t count = 0;
@@ -52,7 +53,8 @@ class FrameCommands {
   void AddClear(uint32_t rgba);
   // Starts a primitive drawn with the texture and filter given; its vertices follow through
   // AddVertex until the next command starts.
-  void BeginPrimitive(FramePrimitive primitive, uint32_t texture, bool pointFilter, bool smooth = false);
+  void BeginPrimitive(FramePrimitive primitive, uint32_t texture, bool pointFilter, bool smooth = false,
+                      bool additive = false);
   void AddVertex(float x, float y, float z, float u, float v, uint32_t rgba);
   void AddBitmapRun(uint32_t listBase, float x, float y, const unsigned char* bytes, size_t count, uint32_t rgba,
                     uint32_t texture);

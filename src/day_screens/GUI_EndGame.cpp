@@ -67,5 +67,5 @@ void GUI_EndGame::Draw() {
   DrawReview();
   GetTextEngine()->ProcessTextQueue(-1);
   GetFireworks()->Draw();
-  GUI_GetParticleManager()->Draw();
+  GUI_ParticleManager::Draw();
 }

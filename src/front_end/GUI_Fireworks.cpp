@@ -1,12 +1,47 @@
 #include "GUI_Fireworks.h"
 
-#include "SIM_StandInLog.h"
+#include "D3DEngine.h"
+#include "GUI_ParticleEmmiter.h"
+#include "GUI_ParticleManager.h"
+#include "GUI_ParticleRandom.h"
+#include "GUI_Sounds.h"
 
 GUI_Fireworks* GetFireworks() {
   static GUI_Fireworks fireworks;
   return &fireworks;
 }
 
-void GUI_Fireworks::FireworkDisplay() { STAND_IN(); }
+void GUI_Fireworks::FireworkDisplay() {
+  m_on = true;
+  AddFirework();
+}
 
-void GUI_Fireworks::Draw() { STAND_IN(); }
+void GUI_Fireworks::Draw() { Process(); }
+
+void GUI_Fireworks::Process() {
+  if (!m_on) return;
+  if ((float)(GUI_Particles::Now() - m_lastLaunch) > m_gap) AddFirework();
+}
+
+void GUI_Fireworks::AddFirework() {
+  const V2 at(GUI_ParticleRandom::RandReal(0.0f, D3DEngine::W), GUI_ParticleRandom::RandReal(0.0f, D3DEngine::H));
+  if (GUI_ParticleRandom::IsChance(EXTRA_SOUND_CHANCE)) PlaySound();
+  static const char* const kinds[3] = {"slowsparks", "redsparks", "smallpyro"};
+  GUI_ParticleManager::CreateEmmiter(kinds[GUI_ParticleRandom::Rand() % 3], at, 0.0f);
+  m_gap = GUI_ParticleRandom::RandReal(0.0f, MAX_GAP_MS);
+  m_lastLaunch = GUI_Particles::Now();
+  PlaySound();
+}
+
+void GUI_Fireworks::PlaySound() {
+  const float volume = GUI_ParticleRandom::RandReal(0.25f, 1.0f);
+  const float pan = GUI_ParticleRandom::RandReal(-1.0f, 1.0f);
+  const float r = GUI_ParticleRandom::RandUnitFloat();
+  const char* path = r < 0.33f ? "data/sounds/firework1.ogg" : r < 0.66f ? "data/sounds/firework2.ogg" : "data/sounds/firework3.ogg";
+  GUI_GetSounds()->PlaySound(path, volume, pan, false);
+}
+
+void GUI_Fireworks::StopDisplay() {
+  m_on = false;
+  GUI_ParticleManager::KillActiveEmmiters();
+}
