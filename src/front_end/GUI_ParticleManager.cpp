@@ -13,8 +13,9 @@ GUI_ParticleEmmiter* GUI_ParticleManager::CreateEmmiter(const char* name, V2 pos
     GUI_ParticleEmmiter* e = *it;
     if (e->GetConfig() && e->GetConfig()->m_name == name) {
       CachedEmmiters.erase(it);
-      AddEmmiter(e);
+      // Restarted before it joins the live list, so it is sorted by its new depth.
       e->Reset(position, depth);
+      AddEmmiter(e);
       return e;
     }
   }
