@@ -37,6 +37,9 @@ void GUI_EndGame::MainMenu(int) {
 GUI_EndGame::GUI_EndGame() : GUI_YearlyReview("ENDGAME_TITLE") { PTheWindow = this; }
 
 GUI_EndGame::~GUI_EndGame() {
+  // The bursts belong to this page: leaving it ends the display, so none are left hanging to flash
+  // up the next time the page opens.
+  GetFireworks()->StopDisplay();
   if (PTheWindow == this) PTheWindow = nullptr;
   if (GUI_YearlyReview::PTheWindow == this) GUI_YearlyReview::PTheWindow = nullptr;
 }
