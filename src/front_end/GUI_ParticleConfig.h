@@ -21,7 +21,7 @@ class GUI_ParticleConfig {
   static GUI_ParticleConfig* GetConfig(const char* name);
   void Save(const char* path) const;
 
-  // Fills the fields from a loaded "config" section; origin names the file in warnings.
+  // Fills the fields from the file's "config" section; warnings name the file.
   void Load(const char* path);
 
   SmartTexture m_texture;
