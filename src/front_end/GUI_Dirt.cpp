@@ -37,6 +37,10 @@ BaseSprite RandomSprite(float size, float W, float H) {
 
 void GUI_Dirt::Initialise() {
   Clean();
+  // The object may be made before the renderer can load pictures: look the names up again.
+  m_dirtTexture.SetTexture("dirt.dds");
+  m_pawTexture.SetTexture("pawprint.dds");
+  m_hairTexture.SetTexture("pethair.dds");
   const float W = (float)GetD3DEngine()->GetScreenWidth();
   const float H = (float)GetD3DEngine()->GetScreenHeight();
   const int stains = std::max(0, (int)SIM_GetGlobalVariables()->Get("GV_MAXDIRTSPRITES"));
