@@ -10,6 +10,7 @@
 #include "GUI_AmbientSounds.h"
 #include "GUI_Dirt.h"
 #include "GUI_Fish.h"
+#include "GUI_GUI.h"
 #include "GUI_Insect.h"
 #include "GUI_MenuNew.h"
 #include "GUI_Sounds.h"
@@ -179,4 +180,36 @@ TEST(Mess, AmbientSoundsNeedAMoodOrAPet) {
   SIM_GetVede()->GetNamedValue("_energy", true)->SetValue(0.1f);
   GUI_GetAmbientSounds()->PlayAmbientSound();
   EXPECT_EQ(sounds->GetLastPlayed(), "data/sounds/yawn.ogg");
+}
+
+TEST(Mess, FishComeBackInByTheSideTheyLeftFacingTheOtherWay) {
+  GTimer::SetClock(MessClock);
+  StartGame();
+  SIM_NamedValueList::ForceGlobal("fish", 1.0f);
+  const float W = (float)GetD3DEngine()->GetScreenWidth();
+  GUI_FishSprite& fish = GUI_GetFish()->GetFish(0);
+  int turns = 0;
+  bool right = false;
+  for (int frame = 0; frame < 40000 && turns < 3; ++frame) {
+    MessNow += 36;  // the largest step a frame takes
+    GUI_GetGUI()->UpdateRenderThrottle();
+    if (frame == 0) {
+      GUI_GetFish()->Draw();
+      right = fish.IsMovingRight();
+    }
+    D3DEngine::GetRecorder().Clear();
+    GUI_GetFish()->Draw();
+    if (fish.IsMovingRight() == right) continue;
+    // Gone off the right edge, back in from the right swimming left, and the other way round.
+    if (right) {
+      EXPECT_GT(fish.GetPosition().x, W) << "turn " << turns;
+    } else {
+      EXPECT_LT(fish.GetPosition().x, 0.0f) << "turn " << turns;
+    }
+    EXPECT_EQ(fish.GetSpeed() > 0.0f, fish.IsMovingRight());
+    right = fish.IsMovingRight();
+    ++turns;
+  }
+  EXPECT_EQ(turns, 3);
+  GTimer::SetClock(nullptr);
 }
