@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "D3DEngine.h"
+#include "ExitCleanup.h"
 #include "GUI_GUI.h"
 #include "GUI_MessRandom.h"
 #include "SIM_NamedValue.h"
@@ -11,7 +12,17 @@
 
 std::list<GUI_Insect*> GUI_Insect::All;
 
+namespace {
+
+// The flies live to the end of the program; at exit they go, so leak checkers see a clean exit.
+void FreeInsects() {
+  while (!GUI_Insect::All.empty()) delete GUI_Insect::All.front();
+}
+
+}  // namespace
+
 GUI_Insect::GUI_Insect() {
+  RegisterExitCleanup(FreeInsects);
   All.push_back(this);
   m_sprite.SetTexture("fly.dds");
   m_sprite.SetSize(19.0f, 19.0f);
