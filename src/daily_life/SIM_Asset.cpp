@@ -32,6 +32,15 @@ void SIM_Asset::Close() {
 
 void SIM_Asset::ProcessAll() { STAND_IN(); }
 
+SIM_Asset* SIM_Asset::GetOwnedByName(const std::string& name) {
+  for (SIM_Asset* asset : All) {
+    if (asset->m_owned && asset->m_name == name) return asset;
+  }
+  return nullptr;
+}
+
+void SIM_Asset::PlaySound() { STAND_IN(); }
+
 int SIM_Asset::CountOwned() {
   int count = 0;
   for (SIM_Asset* asset : All) {

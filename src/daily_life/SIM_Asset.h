@@ -19,6 +19,7 @@ class SIM_Asset {
   static void Close();  // destroys every asset
   static void ProcessAll();
   static int CountOwned();
+  static SIM_Asset* GetOwnedByName(const std::string& name);  // the first owned one, or null
   static std::list<SIM_Asset*> All;
 
   bool IsOwned() const { return m_owned; }
@@ -37,6 +38,8 @@ class SIM_Asset {
   void Use();             // the use script at scale 1.0
   virtual void Sell();    // ownership ends and the resale value is paid
   virtual void Clicked();  // the details dialog
+  // One of the asset's own sounds; a pet plays its own. Stand-in until the assets' sounds arrive.
+  virtual void PlaySound();
 
   // Stand-in only: what the table row would give.
   void SetOwned(bool owned) { m_owned = owned; }

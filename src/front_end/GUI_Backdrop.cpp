@@ -2,6 +2,8 @@
 
 #include "BaseSprite.h"
 #include "D3DEngine.h"
+#include "GUI_Dirt.h"
+#include "GUI_Insect.h"
 #include "SIM_StandInLog.h"
 
 GUI_Backdrop* GUI_GetBackdrop() {
@@ -11,7 +13,11 @@ GUI_Backdrop* GUI_GetBackdrop() {
 
 void GUI_Backdrop::Refresh() { STAND_IN(); }
 
-void GUI_Backdrop::Draw() { DrawWeatherBackdrop(); }
+void GUI_Backdrop::Draw() {
+  DrawWeatherBackdrop();
+  GUI_GetDirt()->Draw();
+  GUI_Insect::DrawAll();
+}
 
 void GUI_Backdrop::DrawWeatherBackdrop() {
   STAND_IN();
