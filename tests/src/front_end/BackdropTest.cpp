@@ -21,7 +21,7 @@ namespace {
 uint32_t g_skyNow = 5000;
 uint32_t SkyNow() { return g_skyNow; }
 
-class SkyTest : public ::testing::Test {
+class BackdropTest : public ::testing::Test {
  protected:
   void SetUp() override {
     D3DEngine* engine = GetD3DEngine();
@@ -46,7 +46,7 @@ class SkyTest : public ::testing::Test {
   static bool Thundering() { return GUI_GetSounds()->IsPlaying(GUI_Lightning::THUNDER); }
 };
 
-TEST_F(SkyTest, TheThunderComesAsTheBoltFadesAndTheSheetFadesEveryFrame) {
+TEST_F(BackdropTest, TheThunderComesAsTheBoltFadesAndTheSheetFadesEveryFrame) {
   GUI_Lightning* lightning = GUI_GetLightning();
   GUI_GetSounds()->StopSound(GUI_Lightning::THUNDER);
   lightning->PrepareNextStrike();
@@ -86,7 +86,7 @@ TEST_F(SkyTest, TheThunderComesAsTheBoltFadesAndTheSheetFadesEveryFrame) {
   for (const DrawRecord& sheet : sheets) EXPECT_EQ(sheet.colour & 0xFFFFFFu, 0xFFFFFFu);
 }
 
-TEST_F(SkyTest, WithTheBackgroundToggleTheSheetIsHiddenButStillFades) {
+TEST_F(BackdropTest, WithTheBackgroundToggleTheSheetIsHiddenButStillFades) {
   SIM_GetPlayerOptions()->SetToggle(SIM_PlayerOptions::TOGGLE_BACKGROUND, true);
   GUI_Lightning* lightning = GUI_GetLightning();
   lightning->PrepareNextStrike();
@@ -100,7 +100,7 @@ TEST_F(SkyTest, WithTheBackgroundToggleTheSheetIsHiddenButStillFades) {
   EXPECT_TRUE(Sheets().empty());
 }
 
-TEST_F(SkyTest, FlyByWaitsItsGapCrossesAndTurnsOnlyWhenTheDirectionChanges) {
+TEST_F(BackdropTest, FlyByWaitsItsGapCrossesAndTurnsOnlyWhenTheDirectionChanges) {
   GUI_Helicopter flyBy;
   const float gap = flyBy.GetGap();
   ASSERT_GE(gap, GUI_Helicopter::MIN_GAP_MS);
@@ -139,7 +139,7 @@ TEST_F(SkyTest, FlyByWaitsItsGapCrossesAndTurnsOnlyWhenTheDirectionChanges) {
   }
 }
 
-TEST_F(SkyTest, ADrinkSwaysTheSkylineInTheNextFrame) {
+TEST_F(BackdropTest, ADrinkSwaysTheSkylineInTheNextFrame) {
   SIM_Vede* vede = SIM_GetVede();
   vede->GetNamedValue("alcohol", true)->SetValue(0.0f);
   GUI_Backdrop::Refresh();
