@@ -1,7 +1,6 @@
 #include "GUI_Backdrop.h"
 
-#include "BaseSprite.h"
-#include "D3DEngine.h"
+#include "GUI_AdvancedBackdrop.h"
 #include "SIM_StandInLog.h"
 
 GUI_Backdrop* GUI_GetBackdrop() {
@@ -15,12 +14,5 @@ void GUI_Backdrop::Draw() { DrawWeatherBackdrop(); }
 
 void GUI_Backdrop::DrawWeatherBackdrop() {
   STAND_IN();
-  // A daylight sky from top to bottom, one pixel past every edge, where the town will stand.
-  BaseSprite sky;
-  sky.SetSize(D3DEngine::W + 2.0f, D3DEngine::H + 2.0f);
-  sky.PlaceLocal(D3DEngine::W / 2.0f, D3DEngine::H / 2.0f);
-  sky.vertices[0].diffuse = sky.vertices[1].diffuse = SpriteColor(120, 170, 220);
-  sky.vertices[2].diffuse = sky.vertices[3].diffuse = SpriteColor(200, 225, 240);
-  GetD3DEngine()->SetTexture(0, 0);
-  sky.DrawNoChecks();
+  GUI_GetAdvancedBackdrop()->Draw(false);
 }
