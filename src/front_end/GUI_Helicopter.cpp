@@ -2,10 +2,10 @@
 
 #include "D3DEngine.h"
 #include "GUI_GUI.h"
-#include "GUI_SkyRandom.h"
+#include "GRandom.h"
 
 GUI_Helicopter::GUI_Helicopter() {
-  m_gap = GUI_SkyRandom::RandReal(MIN_GAP_MS, MAX_GAP_MS);
+  m_gap = GRandom::Scene().RandReal(MIN_GAP_MS, MAX_GAP_MS);
   m_sprite.SetTexture("helicopter.dds");
   m_sprite.SetSize(32.0f, 32.0f);
   m_sprite.SetVertexColor(44, 44, 44, 255);
@@ -14,19 +14,19 @@ GUI_Helicopter::GUI_Helicopter() {
 
 void GUI_Helicopter::StartFlight() {
   m_flying = true;
-  const bool right = GUI_SkyRandom::IsChance(0.5f);
+  const bool right = GRandom::Scene().IsChance(0.5f);
   m_position.x = right ? -MARGIN : D3DEngine::W + MARGIN;
   // The picture faces the way of the first crossing; it turns only when the direction changes.
   if (right != m_movingRight) m_sprite.MirrorLeftRight();
   m_movingRight = right;
-  if (GUI_SkyRandom::IsChance(0.5f)) {
+  if (GRandom::Scene().IsChance(0.5f)) {
     m_sprite.SetTexture("helicopter.dds");
     m_speed = 0.3f;
-    m_position.y = GUI_SkyRandom::RandReal(100.0f, 320.0f);
+    m_position.y = GRandom::Scene().RandReal(100.0f, 320.0f);
   } else {
     m_sprite.SetTexture("balloon.dds");
     m_speed = 0.1f;
-    m_position.y = GUI_SkyRandom::RandReal(100.0f, 170.0f);
+    m_position.y = GRandom::Scene().RandReal(100.0f, 170.0f);
   }
 }
 
@@ -41,7 +41,7 @@ void GUI_Helicopter::Draw() {
   if ((m_movingRight && m_position.x > D3DEngine::W + MARGIN) || (!m_movingRight && m_position.x < -MARGIN)) {
     m_flying = false;
     m_gapTimer.StartTimer();
-    m_gap = GUI_SkyRandom::RandReal(MIN_GAP_MS, MAX_GAP_MS);
+    m_gap = GRandom::Scene().RandReal(MIN_GAP_MS, MAX_GAP_MS);
     return;
   }
   m_sprite.PlaceLocal(m_position.x, m_position.y);

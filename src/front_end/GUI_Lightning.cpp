@@ -5,7 +5,7 @@
 
 #include "D3DEngine.h"
 #include "GUI_GUI.h"
-#include "GUI_SkyRandom.h"
+#include "GRandom.h"
 #include "GUI_Sounds.h"
 #include "SIM_PlayerOptions.h"
 
@@ -26,7 +26,7 @@ void GUI_Lightning::Initialise() {
 }
 
 void GUI_Lightning::PrepareNextStrike() {
-  if (GUI_SkyRandom::IsChance(0.5f)) m_bolt.MirrorLeftRight();
+  if (GRandom::Scene().IsChance(0.5f)) m_bolt.MirrorLeftRight();
   m_striking = true;
   m_timer.StartTimer();
 }
@@ -41,7 +41,7 @@ void GUI_Lightning::Draw() {
   if (t > 1.0f) {
     m_striking = false;
     // The thunder comes as the bolt fades, never with it.
-    GUI_GetSounds()->PlaySound(THUNDER, GUI_SkyRandom::RandReal(0.6f, 1.0f), GUI_SkyRandom::RandReal(-0.9f, 0.9f),
+    GUI_GetSounds()->PlaySound(THUNDER, GRandom::Scene().RandReal(0.6f, 1.0f), GRandom::Scene().RandReal(-0.9f, 0.9f),
                                false);
     m_intensity = 1.0f;
     m_sheet.SetSize(D3DEngine::W + 2.0f, D3DEngine::H + 2.0f);

@@ -18,8 +18,8 @@
 
 namespace {
 
-uint32_t g_skyNow = 5000;
-uint32_t SkyNow() { return g_skyNow; }
+uint32_t g_backdropNow = 5000;
+uint32_t BackdropNow() { return g_backdropNow; }
 
 class BackdropTest : public ::testing::Test {
  protected:
@@ -27,7 +27,7 @@ class BackdropTest : public ::testing::Test {
     D3DEngine* engine = GetD3DEngine();
     engine->Initialise(nullptr, nullptr, 1024, 768, 32, true, true);
     if (engine->GetBitmapDirectories().empty()) engine->AddBitmapDirectories("data/bitmaps", true);
-    GTimer::SetClock(&SkyNow);
+    GTimer::SetClock(&BackdropNow);
     D3DEngine::GetRecorder().Clear();
   }
   void TearDown() override {
@@ -53,18 +53,18 @@ TEST_F(BackdropTest, TheThunderComesAsTheBoltFadesAndTheSheetFadesEveryFrame) {
   lightning->Draw();
   ASSERT_TRUE(lightning->IsStriking());
   // Half-way through its 110 ms the bolt shows at full strength; no thunder, no sheet yet.
-  g_skyNow += 55;
+  g_backdropNow += 55;
   D3DEngine::GetRecorder().Clear();
   lightning->Draw();
   const std::vector<DrawRecord> quads = D3DEngine::GetRecorder().Filter(DrawKind::Quad);
   ASSERT_EQ(quads.size(), 1u);
   EXPECT_NE(quads[0].texture.find("lightning"), std::string::npos) << quads[0].Describe();
   EXPECT_EQ(quads[0].a(), 255);
-  g_skyNow += 54;  // 109 ms
+  g_backdropNow += 54;  // 109 ms
   lightning->Draw();
   EXPECT_FALSE(Thundering());
   EXPECT_EQ(lightning->GetIntensity(), 0.0f);
-  g_skyNow += 2;  // 111 ms
+  g_backdropNow += 2;  // 111 ms
   lightning->Draw();
   EXPECT_FALSE(lightning->IsStriking());
   EXPECT_TRUE(Thundering());
@@ -91,7 +91,7 @@ TEST_F(BackdropTest, WithTheBackgroundToggleTheSheetIsHiddenButStillFades) {
   GUI_Lightning* lightning = GUI_GetLightning();
   lightning->PrepareNextStrike();
   lightning->Draw();
-  g_skyNow += 111;
+  g_backdropNow += 111;
   lightning->Draw();
   ASSERT_EQ(lightning->GetIntensity(), 1.0f);
   D3DEngine::GetRecorder().Clear();
@@ -105,13 +105,13 @@ TEST_F(BackdropTest, FlyByWaitsItsGapCrossesAndTurnsOnlyWhenTheDirectionChanges)
   const float gap = flyBy.GetGap();
   ASSERT_GE(gap, GUI_Helicopter::MIN_GAP_MS);
   ASSERT_LT(gap, GUI_Helicopter::MAX_GAP_MS);
-  g_skyNow += uint32_t(gap) - 1;
+  g_backdropNow += uint32_t(gap) - 1;
   flyBy.Draw();
   EXPECT_FALSE(flyBy.IsFlying());
 
   // Many crossings: the picture is mirrored exactly when the flight goes left (it faces right).
   for (int flight = 0; flight < 12; ++flight) {
-    g_skyNow += 60000;
+    g_backdropNow += 60000;
     flyBy.Draw();
     ASSERT_TRUE(flyBy.IsFlying()) << flight;
     const CTexturedSprite& sprite = flyBy.GetSprite();
