@@ -129,11 +129,16 @@ void GUI_Rain::Draw() {
 void GUI_Rain::Process() {
   m_clock.Update();
   m_targetIntensity = SIM_GetWeather()->GetIntensity(SIM_Weather::WEATHER_RAIN);
-  // The rain builds up and dies away by a hundredth a frame.
+  // The rain builds up and dies away by a hundredth a frame. A hundred float steps of 0.01 fall
+  // short of 1 by a crumb, so the last step lands on the target instead of leaving it for one
+  // more frame.
+  constexpr float kStep = 0.01f, kCrumb = 0.0001f;
   if (m_currentIntensity > m_targetIntensity) {
-    m_currentIntensity = std::max(m_currentIntensity - 0.01f, m_targetIntensity);
+    m_currentIntensity -= kStep;
+    if (m_currentIntensity < m_targetIntensity + kCrumb) m_currentIntensity = m_targetIntensity;
   } else if (m_targetIntensity > m_currentIntensity) {
-    m_currentIntensity = std::min(m_currentIntensity + 0.01f, m_targetIntensity);
+    m_currentIntensity += kStep;
+    if (m_currentIntensity > m_targetIntensity - kCrumb) m_currentIntensity = m_targetIntensity;
   }
   m_currentIntensity = std::clamp(m_currentIntensity, 0.0f, 1.0f);
 
