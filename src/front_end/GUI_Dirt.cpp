@@ -10,3 +10,4 @@ GUI_Dirt* GUI_GetDirt() {
 void GUI_Dirt::Process() { STAND_IN(); }
 void GUI_Dirt::Initialise() { STAND_IN(); }
 void GUI_Dirt::Clean() { STAND_IN(); }
+void GUI_Dirt::Draw() { STAND_IN(); }

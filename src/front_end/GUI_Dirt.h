@@ -6,6 +6,7 @@ class GUI_Dirt {
   void Process();     // re-reads the dirt level
   void Initialise();  // builds the sprites for a new or loaded game
   void Clean();       // frees them when the in-game mode closes
+  void Draw();        // the stains, hairs and paw prints of the home
 };
 
 GUI_Dirt* GUI_GetDirt();
