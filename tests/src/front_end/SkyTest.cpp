@@ -18,13 +18,13 @@ namespace {
 
 using Sky = GUI_AdvancedBackdrop;
 
-uint32_t g_skyNow = 1000;
-uint32_t SkyNow() { return g_skyNow; }
+uint32_t g_advancedSkyMs = 1000;
+uint32_t AdvancedSkyClock() { return g_advancedSkyMs; }
 
 class SkyTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    GTimer::SetClock(&SkyNow);
+    GTimer::SetClock(&AdvancedSkyClock);
     BActive = GetGame()->InitApp();
     sky = GUI_GetAdvancedBackdrop();
     sky->ForceStyle(Sky::STYLE_DAY);
@@ -33,7 +33,7 @@ class SkyTest : public ::testing::Test {
 
   // The clock moves on and the sky takes one blend step.
   void Step(uint32_t ms) {
-    g_skyNow += ms;
+    g_advancedSkyMs += ms;
     sky->Interpolate();
   }
 
