@@ -435,6 +435,16 @@ void D3DEngine::RenderLine(float x1, float y1, float x2, float y2, uint32_t colo
 
 // ---- Textured drawing ----
 
+void D3DEngine::DrawGradientQuad(const _D3DTLVERTEX v[4]) {
+  if (!v) return;
+  Record(DrawKind::Gradient, "DrawGradientQuad", std::min(v[0].x, v[2].x), std::min(v[0].y, v[1].y),
+         std::max(v[1].x, v[3].x), std::max(v[2].y, v[3].y), v[0].diffuse, 4, v[3].diffuse);
+  static const int order[4] = {0, 2, 3, 1};
+  BeginPrimitive(FramePrimitive::Quads, true);
+  for (int i : order) AddVertex(v[i].x, v[i].y, v[i].z, v[i].u, v[i].v, SwapColor(v[i].diffuse));
+  Submit();
+}
+
 void D3DEngine::DrawQuad(const _D3DTLVERTEX v[4]) {
   if (!v) return;
   if (GetRecorder().IsEnabled()) {

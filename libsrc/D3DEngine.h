@@ -111,6 +111,9 @@ class D3DEngine {
   // bound now; under flat shading it shows the bottom-right vertex's colour. BaseSprite::DrawNoChecks
   // draws through this.
   void DrawQuad(const _D3DTLVERTEX vertices[4]);
+  // The same quad shaded smoothly, every corner in its own colour: a gradient in any direction.
+  // Recorded as a Gradient with colour = the top-left vertex's, colour2 = the bottom-right one's.
+  void DrawGradientQuad(const _D3DTLVERTEX vertices[4]);
   // Independent triangles in the vertex-buffer packing; indices may be null (vertices in order).
   // GVertexBuffer::Draw and DrawVerts draw through this.
   void DrawTriangles(const _D3DTLVERTEX* vertices, const uint16_t* indices, int count);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <utility>
 
 #include "GDebug.h"
 #include "GUI_AfterWorkScreen.h"
@@ -53,6 +54,12 @@ class HeadlessQuietEvening : public SIM_TimeChunk {};
 // No day takes more presses than this (five to the evening, two evenings, a page); more means the
 // day turn is stuck.
 constexpr int kMaxPressesPerDay = 16;
+
+std::function<void()> g_betweenPresses;
+
+void BetweenPresses() {
+  if (g_betweenPresses) g_betweenPresses();
+}
 
 // FNV-1a over the bytes fed in.
 class Hasher {
@@ -168,6 +175,8 @@ const char* const kMainAttributes[] = {"happiness", "stress",  "tiredness", "hea
 
 }  // namespace
 
+void HeadlessPlayer::SetBetweenPresses(std::function<void()> frame) { g_betweenPresses = std::move(frame); }
+
 bool HeadlessPlayer::IsWorkingDay() {
   SIM_JobBase* job = SIM_GetVede()->GetJob();
   if (!job || job->IsUnemployed() || !SIM_GetHealth()->IsHealthy()) return false;
@@ -201,6 +210,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
 void HeadlessPlayer::PlayToEndOfDay() {
   SIM_SIM* sim = SIM_GetSim();
   for (int press = 0; press < kMaxPressesPerDay; ++press) {
+    BetweenPresses();
     switch (sim->GetTurnMode()) {
       // Each page's button through its callback, as a click would; a page that is not open (the
       // tutorial's first evening, a test that set the turn by hand) is skipped by the turn call.
@@ -246,6 +256,7 @@ HeadlessPlayer::NIGHT HeadlessPlayer::PlayDay() {
   // The control panel draws the end-of-day prompt, then the player presses end day.
   SIM_GetSim()->ProcessPreBedTasks();
   GUI_ControlPanel::NextDay(0);
+  BetweenPresses();
   if (GUI_EndGame::PTheWindow) return NIGHT_GAMEOVER;
   if (GUI_YearlyReview::PTheWindow) return NIGHT_YEARLYREVIEW;
   return NIGHT_MORNING;

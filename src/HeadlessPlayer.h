@@ -50,4 +50,7 @@ class HeadlessPlayer {
   static int CountLogProblems() { return (int)LogProblems().size(); }
   // A working day: a job held, the player healthy, Monday to Friday.
   static bool IsWorkingDay();
+  // Called after every button pressed and every night, as frames come between a player's clicks;
+  // empty (the default) draws nothing.
+  static void SetBetweenPresses(std::function<void()> frame);
 };

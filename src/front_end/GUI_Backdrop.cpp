@@ -1,32 +1,33 @@
 #include "GUI_Backdrop.h"
 
-#include "BaseSprite.h"
-#include "D3DEngine.h"
+#include "GUI_AdvancedBackdrop.h"
 #include "GUI_Dirt.h"
 #include "GUI_Insect.h"
-#include "SIM_StandInLog.h"
+#include "SIM_Vede.h"
 
 GUI_Backdrop* GUI_GetBackdrop() {
   static GUI_Backdrop backdrop;
   return &backdrop;
 }
 
-void GUI_Backdrop::Refresh() { STAND_IN(); }
+GUI_Backdrop::GUI_Backdrop()
+    : m_sunset("skyline_sunset.jpg"), m_skyline("skyline.jpg"), m_cloudy("skyline_cloudy.jpg") {}
+
+void GUI_Backdrop::Refresh() { GUI_GetBackdrop()->ReadDrunkenness(); }
+
+void GUI_Backdrop::ReadDrunkenness() {
+  m_drunkenness = SIM_GetVede()->GetValue("alcohol");
+  m_frameCounter = 0;
+}
 
 void GUI_Backdrop::Draw() {
   DrawWeatherBackdrop();
+  m_helicopter.Draw();
   GUI_GetDirt()->Draw();
   GUI_Insect::DrawAll();
 }
 
 void GUI_Backdrop::DrawWeatherBackdrop() {
-  STAND_IN();
-  // A daylight sky from top to bottom, one pixel past every edge, where the town will stand.
-  BaseSprite sky;
-  sky.SetSize(D3DEngine::W + 2.0f, D3DEngine::H + 2.0f);
-  sky.PlaceLocal(D3DEngine::W / 2.0f, D3DEngine::H / 2.0f);
-  sky.vertices[0].diffuse = sky.vertices[1].diffuse = SpriteColor(120, 170, 220);
-  sky.vertices[2].diffuse = sky.vertices[3].diffuse = SpriteColor(200, 225, 240);
-  GetD3DEngine()->SetTexture(0, 0);
-  sky.DrawNoChecks();
+  if (++m_frameCounter > READ_EVERY) ReadDrunkenness();
+  GUI_GetAdvancedBackdrop()->Draw(IsDrunk());
 }

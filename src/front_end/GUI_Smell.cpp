@@ -16,7 +16,7 @@ GUI_Smell* GUI_GetSmell() {
 
 GUI_SmellyFly::GUI_SmellyFly() {
   const V2 centre = GUI_GetAvatar()->GetCenter();
-  m_position = V2(centre.x + GRandom::RandReal(-64.0f, 64.0f), GRandom::RandReal(centre.y - 256.0f - 16.0f, centre.y - 256.0f + 8.0f));
+  m_position = V2(centre.x + GRandom::Scene().RandReal(-64.0f, 64.0f), GRandom::Scene().RandReal(centre.y - 256.0f - 16.0f, centre.y - 256.0f + 8.0f));
   SetSize(6.0f, 6.0f);
   PickDestination();
   SetTexture("fly.dds");
@@ -25,7 +25,7 @@ GUI_SmellyFly::GUI_SmellyFly() {
 
 void GUI_SmellyFly::PickDestination() {
   const V2 centre = GUI_GetAvatar()->GetCenter();
-  m_destination = V2(centre.x + GRandom::RandReal(-64.0f, 64.0f), GRandom::RandReal(centre.y - 272.0f, centre.y - 248.0f));
+  m_destination = V2(centre.x + GRandom::Scene().RandReal(-64.0f, 64.0f), GRandom::Scene().RandReal(centre.y - 272.0f, centre.y - 248.0f));
 }
 
 void GUI_SmellyFly::Draw() {

@@ -188,7 +188,6 @@ void SIM_Vede::ApplyEffect(const std::string& name, float amount, float degrade,
   if (name == "alcohol" && amount > 0.0f) {
     ApplyEffect("confidence", 0.4f * amount, degrade, source);
     ApplyEffect("stress", -0.4f * amount, degrade, source);
-    GUI_Backdrop::Refresh();
   }
 
   if (SIM_NamedValue* value = m_attributes.GetNamedValue(name)) {
@@ -223,6 +222,8 @@ void SIM_Vede::ApplyEffect(const std::string& name, float amount, float degrade,
     if (GUI_Skills::PTheWindow) GUI_Skills::PTheWindow->Refresh();
   }
   RecalcAttributes();
+  // After the value has moved, so a drink sways the skyline from the very next frame.
+  GUI_Backdrop::Refresh();
 }
 
 float SIM_Vede::LonelinessFor(float calculated, int friends) {

@@ -1,5 +1,7 @@
 #include "SIM_Weather.h"
 
+#include <algorithm>
+
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -121,6 +123,11 @@ void SIM_Weather::UpdateWindSound() {
 }
 
 void SIM_Weather::MuteWindSound() { GUI_GetSounds()->StopSound(m_windSound); }
+
+void SIM_Weather::ForceIntensity(int type, float intensity) {
+  if (type < 0 || type >= WEATHER_COUNT) return;
+  m_intensity[type] = std::clamp(intensity, 0.0f, 1.0f);
+}
 
 float SIM_Weather::GetIntensity(int type) const {
   if (type < 0 || type >= WEATHER_COUNT) return 0.0f;

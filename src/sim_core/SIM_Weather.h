@@ -21,6 +21,9 @@ class SIM_Weather {
   void MuteWindSound();
 
   float GetIntensity(int type) const;  // 0 outside 0..3
+  // One type's intensity as given (clamped to 0..1), the others and the day's type left alone:
+  // for cheats and the scene's tests, which need an exact storm.
+  void ForceIntensity(int type, float intensity);
   int GetType() const { return m_type; }
   int GetDaysLeft() const { return m_daysLeft; }
   float GetProbability(int month, int type) const;

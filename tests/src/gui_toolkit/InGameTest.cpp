@@ -258,8 +258,7 @@ TEST_F(InGame, TheFrameDrawsTheSceneUnderTheWindowsAndTheCursorLast) {
   const auto& entries = D3DEngine::GetRecorder().Entries();
   ASSERT_FALSE(entries.empty());
   // The scene's sky first, the panel's strip and buttons over it, the cursor last of all.
-  const int sky =
-      IndexOf([](const DrawRecord& r) { return r.kind == DrawKind::Quad && r.texture.empty() && r.Width() > 1024.0f; });
+  const int sky = IndexOf([](const DrawRecord& r) { return r.call == "DrawGradientQuad" && r.Width() > 1024.0f; });
   const int strip = IndexOfTexture("menu_strip.dds");
   const int buttons = IndexOfTexture("bigbuttons.dds");
   ASSERT_NE(sky, -1);

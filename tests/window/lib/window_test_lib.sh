@@ -334,13 +334,14 @@ keep() {
 }
 
 # evening_panel: the in-game screen with the control panel, whose evening-class button (enabled in
-# the evening) shows its gold rim; the sky, not a diary sheet, behind it.
+# the evening) shows its gold rim; the town, not a diary sheet, behind it. The town's colour
+# follows the time of day and the weather, so only the sheet's pale paper rules it out.
 evening_panel() {
   local r g b
   read -r r g b <<<"$(pixel 618 708)"
   [ "$r" -gt 245 ] && [ $((r - b)) -gt 70 ] || return 1
   read -r r g b <<<"$(pixel 300 450)"
-  [ "$b" -gt "$r" ]
+  ! { [ "$r" -gt 235 ] && [ "$g" -gt 225 ] && [ "$b" -gt 190 ]; }
 }
 
 # page_or_evening COUNT: a page beyond the COUNT so far has opened, or the evening has started.
