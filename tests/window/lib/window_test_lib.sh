@@ -334,13 +334,14 @@ keep() {
 }
 
 # evening_panel: the in-game screen with the control panel, whose evening-class button (enabled in
-# the evening) shows its gold rim; the sky, not a diary sheet, behind it.
+# the evening) shows its gold rim; the sky, not a diary sheet, behind it. The sky's colours follow
+# the hour and the weather, so it is told by what it is not: the sheet is light and warm.
 evening_panel() {
   local r g b
   read -r r g b <<<"$(pixel 618 708)"
   [ "$r" -gt 245 ] && [ $((r - b)) -gt 70 ] || return 1
   read -r r g b <<<"$(pixel 300 450)"
-  [ "$b" -gt "$r" ]
+  ! { [ "$r" -gt 180 ] && [ "$g" -gt 150 ] && [ "$r" -ge "$g" ] && [ "$g" -ge "$b" ]; }
 }
 
 # page_or_evening COUNT: a page beyond the COUNT so far has opened, or the evening has started.
