@@ -39,8 +39,11 @@ next_button() {
   convert "$last_shot" -crop 1x490+600+150 +repage -depth 8 txt:- |
     awk -F'[(),: ]+' 'NR > 1 {
         y = $2 + 150; r = $3; g = $4; b = $5
-        if (r > 190 && g > 150 && r - b > 60) { if (run == 0) start = y; run++ } else run = 0
-        if (run > best) { best = run; top = start }
+        gold = r > 190 && g > 150 && r - b > 60
+        if (gold) { if (run == 0) start = y; run++; next }
+        # A button is a short gold run inside the window; an evening sky is a long one.
+        if (run >= 8 && run <= 40 && run > best) { best = run; top = start }
+        run = 0
       }
       END { if (best >= 8) print top + int(best / 2) }'
 }
@@ -67,6 +70,8 @@ click 44 735
 wait_log_line 60 "the Tutorial button to start the tutorial" 0 '^Tutorial step 1: ' || finish
 park
 wait_until 60 "the first step's window with its Next button" on_screen next_shown || finish
+# The sky blends from the menu's day into the hour's colours over three seconds: let it settle.
+sleep 3.5
 shot first-step
 first_shot=$(keep)
 last_shot=$first_shot
