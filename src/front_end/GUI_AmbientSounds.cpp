@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "GUI_MessRandom.h"
+#include "GRandom.h"
 #include "GUI_Sounds.h"
 #include "SIM_Asset.h"
 #include "SIM_GlobalVariable.h"
@@ -25,14 +25,14 @@ GUI_AmbientSounds::GUI_AmbientSounds() {
 
 void GUI_AmbientSounds::ChooseRandomInterval() {
   SIM_GlobalVariable* vars = SIM_GetGlobalVariables();
-  m_interval = std::max(GUI_MessRandom::RandReal(vars->Get("AMBIENT_SOUND_MIN"), vars->Get("AMBIENT_SOUND_MAX")), 10000.0f);
+  m_interval = std::max(GRandom::Scene().RandReal(vars->Get("AMBIENT_SOUND_MIN"), vars->Get("AMBIENT_SOUND_MAX")), 10000.0f);
   m_timer.StartTimer();
 }
 
 void GUI_AmbientSounds::ChooseRandomBirdsongInterval() {
   SIM_GlobalVariable* vars = SIM_GetGlobalVariables();
   m_birdsongInterval = std::max(
-      GUI_MessRandom::RandReal(vars->Get("AMBIENT_SOUND_MIN_BIRDSONG"), vars->Get("AMBIENT_SOUND_MAX_BIRDSONG")), 1000.0f);
+      GRandom::Scene().RandReal(vars->Get("AMBIENT_SOUND_MIN_BIRDSONG"), vars->Get("AMBIENT_SOUND_MAX_BIRDSONG")), 1000.0f);
   m_birdsongTimer.StartTimer();
 }
 
@@ -63,7 +63,7 @@ void GUI_AmbientSounds::PlayAmbientSound() {
   if (SIM_NamedValueList::Globals.IsTrue("cat")) candidates.push_back("cat");
   if (candidates.empty()) return;
 
-  const std::string& pick = candidates[GUI_MessRandom::Rand() % candidates.size()];
+  const std::string& pick = candidates[GRandom::Scene().Rand() % candidates.size()];
   if (pick == "tired") {
     GUI_GetSounds()->PlaySound("data/sounds/yawn.ogg", false);
   } else if (pick == "boredom") {
@@ -76,7 +76,7 @@ void GUI_AmbientSounds::PlayAmbientSound() {
 void GUI_AmbientSounds::PlayBirdSong() {
   if (SIM_GetSim()->IsDayFinished()) return;
   static const char* const songs[] = {"data/sounds/birdsong_1.ogg", "data/sounds/birdsong_2.ogg", "data/sounds/birdsong_3.ogg"};
-  const char* song = songs[GUI_MessRandom::Rand() % 3];
-  const float volume = GUI_MessRandom::RandReal(0.2f, 0.5f);
-  GUI_GetSounds()->PlaySound(song, volume, GUI_MessRandom::RandReal(-0.8f, 0.8f), false);
+  const char* song = songs[GRandom::Scene().Rand() % 3];
+  const float volume = GRandom::Scene().RandReal(0.2f, 0.5f);
+  GUI_GetSounds()->PlaySound(song, volume, GRandom::Scene().RandReal(-0.8f, 0.8f), false);
 }

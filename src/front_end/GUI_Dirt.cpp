@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "D3DEngine.h"
-#include "GUI_MessRandom.h"
+#include "GRandom.h"
 #include "GUI_Sounds.h"
 #include "SIM_GlobalVariable.h"
 #include "SIM_NamedValue.h"
@@ -27,9 +27,9 @@ namespace {
 
 BaseSprite RandomSprite(float size, float W, float H) {
   BaseSprite sprite;
-  sprite.rotation = GUI_MessRandom::RandReal(0.0f, 359.0f);
+  sprite.rotation = GRandom::Scene().RandReal(0.0f, 359.0f);
   sprite.SetSize(size, size);
-  sprite.PlaceLocal(GUI_MessRandom::RandReal(0.0f, W), GUI_MessRandom::RandReal(0.0f, H));
+  sprite.PlaceLocal(GRandom::Scene().RandReal(0.0f, W), GRandom::Scene().RandReal(0.0f, H));
   return sprite;
 }
 
@@ -45,14 +45,14 @@ void GUI_Dirt::Initialise() {
   const float H = (float)GetD3DEngine()->GetScreenHeight();
   const int stains = std::max(0, (int)SIM_GetGlobalVariables()->Get("GV_MAXDIRTSPRITES"));
   for (int i = 0; i < stains; ++i) {
-    const int cell = GUI_MessRandom::Rand() % 4;
-    m_dirt.push_back(RandomSprite(GUI_MessRandom::RandReal(16.0f, 128.0f), W, H));
+    const int cell = GRandom::Scene().Rand() % 4;
+    m_dirt.push_back(RandomSprite(GRandom::Scene().RandReal(16.0f, 128.0f), W, H));
     m_dirt.back().SetUV(4, cell);
   }
   for (int i = 0; i < PAW_PRINTS; ++i) m_pawPrints.push_back(RandomSprite(100.0f, W, H));
   for (int i = 0; i < PET_HAIRS; ++i) {
     m_petHair.push_back(RandomSprite(16.0f, W, H));
-    m_petHair.back().SetUV(4, GUI_MessRandom::Rand() % 4);
+    m_petHair.back().SetUV(4, GRandom::Scene().Rand() % 4);
   }
   m_fliesInterval = 40000.0f;
   m_fliesTimer.StartTimer();
@@ -70,7 +70,7 @@ void GUI_Dirt::Draw() {
     if (m_fliesTimer.GetElapsed() > (double)m_fliesInterval) {
       m_fliesTimer.StartTimer();
       m_fliesInterval = 40000.0f - 20000.0f * m_dirtLevel;
-      GUI_GetSounds()->PlaySound("data/sounds/flies.ogg", 0.6f * m_dirtLevel, GUI_MessRandom::RandReal(0.0f, 1.0f), false);
+      GUI_GetSounds()->PlaySound("data/sounds/flies.ogg", 0.6f * m_dirtLevel, GRandom::Scene().RandReal(0.0f, 1.0f), false);
     }
   }
 

@@ -5,7 +5,7 @@
 
 #include "D3DEngine.h"
 #include "GUI_GUI.h"
-#include "GUI_MessRandom.h"
+#include "GRandom.h"
 #include "SIM_NamedValue.h"
 
 GUI_Fish* GUI_GetFish() {
@@ -17,12 +17,12 @@ namespace {
 
 float ScreenW() { return (float)GetD3DEngine()->GetScreenWidth(); }
 float ScreenH() { return (float)GetD3DEngine()->GetScreenHeight(); }
-float RandomDepth() { return GUI_MessRandom::RandReal(64.0f, ScreenH() - 64.0f); }
+float RandomDepth() { return GRandom::Scene().RandReal(64.0f, ScreenH() - 64.0f); }
 
 }  // namespace
 
 void GUI_Fish::Initialise() {
-  for (GUI_FishSprite& fish : m_fish) fish.Initialise(GUI_MessRandom::RandReal(48.0f, 128.0f));
+  for (GUI_FishSprite& fish : m_fish) fish.Initialise(GRandom::Scene().RandReal(48.0f, 128.0f));
   m_initialised = true;
 }
 
@@ -35,20 +35,20 @@ void GUI_Fish::Draw() {
 void GUI_FishSprite::Initialise(float size) {
   m_size = size;
   m_sprite.SetSize(size, size);
-  m_wobble = GUI_MessRandom::RandReal(0.0f, 1.0f);
+  m_wobble = GRandom::Scene().RandReal(0.0f, 1.0f);
   m_sprite.SetVertexColor(255, 255, 255, 64);
   // Small fish dart, big ones drift.
   m_speed = std::max(1.0f - (size - 48.0f) / 80.0f, 0.085f);
-  m_heading = GUI_MessRandom::RandReal(70.0f, 110.0f);
+  m_heading = GRandom::Scene().RandReal(70.0f, 110.0f);
   m_sprite.rotation = m_heading - 90.0f;
-  m_textureName = GUI_MessRandom::RandReal(0.0f, 1.0f) < 0.5f ? "fish1.dds" : "fish2.dds";
-  if (GUI_MessRandom::RandReal(0.0f, 1.0f) < 0.5f) {
+  m_textureName = GRandom::Scene().RandReal(0.0f, 1.0f) < 0.5f ? "fish1.dds" : "fish2.dds";
+  if (GRandom::Scene().RandReal(0.0f, 1.0f) < 0.5f) {
     m_movingRight = true;
-    m_position.x = GUI_MessRandom::RandReal(-ScreenW() / 2.0f, -64.0f);
+    m_position.x = GRandom::Scene().RandReal(-ScreenW() / 2.0f, -64.0f);
   } else {
     m_sprite.MirrorLeftRight();
     m_movingRight = false;
-    m_position.x = ScreenW() + GUI_MessRandom::RandReal(46.0f, ScreenW() / 2.0f);
+    m_position.x = ScreenW() + GRandom::Scene().RandReal(46.0f, ScreenW() / 2.0f);
     m_speed = -m_speed;
   }
   m_position.y = RandomDepth();
@@ -57,7 +57,7 @@ void GUI_FishSprite::Initialise(float size) {
 void GUI_FishSprite::TurnLeft() {
   m_sprite.MirrorLeftRight();
   m_movingRight = false;
-  m_position.x = ScreenW() + GUI_MessRandom::RandReal(46.0f, ScreenW() / 2.0f);
+  m_position.x = ScreenW() + GRandom::Scene().RandReal(46.0f, ScreenW() / 2.0f);
   m_position.y = RandomDepth();
   m_speed = -m_speed;
 }
@@ -65,7 +65,7 @@ void GUI_FishSprite::TurnLeft() {
 void GUI_FishSprite::TurnRight() {
   m_sprite.MirrorLeftRight();
   m_movingRight = true;
-  m_position.x = GUI_MessRandom::RandReal(-ScreenW() / 2.0f, -64.0f);
+  m_position.x = GRandom::Scene().RandReal(-ScreenW() / 2.0f, -64.0f);
   m_position.y = RandomDepth();
   m_speed = -m_speed;
 }

@@ -6,7 +6,7 @@
 #include "D3DEngine.h"
 #include "ExitCleanup.h"
 #include "GUI_GUI.h"
-#include "GUI_MessRandom.h"
+#include "GRandom.h"
 #include "SIM_NamedValue.h"
 #include "StringUtils.h"
 
@@ -26,12 +26,12 @@ GUI_Insect::GUI_Insect() {
   All.push_back(this);
   m_sprite.SetTexture("fly.dds");
   m_sprite.SetSize(19.0f, 19.0f);
-  m_position = V2(GUI_MessRandom::RandReal(0.0f, (float)GetD3DEngine()->GetScreenWidth()),
-                  GUI_MessRandom::RandReal(0.0f, (float)GetD3DEngine()->GetScreenHeight()));
+  m_position = V2(GRandom::Scene().RandReal(0.0f, (float)GetD3DEngine()->GetScreenWidth()),
+                  GRandom::Scene().RandReal(0.0f, (float)GetD3DEngine()->GetScreenHeight()));
   m_destination = m_position;
-  m_heading = GUI_MessRandom::RandReal(0.0f, 359.0f);
+  m_heading = GRandom::Scene().RandReal(0.0f, 359.0f);
   ChooseNewDestination();
-  m_cell = GUI_MessRandom::Rand() % 4;
+  m_cell = GRandom::Scene().Rand() % 4;
   m_cellTimer.StartTimer();
 }
 
@@ -55,8 +55,8 @@ void GUI_Insect::DrawAll() {
 void GUI_Insect::ChooseNewDestination() {
   const float W = (float)GetD3DEngine()->GetScreenWidth();
   const float H = (float)GetD3DEngine()->GetScreenHeight();
-  m_destination.x = std::clamp(m_destination.x + GUI_MessRandom::RandReal(-128.0f, 128.0f), 0.0f, W);
-  m_destination.y = std::clamp(m_destination.y + GUI_MessRandom::RandReal(-128.0f, 128.0f), 0.0f, H);
+  m_destination.x = std::clamp(m_destination.x + GRandom::Scene().RandReal(-128.0f, 128.0f), 0.0f, W);
+  m_destination.y = std::clamp(m_destination.y + GRandom::Scene().RandReal(-128.0f, 128.0f), 0.0f, H);
 }
 
 void GUI_Insect::Draw() {

@@ -8,7 +8,7 @@
 #include "GDebug.h"
 #include "GUI_ParticleConfig.h"
 #include "GUI_ParticleManager.h"
-#include "GUI_ParticleRandom.h"
+#include "GRandom.h"
 #include "Timing.h"
 
 namespace GUI_Particles {
@@ -33,12 +33,12 @@ void GUI_BaseParticle::Init(V2 position, float size, float alpha, _D3DTLVERTEX* 
   for (int i = 0; i < VERTS_PER_PARTICLE; ++i) {
     m_vertices[i] = _D3DTLVERTEX(0.0f, 0.0f, 0.0f, 1.0f, VBColor(255, 255, 255, 0), 0, uv[i][0], uv[i][1]);
   }
-  m_rotation = GUI_ParticleRandom::RandReal(0.0f, 360.0f);
+  m_rotation = GRandom::Scene().RandReal(0.0f, 360.0f);
   const float radians = m_rotation * 3.14159265f / 180.0f;
   m_sin = sinf(radians);
   m_cos = cosf(radians);
   const GUI_ParticleConfig* c = owner->GetConfig();
-  const float speed = c ? GUI_ParticleRandom::RandReal(c->MinXVelocity, c->MaxXVelocity) : 0.0f;
+  const float speed = c ? GRandom::Scene().RandReal(c->MinXVelocity, c->MaxXVelocity) : 0.0f;
   // Off in the direction it is turned to: 0 degrees is straight up, angles run clockwise.
   m_velX = m_initialVelX = m_sin * speed;
   m_velY = m_initialVelY = -m_cos * speed;
@@ -113,9 +113,9 @@ void GUI_ParticleEmmiter::CreateInitialParticles() {
 }
 
 void GUI_ParticleEmmiter::InitParticle(int index) {
-  const V2 at(m_position.x + GUI_ParticleRandom::RandReal(-m_config->XScatter, m_config->XScatter),
-              m_position.y + GUI_ParticleRandom::RandReal(-m_config->YScatter, m_config->YScatter));
-  const float size = GUI_ParticleRandom::RandReal(m_config->MinSize, m_config->MaxSize);
+  const V2 at(m_position.x + GRandom::Scene().RandReal(-m_config->XScatter, m_config->XScatter),
+              m_position.y + GRandom::Scene().RandReal(-m_config->YScatter, m_config->YScatter));
+  const float size = GRandom::Scene().RandReal(m_config->MinSize, m_config->MaxSize);
   m_particles[index].Init(at, size, 1.0f, &m_vertices[index * VERTS_PER_PARTICLE], this);
 }
 

@@ -6,7 +6,7 @@
 #include "D3DEngine.h"
 #include "GUI_GUI.h"
 #include "GUI_Lightning.h"
-#include "GUI_SceneRandom.h"
+#include "GRandom.h"
 #include "GUI_Sounds.h"
 #include "SIM_Weather.h"
 
@@ -49,17 +49,17 @@ GUI_Rain* GUI_GetRain() {
 
 void GUI_RainDrop::Initialise(int firstVertex) {
   m_firstVertex = firstVertex;
-  m_position = V2(GUI_SceneRandom::RandReal(0.0f, ScreenWidth()), GUI_SceneRandom::RandReal(0.0f, ScreenHeight()));
-  m_speed = GUI_SceneRandom::RandReal(8.0f, 12.0f);
+  m_position = V2(GRandom::Scene().RandReal(0.0f, ScreenWidth()), GRandom::Scene().RandReal(0.0f, ScreenHeight()));
+  m_speed = GRandom::Scene().RandReal(8.0f, 12.0f);
   InitQuad(&GUI_Rain::Verts[m_firstVertex], VBColor(255, 255, 255, 128));
-  m_groundLine = GUI_SceneRandom::RandReal(ScreenHeight() - 140.0f, ScreenHeight() - 80.0f);
+  m_groundLine = GRandom::Scene().RandReal(ScreenHeight() - 140.0f, ScreenHeight() - 80.0f);
 }
 
 void GUI_RainDrop::Draw() {
   m_position.y += RenderThrottle * m_speed;
   if (m_position.y > m_groundLine) {
     GUI_GetRain()->RequestSplash(m_position.x, m_position.y);
-    m_position.x = GUI_SceneRandom::RandReal(0.0f, ScreenWidth());
+    m_position.x = GRandom::Scene().RandReal(0.0f, ScreenWidth());
     m_position.y = -32.0f;
   }
   PlaceQuad(&GUI_Rain::Verts[m_firstVertex], m_position.x - 1.5f, m_position.y - 10.0f, m_position.x + 1.5f,
@@ -166,7 +166,7 @@ void GUI_Rain::CheckForThunder() {
   const double now = GetNow();
   // The gap is 0 at the start and after every stop, so a heavy rain strikes at once.
   if (now - m_lastThunderTime > m_thunderGap) {
-    m_thunderGap = GUI_SceneRandom::RandReal(7000.0f, 20000.0f);
+    m_thunderGap = GRandom::Scene().RandReal(7000.0f, 20000.0f);
     m_lastThunderTime = now;
     GUI_GetLightning()->PrepareNextStrike();
   }

@@ -5,7 +5,7 @@
 
 #include "D3DEngine.h"
 #include "GUI_GUI.h"
-#include "GUI_SceneRandom.h"
+#include "GRandom.h"
 #include "SIM_Weather.h"
 
 namespace {
@@ -31,18 +31,18 @@ void GUI_Snowflake::Initialise(int firstVertex, bool) {
   m_firstVertex = firstVertex;
   const float w = (float)GetD3DEngine()->GetScreenWidth();
   const float h = (float)GetD3DEngine()->GetScreenHeight();
-  m_position = V2(GUI_SceneRandom::RandReal(0.0f, w), GUI_SceneRandom::RandReal(0.0f, h));
-  const float angle = GUI_SceneRandom::RandReal(0.0f, 359.0f) * kFlakeDegrees;
+  m_position = V2(GRandom::Scene().RandReal(0.0f, w), GRandom::Scene().RandReal(0.0f, h));
+  const float angle = GRandom::Scene().RandReal(0.0f, 359.0f) * kFlakeDegrees;
   m_sin = std::sin(angle);
   m_cos = std::cos(angle);
   // One flake in five is a big one.
-  m_halfSize = GUI_SceneRandom::RandReal(0.0f, 1.0f) < 0.2f ? GUI_SceneRandom::RandReal(4.0f, 8.0f)
-                                                             : GUI_SceneRandom::RandReal(2.0f, 4.0f);
-  m_speed = GUI_SceneRandom::RandReal(1.8f, 4.7f);
-  const int alpha = std::min((int)GUI_SceneRandom::RandReal(64.0f, 200.0f), 199);
+  m_halfSize = GRandom::Scene().RandReal(0.0f, 1.0f) < 0.2f ? GRandom::Scene().RandReal(4.0f, 8.0f)
+                                                             : GRandom::Scene().RandReal(2.0f, 4.0f);
+  m_speed = GRandom::Scene().RandReal(1.8f, 4.7f);
+  const int alpha = std::min((int)GRandom::Scene().RandReal(64.0f, 200.0f), 199);
   _D3DTLVERTEX* v = &GUI_Snow::Verts[m_firstVertex];
   for (int i = 0; i < 6; ++i) v[i] = _D3DTLVERTEX(0.0f, 0.0f, 0.0f, 1.0f, VBColor(255, 255, 255, alpha), 0, kFlakeU[i], kFlakeV[i]);
-  const float drift = GUI_SceneRandom::RandReal(170.0f, 190.0f) * kFlakeDegrees;
+  const float drift = GRandom::Scene().RandReal(170.0f, 190.0f) * kFlakeDegrees;
   m_driftSin = std::sin(drift);
   m_driftCos = std::cos(drift);
 }
@@ -53,7 +53,7 @@ void GUI_Snowflake::Draw() {
   m_position.y -= RenderThrottle * m_speed * m_driftCos;
   if (m_position.y > (float)GetD3DEngine()->GetScreenHeight() + 32.0f) {
     m_position.y = -32.0f;
-    m_position.x = GUI_SceneRandom::RandReal(0.0f, (float)GetD3DEngine()->GetScreenWidth());
+    m_position.x = GRandom::Scene().RandReal(0.0f, (float)GetD3DEngine()->GetScreenWidth());
   }
   const float s = m_halfSize;
   const float dx[6] = {-s, s, -s, -s, s, s};

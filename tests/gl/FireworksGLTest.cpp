@@ -10,7 +10,7 @@
 #include "GUI_Fireworks.h"
 #include "GUI_ParticleEmmiter.h"
 #include "GUI_ParticleManager.h"
-#include "GUI_ParticleRandom.h"
+#include "GRandom.h"
 
 namespace fireworksgl {
 
@@ -36,7 +36,7 @@ class FireworksGL : public gltest::GLTest {
 
 TEST_F(FireworksGL, SparksAddLightToTheNightSky) {
   GUI_Particles::SetClock(&TestClock);
-  GUI_ParticleRandom::Seed(7);
+  GRandom::Scene().Seed(7);
   g_now = 5000;
   GetFireworks()->FireworkDisplay();
   for (int frame = 0; frame < 45; ++frame) {
