@@ -9,9 +9,10 @@
 #include <vector>
 
 #include "D3DEngine.h"
+#include "FrontEndTestSupport.h"
+#include "Game.h"
 #include "GFileList.h"
 #include "GUI_Avatar.h"
-#include "Game.h"
 #include "IniLoader.h"
 #include "SIM_NamedValue.h"
 #include "SIM_Vede.h"
@@ -21,19 +22,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string LogText() { return testsupport::ReadFile(testsupport::ResourcesRoot() + "/debugdata/debug.txt"); }
-
-int LinesWith(const std::string& text, const std::string& part) {
-  int n = 0;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    if (text.substr(start, end - start).find(part) != std::string::npos) ++n;
-    start = end + 1;
-  }
-  return n;
-}
+using frontendtest::LinesWith;
+using frontendtest::LogText;
 
 class AvatarTest : public ::testing::Test {
  protected:

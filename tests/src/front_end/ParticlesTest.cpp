@@ -7,12 +7,13 @@
 #include <string>
 
 #include "D3DEngine.h"
+#include "FrontEndTestSupport.h"
+#include "Game.h"
 #include "GDebug.h"
 #include "GUI_Fireworks.h"
 #include "GUI_ParticleConfig.h"
 #include "GUI_ParticleEmmiter.h"
 #include "GUI_ParticleManager.h"
-#include "Game.h"
 #include "IniLoader.h"
 #include "TestSupport.h"
 
@@ -21,19 +22,8 @@ namespace particlestest {
 uint32_t g_now = 0;
 uint32_t TestClock() { return g_now; }
 
-std::string LogText() { return testsupport::ReadFile(testsupport::ResourcesRoot() + "/debugdata/debug.txt"); }
-
-int LinesWith(const std::string& text, const std::string& part) {
-  int n = 0;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    if (text.substr(start, end - start).find(part) != std::string::npos) ++n;
-    start = end + 1;
-  }
-  return n;
-}
+using frontendtest::LinesWith;
+using frontendtest::LogText;
 
 // A configuration file in the test world's data folder; keys not given read as 0.
 void WriteConfig(const std::string& file, const std::string& keys) {
