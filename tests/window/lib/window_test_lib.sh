@@ -15,6 +15,8 @@
 #   extra_tools   (optional) tools it needs beyond the X server, xdotool and ImageMagick
 #   quiet_alerts  (optional) when set, an alert answers itself and only writes the debug log (an
 #                 "Alert" line), as in the tests without a window, instead of showing a message box
+#   prepare_world (optional) a function run once the private world is built, before the game
+#                 starts: it may write data files there (data/cheats.txt, or replace_data PATH)
 # and may use afterwards: exe, src, work (the private folder), user (the game's user folder),
 # game_pid, wid (the window), log (after find_log), failures, code (after expect_exit); and
 # game_start to start the game again once it has ended.
@@ -85,6 +87,9 @@ window_test_start() {
   export DISPLAY
 
   [ -n "${shots:-}" ] && rm -f "$shots"-*.png
+  # A script that needs its own data in the private world defines prepare_world; it runs here,
+  # before the game first starts (see replace_data).
+  declare -F prepare_world >/dev/null && prepare_world
   start_game
   [ -n "$wid" ] || { fail "no window titled \"Vorla 2\""; finish; }
 }
@@ -118,6 +123,28 @@ cleanup() {
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
+}
+
+# replace_data PATH: the private world's data/PATH made a file of its own (returned) in place of the
+# link to the game's; the folders on its way become real folders linking to their other entries.
+replace_data() {
+  local rel=$1 dir="$work/res/data" part entry
+  local IFS=/
+  local -a parts
+  read -ra parts <<<"$rel"
+  unset IFS
+  for part in "${parts[@]:0:${#parts[@]}-1}"; do
+    if [ -L "$dir/$part" ]; then
+      local target
+      target=$(readlink "$dir/$part")
+      rm "$dir/$part"
+      mkdir "$dir/$part"
+      for entry in "$target"/*; do ln -s "$entry" "$dir/$part/"; done
+    fi
+    dir="$dir/$part"
+  done
+  rm -f "$dir/${parts[-1]}"
+  echo "$dir/${parts[-1]}"
 }
 
 # fail MESSAGE: a failed check; the script goes on, and finish fails it.
