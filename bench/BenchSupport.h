@@ -7,8 +7,13 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "Paths.h"
+#include "SIM_FriendGenerator.h"
+#include "SIM_NPC.h"
+#include "SIM_Relationship.h"
+#include "SIM_Vede.h"
 #include "TestWorld.h"
 
 namespace bench {
@@ -22,6 +27,27 @@ inline std::string MakeGameWorld() {
   setenv("VORLA2_HEADLESS", "1", 1);
   ResetPathCache();
   return root;
+}
+
+// The player's friends in the running game, made up to `count` with new people, each close to the
+// player and with a circle of acquaintances of their own.
+inline std::vector<SIM_NPC*> BefriendUpTo(int count) {
+  std::vector<SIM_NPC*> friends;
+  for (SIM_NPC* npc : SIM_NPC::All) {
+    if (npc->DirectFriendOfVede()) friends.push_back(npc);
+  }
+  while ((int)friends.size() < count) {
+    SIM_NPC* npc = SIM_NPC::CreateNew(SIM_RANDOMGENDER);
+    npc->SetIntroduced(true);
+    SIM_Relationship* link = SIM_Relationship::Create(SIM_GetVede(), npc);
+    link->SetStrength(0.9f);
+    link->SetFriendship(true);
+    link->SetPlayerCreated(true);
+    npc->FinishCreating();
+    SIM_GetFriendGenerator()->GenerateSubFriends(npc);
+    friends.push_back(npc);
+  }
+  return friends;
 }
 
 // Runs the benchmarks of this program, then removes the private world at root.

@@ -46,22 +46,7 @@ std::vector<SIM_SocialiseType*>& Evenings() {
 // a circle, more people in the circles, and friendships across them.
 void BuildTown() {
   HeadlessPlayer::StartNewGame(1);
-  SIM_Vede* vede = SIM_GetVede();
-  std::vector<SIM_NPC*> friends;
-  for (SIM_NPC* npc : SIM_NPC::All) {
-    if (npc->DirectFriendOfVede()) friends.push_back(npc);
-  }
-  while ((int)friends.size() < kFriends) {
-    SIM_NPC* npc = SIM_NPC::CreateNew(SIM_RANDOMGENDER);
-    npc->SetIntroduced(true);
-    SIM_Relationship* link = SIM_Relationship::Create(vede, npc);
-    link->SetStrength(0.9f);
-    link->SetFriendship(true);
-    link->SetPlayerCreated(true);
-    npc->FinishCreating();
-    SIM_GetFriendGenerator()->GenerateSubFriends(npc);
-    friends.push_back(npc);
-  }
+  const std::vector<SIM_NPC*> friends = bench::BefriendUpTo(kFriends);
   for (size_t i = 0; SIM_NPC::All.size() < kTownSize; ++i) SIM_GetFriendGenerator()->GenerateSubFriends(friends[i % friends.size()]);
   while (SIM_NPC::All.size() > kTownSize) SIM_NPC::All.back()->Hide();
   std::vector<SIM_NPC*> town(SIM_NPC::All.begin(), SIM_NPC::All.end());

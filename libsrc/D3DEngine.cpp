@@ -457,6 +457,12 @@ void D3DEngine::DrawQuad(const _D3DTLVERTEX v[4]) {
     }
     Record(DrawKind::Quad, "DrawQuad", l, t, r, b, v[3].diffuse, 4);
   }
+  // Much of a sprite's picture is often empty (an avatar layer, the skyline above the roofs): with
+  // software GL every covered pixel costs the same, so the quad is cut to the visible texels. What
+  // is cut would have blended at alpha 0, so the picture is the same to the pixel; the recorder
+  // still sees the sprite's own quad.
+  _D3DTLVERTEX trimmed[4];
+  if (TrimToVisible(v, trimmed)) v = trimmed;
   // Corners go out top-left, bottom-left, bottom-right, top-right with the colours of the
   // top-left, top-right, bottom-left and bottom-right vertices; flat shading shows the last.
   static const int order[4] = {0, 2, 3, 1};
@@ -466,6 +472,46 @@ void D3DEngine::DrawQuad(const _D3DTLVERTEX v[4]) {
     AddVertex(p.x, p.y, p.z, p.u, p.v, SwapColor(v[i].diffuse));
   }
   Submit();
+}
+
+bool D3DEngine::TrimToVisible(const _D3DTLVERTEX v[4], _D3DTLVERTEX out[4]) {
+  if (m_boundTexture == 0) return false;
+  // Only an upright quad (v0 top-left, v1 top-right, v2 bottom-left, v3 bottom-right) showing one
+  // copy of the picture, or part of it, the right way round.
+  if (v[0].y != v[1].y || v[2].y != v[3].y || v[0].x != v[2].x || v[1].x != v[3].x) return false;
+  if (v[0].u != v[2].u || v[1].u != v[3].u || v[0].v != v[1].v || v[2].v != v[3].v) return false;
+  const float u0 = v[0].u, u1 = v[1].u, t0 = v[0].v, t1 = v[2].v;
+  if (!(u0 >= 0.0f && u0 < u1 && u1 <= 1.0f && t0 >= 0.0f && t0 < t1 && t1 <= 1.0f)) return false;
+  if (!(v[0].x < v[1].x && v[0].y < v[2].y)) return false;
+  if (m_trimNumber != m_boundTexture) {
+    m_trimNumber = m_boundTexture;
+    m_trimSurface = BoundSurface();
+  }
+  GSurface* s = const_cast<GSurface*>(m_trimSurface);
+  if (!s || s->fromDDS || s->width <= 0 || s->height <= 0) return false;
+  if (!s->opaqueKnown) s->FindOpaqueBox();
+  const float w = float(s->width), h = float(s->height);
+  const float nu0 = std::max(u0, float(s->opaqueLeft) / w), nu1 = std::min(u1, float(s->opaqueRight) / w);
+  const float nt0 = std::max(t0, float(s->opaqueTop) / h), nt1 = std::min(t1, float(s->opaqueBottom) / h);
+  if (nu0 == u0 && nu1 == u1 && nt0 == t0 && nt1 == t1) return false;
+  for (int i = 0; i < 4; ++i) out[i] = v[i];
+  if (nu0 >= nu1 || nt0 >= nt1) {  // nothing visible: a quad of no size draws nothing
+    for (int i = 0; i < 4; ++i) out[i].x = v[0].x, out[i].y = v[0].y;
+    return true;
+  }
+  // The positions follow the texture coordinates linearly across the quad.
+  const float x0 = v[0].x, x1 = v[1].x, y0 = v[0].y, y1 = v[2].y;
+  const float l = x0 + (x1 - x0) * (nu0 - u0) / (u1 - u0), r = x0 + (x1 - x0) * (nu1 - u0) / (u1 - u0);
+  const float t = y0 + (y1 - y0) * (nt0 - t0) / (t1 - t0), b = y0 + (y1 - y0) * (nt1 - t0) / (t1 - t0);
+  out[0].x = out[2].x = l;
+  out[1].x = out[3].x = r;
+  out[0].y = out[1].y = t;
+  out[2].y = out[3].y = b;
+  out[0].u = out[2].u = nu0;
+  out[1].u = out[3].u = nu1;
+  out[0].v = out[1].v = nt0;
+  out[2].v = out[3].v = nt1;
+  return true;
 }
 
 void D3DEngine::DrawTriangles(const _D3DTLVERTEX* v, const uint16_t* indices, int count) {

@@ -187,6 +187,8 @@ class D3DEngine {
  private:
   void BindNumber(uint32_t number);
   const GSurface* BoundSurface() const;
+  // The quad cut down to the bound picture's visible texels (see DrawQuad); false when it stays.
+  bool TrimToVisible(const _D3DTLVERTEX v[4], _D3DTLVERTEX out[4]);
   std::string BoundTextureName() const;
   void Record(DrawKind kind, const char* call, float l, float t, float r, float b, uint32_t colour,
               int count = 0, uint32_t colour2 = 0);
@@ -220,6 +222,8 @@ class D3DEngine {
   float m_redundantBinds = 0.0f;
   float m_frames = 0.0f;
   uint32_t m_boundTexture = 0;
+  uint32_t m_trimNumber = 0;              // the texture last looked up for TrimToVisible...
+  const GSurface* m_trimSurface = nullptr;  // ...and its record (null: not a picture of the list)
   uint32_t m_nextFakeNumber = 1;  // headless texture numbers (nothing is uploaded)
   std::set<std::string> m_missingNames;  // searched for and not found, until the directories change
   bool m_pointFilter = false;

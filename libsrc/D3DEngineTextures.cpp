@@ -225,6 +225,34 @@ void D3DEngine::AddTextureManually(uint32_t number, int width, int height) {
   m_textures.push_back(record);
 }
 
+void GSurface::FindOpaqueBox() {
+  opaqueKnown = true;
+  opaqueLeft = 0, opaqueTop = 0, opaqueRight = width, opaqueBottom = height;
+  if (fromDDS || width <= 0 || height <= 0 || pixels.size() < size_t(width) * size_t(height) * 4) return;
+  int l = width, t = height, r = -1, b = -1;
+  for (int y = 0; y < height; ++y) {
+    const uint8_t* row = pixels.data() + size_t(y) * size_t(width) * 4;
+    for (int x = 0; x < width; ++x) {
+      if (row[size_t(x) * 4] == 0) continue;  // alpha comes first
+      l = std::min(l, x), r = std::max(r, x);
+      t = std::min(t, y), b = std::max(b, y);
+    }
+  }
+  if (r < 0) {  // nothing visible at all
+    opaqueRight = opaqueLeft, opaqueBottom = opaqueTop;
+    return;
+  }
+  // One texel more on each side: a filtered sample there still reads only transparent texels, and
+  // the edge texels are not cut. Pictures repeat, so a texel on the picture's edge keeps the box
+  // whole on that side.
+  opaqueLeft = l > 0 ? l - 1 : 0;
+  opaqueTop = t > 0 ? t - 1 : 0;
+  opaqueRight = r + 1 < width ? r + 2 : width;
+  opaqueBottom = b + 1 < height ? b + 2 : height;
+  if (l == 0 || r == width - 1) opaqueLeft = 0, opaqueRight = width;
+  if (t == 0 || b == height - 1) opaqueTop = 0, opaqueBottom = height;
+}
+
 // ---- Decoding and upload ----
 
 namespace {

@@ -16,4 +16,11 @@ struct GSurface {
   std::string name;            // the file name exactly as found: the lookup key (case-sensitive)
   std::string path;            // where it was read from
   bool fromDDS = false;
+
+  // Pictures only: the texels outside [opaqueLeft, opaqueRight) x [opaqueTop, opaqueBottom) are
+  // fully transparent; the box is one texel wider than the visible ones on every side, so linear
+  // filtering at its edge still reads only transparent texels. Worked out on first use.
+  bool opaqueKnown = false;
+  int opaqueLeft = 0, opaqueTop = 0, opaqueRight = 0, opaqueBottom = 0;
+  void FindOpaqueBox();
 };

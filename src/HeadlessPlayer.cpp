@@ -207,10 +207,11 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   SIM_Date::EndGameDate = SIM_Date(3, 0, 2006 + SIM_Date::YEARS_PER_GAME);
 }
 
-void HeadlessPlayer::PlayToEndOfDay() {
+void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
   SIM_SIM* sim = SIM_GetSim();
   for (int press = 0; press < kMaxPressesPerDay; ++press) {
     BetweenPresses();
+    if (toEvening && sim->GetTurnMode() == SIM_SIM::TURNMODE_EVENING && !GUI_AfterWorkScreen::IsOpen()) return;
     switch (sim->GetTurnMode()) {
       // Each page's button through its callback, as a click would; a page that is not open (the
       // tutorial's first evening, a test that set the turn by hand) is skipped by the turn call.

@@ -28,8 +28,9 @@ class HeadlessPlayer {
   // Start, the intro's Start). The first day is the same fixed date in every run (a new game otherwise
   // starts in the month of the machine's clock).
   static void StartNewGame(unsigned seed);
-  // Presses the day's buttons from where the day stands up to the end-of-day prompt.
-  static void PlayToEndOfDay();
+  // Presses the day's buttons from where the day stands up to the end-of-day prompt, or with
+  // `toEvening` only up to the in-game screen of the evening, its first activity not chosen yet.
+  static void PlayToEndOfDay(bool toEvening = false);
   // One whole day: to the end-of-day prompt, then the end-day button and the night.
   static NIGHT PlayDay();
   // A new game played for up to `days` nights or to the end of the game. Every yearly review is

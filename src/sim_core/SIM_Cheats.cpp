@@ -8,10 +8,10 @@
 #include "GFileList.h"
 #include "SIM_Vede.h"
 
-void SIM_Cheats::Load(const char* file) {
-  if (!file || !GFile::FileExists(file)) return;
+bool SIM_Cheats::Load(const char* file) {
+  if (!file || !GFile::FileExists(file)) return false;
   std::unique_ptr<CSpreadsheet> sheet(CSpreadsheet::Create(file));
-  if (!sheet) return;
+  if (!sheet) return false;
   for (size_t row = 0; row < sheet->size(); ++row) {
     CSV csv;
     csv.Initialise(sheet->at(row), ',', sheet->Origin(row));
@@ -21,4 +21,5 @@ void SIM_Cheats::Load(const char* file) {
     float amount = csv.GetNextFloat();
     SIM_GetVede()->_dbg_CheatEffect(name.c_str(), amount);
   }
+  return sheet->size() > 0;
 }

@@ -3,5 +3,6 @@
 // "#,value name,amount"). The game ships without that file.
 class SIM_Cheats {
  public:
-  static void Load(const char* file = "data/cheats.txt");
+  // Whether any row was applied.
+  static bool Load(const char* file = "data/cheats.txt");
 };

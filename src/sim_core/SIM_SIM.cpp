@@ -227,8 +227,8 @@ void SIM_SIM::Reset() {
   m_slots = 1;
   m_turnCount = 0;
 
-  SIM_Cheats::Load();
-  GUI_GetDirt()->Process();  // a cheat may have dirtied the home: it shows from the first frame
+  // A cheat may have dirtied the home: the mess shows from the first frame.
+  if (SIM_Cheats::Load()) GUI_GetDirt()->Process();
 
   // Window tests play the last day of a year of the game (1 to 10) to reach that year's review,
   // or the end of the game, in one day: the milestone is tomorrow and the player has had the

@@ -4,6 +4,7 @@
 // at; the checks are what a player would see at a glance, against the same sky without the effect.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -156,6 +157,45 @@ TEST_F(SceneGL, AStormDrawsRainUnderTheFadingSheet) {
   Save("/tmp/vorla2-scene-lightning.png");
   const Pixel top = At(5, 1);
   EXPECT_GT(Brightness(top), 3 * 200) << top.r << "," << top.g << "," << top.b;
+}
+
+// Sprites are drawn cut down to their pictures' visible texels; what is cut would have blended at
+// alpha 0. The same quads drawn whole, as triangles, must give the same picture.
+TEST_F(SceneGL, ASpriteCutToItsVisibleTexelsLooksTheSame) {
+  const struct {
+    const char* texture;
+    float l, t, r, b, u0, v0, u1, v1;
+  } cases[] = {
+      {"m_av_glasses_round.png", 101.3f, 57.6f, 101.3f + 256 * 1.37f, 57.6f + 512 * 1.37f, 0, 0, 1, 1},
+      {"pawprint.png", 500.5f, 40.25f, 560.5f, 100.25f, 0, 0, 1, 1},
+      {"skyline_buildings.png", 0, 0, kW, kH, 0, 0.1f, 0.75f, 1},
+  };
+  for (const auto& c : cases) {
+    std::vector<uint8_t> whole;
+    for (bool cut : {false, true}) {
+      m_engine->BeginRender();
+      m_engine->ClearScreen(SpriteColor(40, 90, 160));
+      ASSERT_TRUE(m_engine->SetTexture(c.texture)) << c.texture;
+      const uint32_t tint = SpriteColor(255, 230, 200, 220);
+      _D3DTLVERTEX v[4] = {{c.l, c.t, 0, 1, tint, tint, c.u0, c.v0},
+                           {c.r, c.t, 0, 1, tint, tint, c.u1, c.v0},
+                           {c.l, c.b, 0, 1, tint, tint, c.u0, c.v1},
+                           {c.r, c.b, 0, 1, tint, tint, c.u1, c.v1}};
+      if (cut) {
+        m_engine->DrawQuad(v);
+      } else {
+        for (_D3DTLVERTEX& p : v) p.diffuse = VBColor(255, 230, 200, 220);
+        const uint16_t triangles[6] = {0, 1, 2, 2, 1, 3};
+        m_engine->DrawTriangles(v, triangles, 6);
+      }
+      m_engine->EndRender();
+      ReadBack();
+      if (!cut) whole = Picture();
+    }
+    int worst = 0;
+    for (size_t i = 0; i < whole.size(); ++i) worst = std::max(worst, std::abs(int(m_pixels[i]) - int(whole[i])));
+    EXPECT_LE(worst, 1) << c.texture;
+  }
 }
 
 }  // namespace scenegl
