@@ -355,6 +355,28 @@ TEST_F(Evening, HostingThreeLowersLonelinessAndRaisesExtraversionOneStep) {
   delete type;
 }
 
+TEST_F(Evening, LonelinessAndExtraversionFollowTheNumberOfGuests) {
+  const struct {
+    int guests;
+    float loneliness;
+    int steps;
+  } cases[] = {{1, -0.15f, 0}, {2, -0.225f, 0}, {3, -0.2625f, 1}, {7, -0.29765625f, 5}, {9, -0.29941406f, 5}};
+  const float step = SIM_GetGlobalVariables()->Get("SOCIALISE_EXTRAVERT_BOOST");
+  int evening = 0;
+  for (const auto& c : cases) {
+    SIM_SocialiseType* type = Plain("evening" + std::to_string(++evening));
+    std::vector<SIM_NPC*> guests;
+    for (int i = 0; i < c.guests; ++i) guests.push_back(Guest());
+    vede->ApplyEffect("loneliness", 0.6f, 1.0f, "a lonely spell");
+    vede->ApplyEffect("extravert", -0.4f, 1.0f, "a shy spell");
+    const float extravert = EffectFrom("extravert", "large social event");
+    Run(type, guests, vede, 0.5f, 0.5f);
+    EXPECT_NEAR(EffectFrom("loneliness", type->GetGUIName()), c.loneliness, 1e-5f) << c.guests;
+    EXPECT_NEAR(EffectFrom("extravert", "large social event") - extravert, (float)c.steps * step, 1e-5f) << c.guests;
+    delete type;
+  }
+}
+
 TEST_F(Evening, RenownIsCappedAndEarnedOnlyByAHost) {
   const struct {
     float quality, mood;
