@@ -20,6 +20,8 @@
 #include "SIM_Boredom.h"
 #include "SIM_CharacterType.h"
 #include "SIM_Date.h"
+#include "SIM_Dirt.h"
+#include "SIM_NamedValue.h"
 #include "SIM_EventQuality.h"
 #include "SIM_Finances.h"
 #include "SIM_InterestType.h"
@@ -544,6 +546,60 @@ TEST_F(Evening, TwoRefusalsInADayMoveTheLinkOnce) {
   EXPECT_FALSE(npc->AcceptInvite(type, vede));
   EXPECT_NEAR(npc->GetRelationship(vede)->GetStrength(), before + 0.1f, 1e-6f) << "a new day, a new appreciation";
   delete type;
+}
+
+TEST_F(Evening, AnEveningAtHomeIsRefusedInADirtyHomeOrBesideAPetThatMakesThemSneeze) {
+  SIM_SocialiseType* party = Plain("homeparty", AllInterests());
+  party->SetFlag(SIM_SocialiseType::SOCFLAG_HOMEBASED, true);
+  SIM_GetGlobalVariables()->Set("INTROVERT_DECLINE_INVITE_PENALTY", 0.0f);
+  SIM_NamedValue* dirt = SIM_Dirt::GetDirtValue();
+  const struct {
+    float dirt;
+    bool cultured;
+    bool catAllergy;
+    bool accepts;
+  } cases[] = {{0.0f, false, false, true}, {0.4f, false, false, true}, {0.6f, false, false, false},
+               {0.3f, true, false, false}, {0.0f, false, true, false}};
+  for (const auto& c : cases) {
+    SIM_NPC* npc = Guest();
+    npc->GetRelationship(vede)->SetStrength(0.9f);
+    npc->GetRelationship(vede)->SetFriendship(true);
+    npc->GetHiddenAttributes().clear();
+    if (c.cultured) npc->GetCharacterTypes().push_back(SIM_CharacterType::GetByName("cultured"));
+    if (c.catAllergy) npc->GetHiddenAttributes().push_back("cat_allergy");
+    SIM_NamedValueList::Globals.GetNamedValue("cat") ? SIM_NamedValueList::Globals.GetNamedValue("cat")->SetValue(1.0f)
+                                                     : SIM_NamedValueList::Globals.AddValue(new SIM_NamedValue("cat", "Cat", 1.0f));
+    dirt->SetValue(c.dirt);
+    EXPECT_EQ(npc->AcceptInvite(party, vede), c.accepts) << c.dirt << " " << c.cultured << " " << c.catAllergy;
+    EXPECT_EQ(npc->IsFlatteredByInvite(), !c.accepts) << "a refusal for the home pleases a little";
+  }
+  dirt->SetValue(0.0f);
+  delete party;
+}
+
+TEST_F(Evening, AttractionAddsTheWeightsOfSharedInterestsUpToOne) {
+  SIM_NPC* npc = Guest();
+  SIM_InterestType* held = nullptr;
+  SIM_InterestType* notHeld = nullptr;
+  for (SIM_InterestType* interest : SIM_InterestType::All) {
+    if (npc->GetInterests().HasInterest(interest->GetName())) {
+      if (!held) held = interest;
+    } else if (!notHeld) {
+      notHeld = interest;
+    }
+  }
+  ASSERT_NE(held, nullptr);
+  ASSERT_NE(notHeld, nullptr);
+  const struct {
+    std::vector<std::pair<SIM_InterestType*, float>> weights;
+    float attraction;
+  } cases[] = {{{}, 0.0f}, {{{held, 0.3f}}, 0.3f}, {{{held, 0.3f}, {notHeld, 0.6f}}, 0.3f},
+               {{{held, 0.7f}, {held, 0.7f}}, 1.0f}, {{{held, -0.4f}}, 0.0f}};
+  for (const auto& c : cases) {
+    SIM_SocialiseType type;
+    for (const auto& [interest, weight] : c.weights) type.AddInterest(interest->GetName(), weight);
+    EXPECT_FLOAT_EQ(npc->GetActivityAttractiveness(&type), c.attraction);
+  }
 }
 
 TEST_F(Evening, AnotherNPCsInvitationIsAcceptedOnlyWhenFreeFreshAffordableAndWanted) {
