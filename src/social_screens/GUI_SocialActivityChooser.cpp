@@ -24,7 +24,7 @@
 #include "SIM_Romance.h"
 #include "SIM_SocialiseInstance.h"
 #include "SIM_SocialiseType.h"
-#include "SIM_Subsidies.h"
+// SUBSIDIES_PENDING #include "SIM_Subsidies.h"
 #include "SIM_Vede.h"
 
 GUI_SocialActivityChooser* GUI_SocialActivityChooser::PTheWindow = nullptr;
@@ -315,7 +315,7 @@ void GUI_SocialActivityChooser::FillSlots() {
 }
 
 void GUI_SocialActivityChooser::OnNewPlace() {
-  SIM_Subsidies::Clear();
+  // SUBSIDIES_PENDING SIM_Subsidies::Clear();
   m_selected = m_types.empty() ? nullptr : m_types[std::min(m_place, m_types.size() - 1)];
   if (m_selected) {
     m_description = m_selected->GetDescription().substr(0, kMaxDescription);
@@ -403,17 +403,17 @@ void GUI_SocialActivityChooser::Draw() {
   GUI_Dialog::Draw();
   const float L = (float)m_clientArea.left;
   const float T = (float)m_clientArea.top;
-  const float width = (float)(m_clientArea.right - m_clientArea.left);
+  const float clientWidth = (float)(m_clientArea.right - m_clientArea.left);
   LibTextEngine* text = GetTextEngine();
   if (m_selected) {
     text->SetCurrentFont("calibriblackbold24.dds", 24.0f);
-    text->AddQueueString(m_selected->GetGUIName(), L, T + 24.0f, kBlack, width, LibTextEngine::ALIGN_CENTER);
+    text->AddQueueString(m_selected->GetGUIName(), L, T + 24.0f, kBlack, clientWidth, LibTextEngine::ALIGN_CENTER);
     text->SetCurrentFont("anime14.dds", 14.0f);
-    text->AddWrappedString(m_description, L + 20.0f, T + 52.0f, width - 40.0f, kBlack);
+    text->AddWrappedString(m_description, L + 20.0f, T + 52.0f, clientWidth - 40.0f, kBlack);
     DrawEventDetails();
   } else {
     text->SetCurrentFont("anime14.dds", 14.0f);
-    text->AddWrappedString(m_description, L + 20.0f, T + 24.0f, width - 40.0f, kBlack);
+    text->AddWrappedString(m_description, L + 20.0f, T + 24.0f, clientWidth - 40.0f, kBlack);
   }
   text->ProcessTextQueue(-1);
 }
