@@ -51,6 +51,7 @@ GUI_PostMortem* GUI_PostMortem::Create(SIM_SocialiseInstance* instance) {
 }
 
 void GUI_PostMortem::Close() {
+  SIM_StandInLog::Record("GUI_PostMortem::Close");  // the day turn's order, for its test
   GUI_PostMortem* window = PTheWindow;
   delete window;
   PTheWindow = nullptr;
