@@ -124,6 +124,7 @@ GUI_PostMortem::~GUI_PostMortem() {
   GUI_ChangeNotifier::CloseAll();
   GUI_GetGUI()->EndDayGUI();
   GUI_GetFader()->FadeIn();
+  GetDebug()->DebugOut("Post-mortem: closed");
 }
 
 void GUI_PostMortem::CreateButtons() {
