@@ -53,9 +53,11 @@ GUI_PostMortem* GUI_PostMortem::Create(SIM_SocialiseInstance* instance) {
 
 void GUI_PostMortem::Close() {
   SIM_StandInLog::Record("GUI_PostMortem::Close");  // the day turn's order, for its test
+  // Cleared first: the closing steps (the evening's AfterPostMortem, the phone's stored scripts)
+  // may open the next report, which must not be forgotten when this delete returns.
   GUI_PostMortem* window = PTheWindow;
-  delete window;
   PTheWindow = nullptr;
+  delete window;
 }
 
 void GUI_PostMortem::Continue(int) { Close(); }
