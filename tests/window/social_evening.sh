@@ -111,8 +111,9 @@ wait_log_line 30 "the arrow button to page" "$before" '^Social chooser: ' || fin
 sleep 0.3
 shot chooser-paged
 
-# A friend dragged from the column and let go over the chooser joins the guests (the player is
-# persuasive; should one still say no, the next is tried).
+# Friends dragged from the column and let go over the chooser join the guests (the player is
+# persuasive; should one still say no, the next is tried), two of them so that the report has
+# another guest to look at.
 invited=$(grep -c '^Social chooser: .* invited$' "$log")
 for i in $(seq 0 $((friends - 1))); do
   point "$(friend_x "$i")" "$(friend_y "$i")"
@@ -123,8 +124,9 @@ for i in $(seq 0 $((friends - 1))); do
   xdotool mousemove --window "$wid" 170 330
   sleep 0.3
   xdotool mouseup 1
+  sleep 0.5
   shut_hints || finish
-  log_has "$invited" '^Social chooser: .* invited$' && break
+  log_has $((invited + 1)) '^Social chooser: .* invited$' && break
 done
 log_has "$invited" '^Social chooser: .* invited$' || fail "no friend joined the chooser's guests"
 point 500 60
