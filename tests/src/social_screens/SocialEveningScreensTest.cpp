@@ -76,6 +76,7 @@ class SocialScreens : public ::testing::Test {
     SIM_SocialiseType::Close();
     GUI_SocialActivityChooser::Close();
     GUI_PostMortem::Close();
+    SIM_GetSim()->PrepareForEvening();
     Recorder().Clear();
   }
   void TearDown() override {
@@ -312,6 +313,16 @@ TEST_F(SocialScreens, TheSocialiseButtonWantsEnoughGuestsHealthAndTheMoney) {
     EXPECT_EQ(Recorder().HasText(GTranslation::GetString("VARIABLE")), c.costPerHead == SIM_SocialiseType::kVariableCost);
     GUI_SocialActivityChooser::Close();
   }
+  // Opened by a script outside the evening, it starts nothing.
+  Type("evening", 1, 99);
+  SIM_GetFinances()->SetCash(100.0f);
+  GUI_SocialActivityChooser* chooser = Open();
+  chooser->Draw();
+  EXPECT_TRUE(chooser->GetSocialiseButton()->IsEnabled());
+  SIM_GetSim()->SetMode(SIM_SIM::TURNMODE_DAYENDED);
+  chooser->Draw();
+  EXPECT_FALSE(chooser->GetSocialiseButton()->IsEnabled());
+
   EXPECT_EQ(GUI_SocialActivityChooser::Delimited(1234567), "1,234,567");
   EXPECT_EQ(GUI_SocialActivityChooser::Delimited(999), "999");
 }
@@ -339,7 +350,6 @@ TEST_F(SocialScreens, WithNothingOnTonightTheChooserSaysSoAndStartsNothing) {
 
 TEST_F(SocialScreens, SocialiseRunsTheEveningAndItsReportClosesWithTheDaysBookkeeping) {
   Type("party", 1, 6);
-  SIM_GetSim()->PrepareForEvening();
   const int remaining = SIM_GetSim()->GetActivitiesRemaining();
   GUI_SocialActivityChooser* chooser = Open();
   std::vector<SIM_NPC*> guests = {Friend(), Friend(), Friend()};
