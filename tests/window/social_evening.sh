@@ -14,7 +14,9 @@ shots=/tmp/vorla2-social
 pass_message="the skills panel, the social chooser paged, a friend invited, the evening's report and another guest's opinion"
 prepare_world() {
   printf '#,%s\n' persuasion,1.0 charisma,1.0 exp_cooking,0.4 music_guitar,0.3 chess,0.6 dancing,0.2 \
-    painting,0.5 language_french,0.3 kungfu,0.2 >"$work/res/data/cheats.txt"
+    painting,0.5 language_french,0.3 kungfu,0.2 bowling,0.3 basic_physics,0.2 xp_writing,0.4 \
+    music_piano,0.1 language_italian,0.2 photography,0.3 first_aid,0.5 gardening,0.2 \
+    >"$work/res/data/cheats.txt"
 }
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
 window_test_start "$@"
@@ -87,6 +89,23 @@ not_town() {
   [ $((r + g + b)) -gt 200 ]
 }
 not_town || fail "no skills panel at the bottom left: $(pixel 100 700)"
+
+# Sixteen skills: two columns of seven and the expand button at the panel's top right (the panel is
+# 375 wide and 246 high); expanded, a third column shows the rest, 545 wide.
+click 350 547
+point 500 60
+sleep 1
+shot skills-expanded
+expanded() {
+  local r g b
+  read -r r g b <<<"$(pixel 450 600)"
+  [ $((r + g + b)) -gt 450 ] && [ $((r - b)) -lt 80 ]
+}
+on_screen expanded || fail "the skills panel did not widen to a third column: $(pixel 450 600)"
+click 520 547
+point 500 60
+sleep 1
+on_screen expanded && fail "the skills panel did not fold back to two columns"
 
 # The social button (the third of the strip) opens the chooser.
 opened=$(grep -c '^Social chooser: ' "$log")
