@@ -13,7 +13,7 @@
 #include "GUI_HintHelp.h"
 #include "GUI_IconButton.h"
 #include "GUI_MindState.h"
-#include "GUI_PostMortemParts.h"
+#include "GUI_PostMortemPanels.h"
 #include "GUI_Rain.h"
 #include "GUI_ScreenFader.h"
 #include "GUI_Skills.h"

@@ -18,7 +18,7 @@
 #include "GUI_HintHelp.h"
 #include "GUI_IconButton.h"
 #include "GUI_PostMortem.h"
-#include "GUI_PostMortemParts.h"
+#include "GUI_PostMortemPanels.h"
 #include "GUI_Skills.h"
 #include "GUI_SocialActivityChooser.h"
 #include "GUI_Sounds.h"
