@@ -32,7 +32,9 @@ GUI_MenuLoad* GUI_GetMenuLoad() {
   return menu;
 }
 
-GUI_MenuLoad::GUI_MenuLoad() : GUI_SaveListMenu("LOADGAME_TITLE", "LOADGAME_HELP", kRows, ScrollUp, ScrollDown) {}
+GUI_MenuLoad::GUI_MenuLoad()
+    : GUI_SaveListMenu(GTranslation::GetString("LOADGAME_TITLE"), GTranslation::GetString("LOADGAME_HELP"), kRows,
+                       ScrollUp, ScrollDown) {}
 
 GUI_MenuLoad::~GUI_MenuLoad() {
   KillSlots();

@@ -13,8 +13,8 @@
 #include "SIM_SaveGame.h"
 
 namespace {
-constexpr unsigned kKeyDelete = 51;
-constexpr unsigned kKeyEscape = 53;
+constexpr unsigned kSaveMenuKeyDelete = 51;
+constexpr unsigned kSaveMenuKeyEscape = 53;
 constexpr double kCaretFlipMs = 200.0;
 }  // namespace
 
@@ -23,7 +23,9 @@ GUI_MenuSave* GUI_GetMenuSave() {
   return menu;
 }
 
-GUI_MenuSave::GUI_MenuSave() : GUI_SaveListMenu("SAVEGAME_TITLE", "SAVEGAME_HELP", kRows, ScrollUp, ScrollDown) {
+GUI_MenuSave::GUI_MenuSave()
+    : GUI_SaveListMenu(GTranslation::GetString("SAVEGAME_TITLE"), GTranslation::GetString("SAVEGAME_HELP"), kRows,
+                       ScrollUp, ScrollDown) {
   SetFileName(GetGame()->GetCurrentGameName());
   m_save = new GUI_ButtonText("MENU_SAVE", Save, 0);
   m_save->SetTooltip("TOOLTIP_MENU_SAVE", 30);
@@ -72,9 +74,9 @@ void GUI_MenuSave::AddCharacter(char c) {
 }
 
 void GUI_MenuSave::HandleKey(unsigned key) {
-  if (key == kKeyEscape) {
+  if (key == kSaveMenuKeyEscape) {
     GetGame()->SetGameMode(Game::GAMEMODE_MAINMENU);
-  } else if (key == kKeyDelete) {
+  } else if (key == kSaveMenuKeyDelete) {
     if (!m_name.empty()) m_name.pop_back();
   } else {
     // Return and the other keys without a character type nothing.
@@ -115,14 +117,14 @@ void GUI_MenuSave::ScrollUp(int) { GUI_GetMenuSave()->Scroll(-1); }
 
 void GUI_MenuSave::ScrollDown(int) { GUI_GetMenuSave()->Scroll(1); }
 
-void GUI_MenuSave::DrawCarat(float width) {
+void GUI_MenuSave::DrawCarat(float nameWidth) {
   m_caretTimer.Update();
   if (m_caretTimer.GetElapsed() > kCaretFlipMs) {
     m_caretTimer.StartTimer();
     m_caretShown = !m_caretShown;
   }
   if (!m_caretShown) return;
-  const float x = D3DEngine::W / 2 + width / 2;
+  const float x = D3DEngine::W / 2 + nameWidth / 2;
   RECT caret;
   SetRect(&caret, int(x + 2), int(D3DEngine::H / 2 - 180), int(x + 5), int(D3DEngine::H / 2 - 160));
   GetD3DEngine()->FillRect(&caret, 0xE0FFFFFFu);

@@ -34,7 +34,7 @@ class GUI_MenuSave : public GUI_SaveListMenu {
   // Appends a typed character while the name stays narrower than the box; 0 appends nothing.
   void AddCharacter(char c);
   // The caret after the centred name, flipping every 200 ms.
-  void DrawCarat(float width);
+  void DrawCarat(float nameWidth);
   bool IsCaretShown() const { return m_caretShown; }
 
   static void Save(int);

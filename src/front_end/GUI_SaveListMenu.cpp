@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "D3DEngine.h"
-#include "GTranslation.h"
 #include "GUI_IconButton.h"
 #include "GUI_Sounds.h"
 #include "GUI_WindowBackground.h"
@@ -38,9 +37,9 @@ void GUI_SaveRow::Draw() {
                        IsEmpty() ? kEmptyRowColour : GUI_MenuBase::TEXT_BLACK, w, LibTextEngine::ALIGN_CENTER);
 }
 
-GUI_SaveListMenu::GUI_SaveListMenu(const char* titleKey, const char* helpKey, int rows,
+GUI_SaveListMenu::GUI_SaveListMenu(const std::string& title, const std::string& help, int rows,
                                    GUI_ButtonBase::Callback scrollUp, GUI_ButtonBase::Callback scrollDown)
-    : m_rows(rows), m_title(GTranslation::GetString(titleKey)), m_help(GTranslation::GetString(helpKey)) {
+    : m_rows(rows), m_title(title), m_help(help) {
   m_background.SetTexture("skyline_sunset.jpg");
   m_back = MakeBackButton(MainMenu);
   AddButton(m_back);
@@ -95,10 +94,10 @@ void GUI_SaveListMenu::DrawTexts() {
   text->ProcessTextQueue(-1);
 }
 
-std::string GUI_SaveListMenu::Fit(const std::string& caption, float width) {
-  LibTextEngine* text = GetTextEngine();
-  if (float(text->GetStringLength(caption)) <= width) return caption;
-  std::string cut = caption;
-  while (!cut.empty() && float(text->GetStringLength(cut + "...")) > width) cut.pop_back();
+std::string GUI_SaveListMenu::Fit(const std::string& text, float width) {
+  LibTextEngine* engine = GetTextEngine();
+  if (float(engine->GetStringLength(text)) <= width) return text;
+  std::string cut = text;
+  while (!cut.empty() && float(engine->GetStringLength(cut + "...")) > width) cut.pop_back();
   return cut + "...";
 }

@@ -36,8 +36,9 @@ class GUI_SaveRow : public GUI_ButtonBase {
 
 class GUI_SaveListMenu : public GUI_MenuBase {
  public:
-  // rows: how many saves the panel shows at once; the scroll buttons run the two callbacks.
-  GUI_SaveListMenu(const char* titleKey, const char* helpKey, int rows, GUI_ButtonBase::Callback scrollUp,
+  // Title and help as shown; rows: how many saves the panel shows at once; the scroll buttons run
+  // the two callbacks.
+  GUI_SaveListMenu(const std::string& title, const std::string& help, int rows, GUI_ButtonBase::Callback scrollUp,
                    GUI_ButtonBase::Callback scrollDown);
 
   void MouseWheelUp() override { Scroll(-1); }
@@ -50,6 +51,8 @@ class GUI_SaveListMenu : public GUI_MenuBase {
   bool CanScrollDown() const { return int(m_names.size()) - m_offset > m_rows; }
 
   static void MainMenu(int);  // the back button
+  // The text cut with "..." to fit the width in the current font.
+  static std::string Fit(const std::string& text, float width);
 
   void SetNotice(const std::string& text) { m_notice = text; }
   const std::string& GetNotice() const { return m_notice; }
@@ -76,8 +79,6 @@ class GUI_SaveListMenu : public GUI_MenuBase {
   void DrawBackground();
   // The title, and the help or the notice in its place.
   void DrawTexts();
-  // The row's caption fitted into its width.
-  static std::string Fit(const std::string& caption, float width);
 
   GUI_IconButton* m_back = nullptr;  // the buttons are owned by the list
   GUI_IconButton* m_scrollUp = nullptr;

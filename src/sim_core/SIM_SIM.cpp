@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "GDebug.h"
 #include "GTranslation.h"
 #include "GUI_AfterWorkScreen.h"
 #include "GUI_Avatar.h"
@@ -16,6 +17,7 @@
 #include "GUI_EventList.h"
 #include "GUI_HintHelp.h"
 #include "GUI_LoadingScreen.h"
+#include "GUI_Message.h"
 #include "GUI_MobilePhone.h"
 #include "GUI_MobilePhoneInbox.h"
 #include "GUI_NPCIcon.h"
@@ -157,6 +159,7 @@ void SIM_SIM::Close() {
 
 void SIM_SIM::Reset() {
   m_preBedTasksDone = false;
+  m_autosaveFailureTold = false;
   m_tenYearsUp = false;
 
   SIM_SocialiseType::Open();
@@ -405,13 +408,29 @@ void SIM_SIM::NextDay() {
   FinishNight();
 }
 
-void SIM_SIM::FinishNight() {
+void SIM_SIM::FinishNight(bool endOfGameNight) {
   m_slotsUsed = 0;
   CalculateMaxActivities();
-  if (SIM_GetPlayerOptions()->GetToggle(SIM_PlayerOptions::TOGGLE_AUTOSAVE)) SIM_GetSaveGame()->SaveGame("autosave");
+  const bool autosaveFailed = !endOfGameNight && !Autosave();
   ++m_turnCount;
 
   // The review's continue button opens the morning instead.
-  if (GUI_YearlyReview::PTheWindow) return;
-  ProcessWakeUp();
+  if (!GUI_YearlyReview::PTheWindow) ProcessWakeUp();
+  // Told over the morning's page, where the player looks.
+  if (autosaveFailed && !m_autosaveFailureTold) {
+    m_autosaveFailureTold = true;
+    GUI_Message::Create(GTranslation::GetString("AUTOSAVE_FAILED_TEXT"), GTranslation::GetString("AUTOSAVE_FAILED_TITLE"));
+  }
+}
+
+bool SIM_SIM::Autosave() {
+  if (!SIM_GetPlayerOptions()->GetToggle(SIM_PlayerOptions::TOGGLE_AUTOSAVE)) return true;
+  SIM_SaveGame* saver = SIM_GetSaveGame();
+  if (saver->SaveGame("autosave")) {
+    m_autosaveFailureTold = false;
+    return true;
+  }
+  GWarning(GFormat("Autosave failed (%s); the night goes on", saver->GetLastError().c_str()).c_str(), __FILE__,
+           __LINE__);
+  return false;
 }
