@@ -13,6 +13,8 @@
 namespace {
 constexpr const char* kRowFont = "anime16.dds";
 constexpr uint32_t kEmptyRowColour = VBColor(112, 112, 112);
+// The caption sits in the middle of its row's height.
+constexpr float kCaptionTop = 22.0f;
 
 GUI_IconButton* MakeScrollButton(GUI_ButtonBase::Callback callback, int normalCell) {
   GUI_IconButton* button = new GUI_IconButton("smallbuttons.dds", callback, 0);
@@ -33,7 +35,7 @@ void GUI_SaveRow::Draw() {
   LibTextEngine* text = GetTextEngine();
   text->SetCurrentFont(kRowFont, 16.0f);
   const float w = float(rect.right - rect.left);
-  text->AddQueueString(GUI_SaveListMenu::Fit(shown, w - 20.0f), float(rect.left), rect.top + 15.0f,
+  text->AddQueueString(GUI_SaveListMenu::Fit(shown, w - 20.0f), float(rect.left), rect.top + kCaptionTop,
                        IsEmpty() ? kEmptyRowColour : GUI_MenuBase::TEXT_BLACK, w, LibTextEngine::ALIGN_CENTER);
 }
 
