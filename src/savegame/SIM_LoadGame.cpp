@@ -398,9 +398,9 @@ void SIM_LoadGame::ReadSections() {
   Seek("xml");
   LoadHeader();
   LoadGameData();
-  // The jobs are read afresh before the player; the player's job goes first, as it points into
-  // the old table.
-  SIM_GetVede()->SetJob(nullptr);
+  // The jobs are read afresh before the player; until the job section the player is out of work,
+  // as the job held points into the old table.
+  SIM_GetVede()->SetJob(SIM_JobBase::OutOfWork());
   SIM_JobBase::Open();
   LoadingProgress(0.1f);
   LoadVede();
