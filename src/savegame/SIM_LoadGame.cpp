@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <list>
 #include <sstream>
 
 #include "GDebug.h"
@@ -443,9 +444,9 @@ void SIM_LoadGame::Rebuild(const std::string& name) {
   SIM_Restaurant::Open();
   SIM_JobEvent::Open();
   sim->SetMode(SIM_SIM::TURNMODE_DAYENDED);
-  // The in-game screen as at a new game; it opens the morning page.
-  GUI_GetGUI()->StartNewGame();
+  // The last game's windows go; the in-game screen starts as at a new game, with the morning page.
   GUI_GetWindowManager()->CloseOnRestart();
+  GUI_GetGUI()->StartNewGame();
 
   const int slots = std::max(1, m_maxActs);
   sim->SetSlots(slots, ClampInt(m_acts, 0, slots));
@@ -586,7 +587,15 @@ void SIM_LoadGame::LoadVede() {
 
   Seek("attributes");
   vede->LoadAttributes();
-  while (CheckNextTag("attribute")) LoadAttribute();
+  std::vector<SIM_Attribute*> ordered;
+  while (CheckNextTag("attribute")) {
+    if (SIM_Attribute* attribute = LoadAttribute()) ordered.push_back(attribute);
+  }
+  // The attributes stand in the file's order (the home's dirt, made by the reset, among them).
+  for (auto it = ordered.rbegin(); it != ordered.rend(); ++it) {
+    SIM_Attribute::All.remove(*it);
+    SIM_Attribute::All.push_front(*it);
+  }
   Seek("/attributes");
 
   Seek("skills");
@@ -639,7 +648,7 @@ void SIM_LoadGame::LoadVede() {
   Seek("/vede");
 }
 
-void SIM_LoadGame::LoadAttribute() {
+SIM_Attribute* SIM_LoadGame::LoadAttribute() {
   const int line = CurrentLine();
   const size_t start = m_pos;
   Seek("attribute");
@@ -648,7 +657,7 @@ void SIM_LoadGame::LoadAttribute() {
   if (!attribute) {
     Warn("attribute", name, line);
     m_pos = GroupEnd(m_lines, start);
-    return;
+    return nullptr;
   }
   std::vector<float>& history = attribute->GetHistory();
   history.clear();
@@ -664,6 +673,7 @@ void SIM_LoadGame::LoadAttribute() {
     Seek("/sim_effect");
   }
   Seek("/attribute");
+  return attribute;
 }
 
 void SIM_LoadGame::LoadBoredom(SIM_Boredom* boredom) {
@@ -1026,10 +1036,10 @@ void SIM_LoadGame::LoadDate() {
 
 void SIM_LoadGame::LoadGlobals() {
   Seek("globals");
-  // The list is rebuilt in the file's order: what the reading so far has set (the job's
-  // industry) is in the file too.
+  // Values the reset made already (the home's dirt is an attribute of its own) keep their object
+  // and take the saved value; the list ends up in the file's order.
   SIM_NamedValueList& globals = SIM_NamedValueList::Globals;
-  globals.Clear();
+  std::vector<SIM_NamedValue*> ordered;
   while (CheckNextTag("global")) {
     Seek("global");
     const std::string name = LoadVar("name");
@@ -1041,13 +1051,22 @@ void SIM_LoadGame::LoadGlobals() {
     for (SIM_NamedValue* each : globals.GetRawList()) {
       if (each->GetName() == name) existing = each;
     }
-    if (existing) {
-      existing->SetValue(value);
-    } else {
-      globals.AddValue(new SIM_NamedValue(name, guiName, value));
+    if (!existing) {
+      existing = new SIM_NamedValue(name, guiName, value);
+      globals.AddValue(existing);
     }
+    existing->SetValue(value);
+    if (std::find(ordered.begin(), ordered.end(), existing) == ordered.end()) ordered.push_back(existing);
   }
   Seek("/globals");
+  // What the reading itself set on the way (the flags of the job held before the job section)
+  // and the file does not hold goes.
+  std::list<SIM_NamedValue*> rest = globals.GetRawList();
+  globals.RemoveAll();
+  for (SIM_NamedValue* value : ordered) globals.AddValue(value);
+  for (SIM_NamedValue* value : rest) {
+    if (std::find(ordered.begin(), ordered.end(), value) == ordered.end()) delete value;
+  }
 }
 
 void SIM_LoadGame::LoadHealth() {
