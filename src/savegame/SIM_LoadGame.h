@@ -14,6 +14,7 @@
 #include <vector>
 
 class SIM_AchievementBase;
+class SIM_Attribute;
 class SIM_Boredom;
 
 class SIM_LoadGame {
@@ -80,7 +81,7 @@ class SIM_LoadGame {
   void LoadHeader();
   void LoadGameData();
   void LoadVede();
-  void LoadAttribute();
+  SIM_Attribute* LoadAttribute();  // null when skipped
   void LoadBoredom(SIM_Boredom* boredom);
   void LoadFinances();
   void LoadNPCS();
