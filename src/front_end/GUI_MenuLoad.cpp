@@ -1,6 +1,5 @@
 #include "GUI_MenuLoad.h"
 
-#include "CInput.h"
 #include "D3DEngine.h"
 #include "GTranslation.h"
 #include "GUI_DeleteGameButton.h"
@@ -85,13 +84,7 @@ void GUI_MenuLoad::KillDeleteButtons() {
   m_deleteButtons.clear();
 }
 
-bool GUI_MenuLoad::CheckClick() {
-  const CInput* input = GetInput();
-  // A load replaces the rows' world, so nothing is touched after the row that took the click.
-  for (GUI_LoadGameSlot* slot : m_slots)
-    if (slot->CheckClick(input->mouseX, input->mouseY)) return true;
-  return GUIButtonList::CheckClick();
-}
+bool GUI_MenuLoad::CheckClick() { return ClickRows(m_slots) || GUIButtonList::CheckClick(); }
 
 void GUI_MenuLoad::Load(const std::string& name) {
   m_notice.clear();

@@ -84,12 +84,7 @@ void GUI_MenuSave::HandleKey(unsigned key) {
   }
 }
 
-bool GUI_MenuSave::CheckClick() {
-  const CInput* input = GetInput();
-  for (GUI_SaveGameSlot* slot : m_slots)
-    if (slot->CheckClick(input->mouseX, input->mouseY)) return true;
-  return GUIButtonList::CheckClick();
-}
+bool GUI_MenuSave::CheckClick() { return ClickRows(m_slots) || GUIButtonList::CheckClick(); }
 
 bool GUI_MenuSave::IsUsableName(const std::string& name) {
   for (char c : name)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CInput.h"
 #include "D3DEngine.h"
 #include "GUI_IconButton.h"
 #include "GUI_Sounds.h"
@@ -63,6 +64,10 @@ bool GUI_SaveListMenu::Scroll(int direction) {
 }
 
 void GUI_SaveListMenu::ReadFolder() { m_names = SIM_SaveGame::ListSaves(); }
+
+float GUI_SaveListMenu::MouseX() { return GetInput()->mouseX; }
+
+float GUI_SaveListMenu::MouseY() { return GetInput()->mouseY; }
 
 size_t GUI_SaveListMenu::FirstShown() const { return std::min(size_t(std::max(m_offset, 0)), m_names.size()); }
 

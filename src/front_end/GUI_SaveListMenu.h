@@ -73,6 +73,16 @@ class GUI_SaveListMenu : public GUI_MenuBase {
   // Runs after a scroll has moved the offset.
   virtual void Scrolled() = 0;
 
+  // The click at the mouse offered to the rows in order; true when one took it. A row's click may
+  // load a game, so nothing is touched after it.
+  template <class Row>
+  static bool ClickRows(const std::vector<Row*>& rows) {
+    for (Row* row : rows)
+      if (row->CheckClick(MouseX(), MouseY())) return true;
+    return false;
+  }
+  static float MouseX();
+  static float MouseY();
   // Panel, scroll buttons and strip placed for the screen size of now.
   void LayOut();
   // Scroll buttons enabled by the list; the skyline, the strip and the panel.
