@@ -21,6 +21,7 @@
 #include "GUI_GUI.h"
 #include "GUI_LoadingScreen.h"
 #include "GUI_NPCIcon.h"
+#include "GUI_NPCIconParts.h"
 #include "GUI_Skills.h"
 #include "GUI_WindowManager.h"
 #include "GUI_WokeUpScreen.h"
@@ -248,13 +249,11 @@ SIM_LoadGame::FAILURE SIM_LoadGame::Parse(const std::string& text, std::vector<L
     Line line;
     line.number = number;
     std::string lineWhy;
-    const size_t before = lines->size();
     if (!ParseLine(text, begin, end, &line, &lineWhy)) {
       *why = "line " + std::to_string(number) + ": " + lineWhy;
       return LOAD_DAMAGED;
     }
     if (!line.tag.empty()) lines->push_back(std::move(line));
-    (void)before;
     begin = end + 1;
   }
   // Groups nest and close; the file opens with "xml", and a closing "xml" ends it.
@@ -758,6 +757,8 @@ void SIM_LoadGame::LoadNPC() {
   npc->m_gender = gender == SIM_FEMALE ? SIM_FEMALE : SIM_MALE;
   npc->SetIntroduced(introduced);
   npc->CreateIcon();
+  if (npc->IsSnubbed() && npc->GetIcon() && npc->GetIcon()->GetSnubIcon())
+    npc->GetIcon()->GetSnubIcon()->Refresh(npc->GetForeName(), npc->GetSnubCause());
 
   Seek("interests");
   SIM_InterestList& interests = npc->GetInterests();
@@ -871,7 +872,7 @@ void SIM_LoadGame::LoadRelationships() {
     SIM_Person* a = SIM_Person::GetBySLID(id1);
     SIM_Person* b = SIM_Person::GetBySLID(id2);
     if (!a || !b || a == b) {
-      Warn("a relationship with someone non existent, SLID", std::to_string(a ? id2 : id1), line);
+      Warn("the person of a relationship, SLID", std::to_string(a ? id2 : id1), line);
       continue;
     }
     SIM_Relationship* link = SIM_Relationship::Create(a, b);
