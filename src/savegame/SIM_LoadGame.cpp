@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <list>
@@ -20,6 +21,7 @@
 #include "GUI_GUI.h"
 #include "GUI_LoadingScreen.h"
 #include "GUI_NPCIcon.h"
+#include "GUI_NPCIconParts.h"
 #include "GUI_Skills.h"
 #include "GUI_WindowManager.h"
 #include "GUI_WokeUpScreen.h"
@@ -190,6 +192,13 @@ SIM_Asset* FindAsset(const std::string& name) {
   return nullptr;
 }
 
+GUI_AvatarLayer* FindAvatarLayer(const std::string& guiName) {
+  for (GUI_AvatarLayer* layer : GUI_AvatarLayer::All) {
+    if (layer->GetGUIName() == guiName) return layer;
+  }
+  return nullptr;
+}
+
 SIM_SpecialEvent* FindSpecialEvent(const std::string& name) {
   for (SIM_SpecialEvent* event : SIM_SpecialEvent::All) {
     if (event->GetName() == name) return event;
@@ -240,13 +249,11 @@ SIM_LoadGame::FAILURE SIM_LoadGame::Parse(const std::string& text, std::vector<L
     Line line;
     line.number = number;
     std::string lineWhy;
-    const size_t before = lines->size();
     if (!ParseLine(text, begin, end, &line, &lineWhy)) {
       *why = "line " + std::to_string(number) + ": " + lineWhy;
       return LOAD_DAMAGED;
     }
     if (!line.tag.empty()) lines->push_back(std::move(line));
-    (void)before;
     begin = end + 1;
   }
   // Groups nest and close; the file opens with "xml", and a closing "xml" ends it.
@@ -338,7 +345,10 @@ bool SIM_LoadGame::LoadGame(const char* name) {
 
 bool SIM_LoadGame::LoadFromPath(const std::string& path, const std::string& name) {
   std::ifstream file(path, std::ios::binary);
-  if (!file) return Refuse(std::fopen(path.c_str(), "rb") ? LOAD_UNREADABLE : LOAD_MISSING, name, path);
+  if (!file) {
+    std::error_code error;
+    return Refuse(std::filesystem::exists(path, error) ? LOAD_UNREADABLE : LOAD_MISSING, name, path);
+  }
   std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   if (file.bad()) return Refuse(LOAD_UNREADABLE, name, path);
   return LoadFromText(text, name, path);
@@ -358,6 +368,7 @@ bool SIM_LoadGame::LoadFromText(const std::string& text, const std::string& name
   m_acts = 0;
   m_maxActs = 1;
   m_turnMode = -1;
+  m_night = false;
 
   LoadingProgress(0.0f);
   Reset();
@@ -450,10 +461,21 @@ void SIM_LoadGame::Rebuild(const std::string& name) {
 
   const int slots = std::max(1, m_maxActs);
   sim->SetSlots(slots, ClampInt(m_acts, 0, slots));
-  if (m_turnMode < 0) {
-    // An older save knows no turn: the day stands ended, or the evening goes on with its slots.
-    GUI_WokeUpScreen::Close();
-    if (m_acts >= slots) sim->ReallyEndDay();
+  if (m_night) {
+    // Saved in the night: what the night had left to do, the turn counted and the morning.
+    sim->SetSlots(slots, 0);
+    sim->CalculateMaxActivities();
+    sim->SetTurnCount(sim->GetTurnCount() + 1);
+    sim->ProcessWakeUp();
+  } else if (m_turnMode < 0) {
+    // An older save knows no turn: a day with every slot used ends at once; otherwise it was
+    // saved at the day's boundary and the morning's page is open.
+    if (m_acts >= slots) {
+      GUI_WokeUpScreen::Close();
+      sim->ReallyEndDay();
+    } else {
+      sim->SetMode(SIM_SIM::TURNMODE_WOKEUP);
+    }
   } else {
     // The page of the turn the game was saved in, so that nothing of the day happens twice.
     sim->SetMode((SIM_SIM::TURNMODE)m_turnMode);
@@ -633,7 +655,7 @@ void SIM_LoadGame::LoadVede() {
     const std::vector<std::string> rgb = SplitList(LoadVar("color"));
     Seek("/layer");
     if (!guiName.empty()) {
-      GUI_AvatarLayer* layer = GUI_AvatarLayer::GetByGUIName(guiName);
+      GUI_AvatarLayer* layer = FindAvatarLayer(guiName);
       if (!layer) {
         Warn("avatar layer", guiName, line);
       } else {
@@ -735,6 +757,8 @@ void SIM_LoadGame::LoadNPC() {
   npc->m_gender = gender == SIM_FEMALE ? SIM_FEMALE : SIM_MALE;
   npc->SetIntroduced(introduced);
   npc->CreateIcon();
+  if (npc->IsSnubbed() && npc->GetIcon() && npc->GetIcon()->GetSnubIcon())
+    npc->GetIcon()->GetSnubIcon()->Refresh(npc->GetForeName(), npc->GetSnubCause());
 
   Seek("interests");
   SIM_InterestList& interests = npc->GetInterests();
@@ -848,7 +872,7 @@ void SIM_LoadGame::LoadRelationships() {
     SIM_Person* a = SIM_Person::GetBySLID(id1);
     SIM_Person* b = SIM_Person::GetBySLID(id2);
     if (!a || !b || a == b) {
-      Warn("a relationship with someone non existent, SLID", std::to_string(a ? id2 : id1), line);
+      Warn("the person of a relationship, SLID", std::to_string(a ? id2 : id1), line);
       continue;
     }
     SIM_Relationship* link = SIM_Relationship::Create(a, b);
@@ -1228,5 +1252,6 @@ void SIM_LoadGame::LoadTurn() {
   int mode = SIM_SIM::TURNMODE_DAYENDED;
   LoadInt(&mode, "mode");
   m_turnMode = ClampInt(mode, SIM_SIM::TURNMODE_WOKEUP, SIM_SIM::TURNMODE_DAYENDED);
+  LoadBool(&m_night, "night");
   Seek("/turn");
 }

@@ -122,6 +122,7 @@ class SIM_LoadGame {
   int m_acts = 0;
   int m_maxActs = 1;
   int m_turnMode = -1;
+  bool m_night = false;
 };
 
 SIM_LoadGame* SIM_GetLoadGame();

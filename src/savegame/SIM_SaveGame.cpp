@@ -711,4 +711,6 @@ void SIM_SaveGame::SaveMisc() {
 void SIM_SaveGame::SaveTurn() {
   SaveGroup group(this, "turn");
   SaveKeyValue("mode", (int)SIM_GetSim()->GetTurnMode());
+  // Saved in the night (the autosave): the loaded game goes on with the morning.
+  SaveKeyValue("night", SIM_GetSim()->IsNight());
 }

@@ -229,6 +229,7 @@ void SIM_SIM::Reset() {
   m_slotsUsed = 0;
   m_slots = 1;
   m_turnCount = 0;
+  m_night = false;
 
   // A cheat may have dirtied the home: the mess shows from the first frame.
   if (SIM_Cheats::Load()) GUI_GetDirt()->Process();
@@ -256,6 +257,7 @@ void SIM_SIM::Reset() {
 // The day
 
 void SIM_SIM::ProcessWakeUp() {
+  m_night = false;
   SIM_Attribute::ClearRecentlyChanged();
   if (PlayerUnemployed()) {
     SIM_GetFinances()->AddCash(SIM_GetGlobalVariables()->Get("GV_UNEMPLOYMENT_BENEFIT"));
@@ -362,6 +364,7 @@ void SIM_SIM::CalculateMaxActivities() {
 // The night
 
 void SIM_SIM::NextDay() {
+  m_night = true;
   m_preBedTasksDone = false;
 
   // Whatever the day left open goes.

@@ -38,6 +38,9 @@ class SIM_SIM {
   bool IsTenYearsUp() const { return m_tenYearsUp; }
   void SetTenYearsUp(bool up) { m_tenYearsUp = up; }
   bool ArePreBedTasksDone() const { return m_preBedTasksDone; }
+  // From the end-day button to the morning's wake-up: a save taken now (the autosave) resumes
+  // with the morning.
+  bool IsNight() const { return m_night; }
 
   // The day's evening slots (1, or 2 when unemployed or at the weekend) and how many are used;
   // the savegame restores both.
@@ -76,6 +79,7 @@ class SIM_SIM {
   bool m_opened = false;
   bool m_tenYearsUp = false;
   bool m_preBedTasksDone = false;
+  bool m_night = false;
   TURNMODE m_mode = TURNMODE_WOKEUP;
   int32_t m_turnCount = 0;
   int32_t m_slots = 1;

@@ -144,6 +144,20 @@ TEST(SaveTurn, ADaySavedAfterWorkReopensItsPageAndIsPaidOnce) {
   savetest::ExpectCleanLog();
 }
 
+// The autosave is taken in the night; loaded, it is the morning after that night, exactly as the
+// game that went on had it.
+TEST(SaveTurn, TheNightlyAutosaveLoadsAsTheNextMorning) {
+  PlayNights(5);
+  ASSERT_TRUE(SIM_GetSaveGame()->SaveGame("morning"));
+  ASSERT_TRUE(SIM_GetLoadGame()->LoadGame("autosave")) << SIM_GetLoadGame()->GetFailureText();
+  EXPECT_EQ(SIM_GetSim()->GetTurnMode(), SIM_SIM::TURNMODE_WOKEUP);
+  EXPECT_TRUE(GUI_WokeUpScreen::IsOpen());
+  EXPECT_FALSE(SIM_GetSim()->IsNight());
+  ASSERT_TRUE(SIM_GetSaveGame()->SaveGame("again"));
+  EXPECT_EQ(SaveFile("again"), SaveFile("morning"));
+  savetest::ExpectCleanLog();
+}
+
 // Saving twice under one name replaces the file, and the counter of identities is the same both
 // times when nobody was made in between.
 TEST(SaveFolder, SavingAgainReplacesTheFileAndTheListingIsSorted) {
