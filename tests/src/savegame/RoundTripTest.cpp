@@ -1,7 +1,12 @@
 // A game saved, loaded and saved again gives the same file byte for byte, after one night, after
 // two hundred and after nearly ten years; the texts a player types and the numbers of the
 // simulation come back exactly; and a game saved in the middle of a day goes on from that turn.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 
 #include "GUI_CommuteBackScreen.h"
 #include "GUI_WokeUpScreen.h"
@@ -156,6 +161,43 @@ TEST(SaveTurn, TheNightlyAutosaveLoadsAsTheNextMorning) {
   ASSERT_TRUE(SIM_GetSaveGame()->SaveGame("again"));
   EXPECT_EQ(SaveFile("again"), SaveFile("morning"));
   savetest::ExpectCleanLog();
+}
+
+// Ten years with the game saved and loaded back every fiftieth morning, in a fresh process each
+// time as two runs of vorla2-sim: the game ends, the log stays clean, and the runs agree.
+struct Reloaded {
+  bool ended = false;
+  int problems = -1;
+  uint64_t digest = 0;
+};
+
+Reloaded PlayReloadingInChild() {
+  int fds[2];
+  if (pipe(fds) != 0) return {};
+  const pid_t pid = fork();
+  if (pid == 0) {
+    close(fds[0]);
+    const HeadlessPlayer::Result result = HeadlessPlayer::Run(600, 1, nullptr, 50);
+    Reloaded r{result.ended, HeadlessPlayer::CountLogProblems(), result.digest};
+    for (const std::string& line : HeadlessPlayer::LogProblems()) std::fprintf(stderr, "log: %s\n", line.c_str());
+    _exit(write(fds[1], &r, sizeof r) == (ssize_t)sizeof r ? 0 : 1);
+  }
+  close(fds[1]);
+  Reloaded r;
+  const ssize_t got = read(fds[0], &r, sizeof r);
+  close(fds[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  EXPECT_EQ(got, (ssize_t)sizeof r);
+  return r;
+}
+
+TEST(SaveReload, TenYearsReloadedEveryFiftyMorningsEndAndReplay) {
+  const Reloaded first = PlayReloadingInChild();
+  EXPECT_TRUE(first.ended);
+  EXPECT_EQ(first.problems, 0);
+  const Reloaded second = PlayReloadingInChild();
+  EXPECT_EQ(second.digest, first.digest);
 }
 
 // Saving twice under one name replaces the file, and the counter of identities is the same both
