@@ -55,7 +55,7 @@ test-asan: deps build-asan
 FUZZ_SECONDS ?= 180
 FUZZ_PARALLEL ?= 4
 FUZZ_TARGETS ?= ini_parser ini_loader csv spreadsheet translation script modifier timechunktype events dds \
-  widths formatted_text
+  widths formatted_text savegame
 
 build-fuzz/build.ninja:
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLA2_FUZZ=ON

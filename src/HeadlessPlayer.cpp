@@ -38,6 +38,8 @@
 #include "SIM_Finances.h"
 #include "SIM_GameConfig.h"
 #include "SIM_Health.h"
+#include "SIM_LoadGame.h"
+#include "SIM_SaveGame.h"
 #include "SIM_JobBase.h"
 #include "SIM_JobInstance.h"
 #include "SIM_Memory.h"
@@ -339,8 +341,20 @@ HeadlessPlayer::NIGHT HeadlessPlayer::PlayDay() {
   return NIGHT_MORNING;
 }
 
+bool HeadlessPlayer::SaveAndReload(const char* name) {
+  if (!SIM_GetSaveGame()->SaveGame(name)) {
+    GError(("Saving failed: " + SIM_GetSaveGame()->GetLastError()).c_str(), __FILE__, __LINE__);
+    return false;
+  }
+  if (!SIM_GetLoadGame()->LoadGame(name)) {
+    GError(("Loading failed: " + SIM_GetLoadGame()->GetFailureText()).c_str(), __FILE__, __LINE__);
+    return false;
+  }
+  return true;
+}
+
 HeadlessPlayer::Result HeadlessPlayer::Run(int days, unsigned seed,
-                                           const std::function<void(const std::string&)>& print) {
+                                           const std::function<void(const std::string&)>& print, int reloadEvery) {
   Result result;
   StartNewGame(seed);
   g_tally = YearTally();
@@ -349,7 +363,10 @@ HeadlessPlayer::Result HeadlessPlayer::Run(int days, unsigned seed,
     NIGHT night = PlayDay();
     ++result.days;
     NoteCash();
-    if (night == NIGHT_MORNING) continue;
+    if (night == NIGHT_MORNING) {
+      if (reloadEvery > 0 && result.days % reloadEvery == 0) SaveAndReload("reload");
+      continue;
+    }
     if (print) print(YearLine(result.reviews + 1));
     FaresThisYear = 0.0f;
     // The player reads the page and presses its button: continue after a review; after the end of

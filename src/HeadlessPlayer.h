@@ -35,8 +35,13 @@ class HeadlessPlayer {
   // One whole day: to the end-of-day prompt, then the end-day button and the night.
   static NIGHT PlayDay();
   // A new game played for up to `days` nights or to the end of the game. Every yearly review is
-  // closed with its continue button. `print` gets one line per year and nothing else.
-  static Result Run(int days, unsigned seed, const std::function<void(const std::string&)>& print);
+  // closed with its continue button. `print` gets one line per year and nothing else. With
+  // `reloadEvery` K above 0, every K-th morning the game is saved, loaded back and played on.
+  static Result Run(int days, unsigned seed, const std::function<void(const std::string&)>& print,
+                    int reloadEvery = 0);
+  // Saves the game under the name and loads it back, as a player would from the menus; false (with
+  // an error in the debug log) when either fails.
+  static bool SaveAndReload(const char* name);
 
   // A hash of the simulation's state: the date, the turn, the cash, every attribute with its
   // effects, the skills, the game-wide values, the character's names, layers and tints, the town

@@ -105,6 +105,7 @@ class SIM_JobBase : public SIM_TimeChunkType {
   bool IsAvailableToday() const { return m_availableToday; }
   void SetAvailableToday(bool available) { m_availableToday = available; }
   int GetDaysUntilReapply() const { return m_daysUntilReapply; }
+  void SetDaysUntilReapply(int days) { m_daysUntilReapply = days; }
   float GetLastEarnings() const { return m_lastEarnings; }
   float GetLastTip() const { return m_lastTip; }
   void ClearLastTip() { m_lastTip = -1.0f; }

@@ -24,7 +24,7 @@ void GUI_EndGame::Close() {
 
 void GUI_EndGame::Continue(int) {
   Close();
-  SIM_GetSim()->FinishNight();
+  SIM_GetSim()->FinishNight(true);
 }
 
 void GUI_EndGame::MainMenu(int) {

@@ -2,6 +2,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "D3DEngine.h"
 #include "GDebug.h"
@@ -189,15 +192,11 @@ bool GUI_Avatar::ApplyPreset(const char* path) {
   return true;
 }
 
-bool GUI_Avatar::SavePreset(const char* path) const {
-  FILE* f = path ? Mac_fopen(path, "w") : nullptr;
-  if (!f) {
-    GWarning(GFormat("Avatar preset %s cannot be written", path ? path : "(none)").c_str(), __FILE__, __LINE__);
-    return false;
-  }
-  auto writeLine = [f](const std::string& line) {
-    std::fputs(line.substr(0, kMaxPresetLine).c_str(), f);
-    std::fputc('\n', f);
+std::string GUI_Avatar::PresetText() const {
+  std::string text;
+  auto writeLine = [&text](const std::string& line) {
+    text += line.substr(0, kMaxPresetLine);
+    text += '\n';
   };
   writeLine("[textures]");
   for (int slot = 0; slot < AVATAR_LAYER_COUNT; ++slot) {
@@ -212,6 +211,17 @@ bool GUI_Avatar::SavePreset(const char* path) const {
   }
   writeLine("");
   writeLine("");
+  return text;
+}
+
+bool GUI_Avatar::SavePreset(const char* path) const {
+  FILE* f = path ? Mac_fopen(path, "w") : nullptr;
+  if (!f) {
+    GWarning(GFormat("Avatar preset %s cannot be written", path ? path : "(none)").c_str(), __FILE__, __LINE__);
+    return false;
+  }
+  const std::string text = PresetText();
+  std::fwrite(text.data(), 1, text.size(), f);
   std::fclose(f);
   return true;
 }
@@ -220,6 +230,15 @@ void GUI_Avatar::SaveUserAvatar() const {
   // Nine values a digit: the name space the game has always used.
   int d[4];
   for (int& digit : d) digit = std::rand() % 9;
+  // A figure the folder holds already is not saved again: every loaded game starts the in-game
+  // screen as a new game does, and would otherwise add its player's figure once more each time.
+  const std::string text = PresetText();
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(UserAvatarsFolder(), error)) {
+    std::ifstream file(entry.path(), std::ios::binary);
+    const std::string held((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (held == text) return;
+  }
   SavePreset(GFormat("%s/user_%d%d%d%d.txt", UserAvatarsFolder().c_str(), d[0], d[1], d[2], d[3]).c_str());
 }
 

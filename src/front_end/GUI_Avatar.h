@@ -30,6 +30,7 @@ class GUI_Avatar {
   // skin's gender, with one warning naming the file and the slot.
   bool ApplyPreset(const char* path);
   bool SavePreset(const char* path) const;
+  std::string PresetText() const;  // what SavePreset writes
   void SaveUserAvatar() const;  // "<user>/avatars/user_dddd.txt"
 
   void SetMood(MOOD mood);

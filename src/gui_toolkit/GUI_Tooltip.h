@@ -10,7 +10,8 @@
 
 class GUI_Tooltip : public GUI_BaseElement {
  public:
-  enum TOOLTIPMODE { TOOLTIPMODE_NORMAL = 0 };
+  // Other modes than the normal one are numbers (the calendar days use 1): any int is a mode.
+  enum TOOLTIPMODE : int { TOOLTIPMODE_NORMAL = 0 };
   static constexpr float FADE = 0.5f;
   static constexpr size_t kMaxText = 2047;
 

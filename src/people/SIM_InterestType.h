@@ -88,6 +88,7 @@ class SIM_InterestList {
   void UnhideNextInterest();
   void UnhideAllInterests();
   bool AreSomeHidden() const { return m_someHidden; }
+  void SetSomeHidden(bool hidden) { m_someHidden = hidden; }
   void Clear();
   void ClearProbabilities() { m_probabilities.clear(); }
 

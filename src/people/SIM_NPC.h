@@ -120,6 +120,8 @@ class SIM_NPC : public SIM_Person {
   static std::list<SIM_NPC*> Hidden;
 
  private:
+  friend class SIM_LoadGame;  // a loaded NPC is given its saved fields as they were
+
   std::vector<SIM_CharacterType*> m_characterTypes;  // not owned
   bool m_hidden = false;
   bool m_busy = false;

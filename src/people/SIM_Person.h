@@ -75,6 +75,8 @@ class SIM_Person : public RefCounted {
   static std::list<SIM_Person*> All;
 
  protected:
+  friend class SIM_LoadGame;  // a loaded person is given its saved fields as they were
+
   std::list<SIM_Relationship*> m_relationships;
   SIM_InterestList m_interests;
   std::string m_forename;

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "GDebug.h"
 #include "GTranslation.h"
 #include "GUI_AfterWorkScreen.h"
 #include "GUI_Avatar.h"
@@ -16,6 +17,7 @@
 #include "GUI_EventList.h"
 #include "GUI_HintHelp.h"
 #include "GUI_LoadingScreen.h"
+#include "GUI_Message.h"
 #include "GUI_MobilePhone.h"
 #include "GUI_MobilePhoneInbox.h"
 #include "GUI_NPCIcon.h"
@@ -157,6 +159,7 @@ void SIM_SIM::Close() {
 
 void SIM_SIM::Reset() {
   m_preBedTasksDone = false;
+  m_autosaveFailureTold = false;
   m_tenYearsUp = false;
 
   SIM_SocialiseType::Open();
@@ -226,6 +229,7 @@ void SIM_SIM::Reset() {
   m_slotsUsed = 0;
   m_slots = 1;
   m_turnCount = 0;
+  m_night = false;
 
   // A cheat may have dirtied the home: the mess shows from the first frame.
   if (SIM_Cheats::Load()) GUI_GetDirt()->Process();
@@ -253,6 +257,7 @@ void SIM_SIM::Reset() {
 // The day
 
 void SIM_SIM::ProcessWakeUp() {
+  m_night = false;
   SIM_Attribute::ClearRecentlyChanged();
   if (PlayerUnemployed()) {
     SIM_GetFinances()->AddCash(SIM_GetGlobalVariables()->Get("GV_UNEMPLOYMENT_BENEFIT"));
@@ -359,6 +364,7 @@ void SIM_SIM::CalculateMaxActivities() {
 // The night
 
 void SIM_SIM::NextDay() {
+  m_night = true;
   m_preBedTasksDone = false;
 
   // Whatever the day left open goes.
@@ -405,13 +411,29 @@ void SIM_SIM::NextDay() {
   FinishNight();
 }
 
-void SIM_SIM::FinishNight() {
+void SIM_SIM::FinishNight(bool endOfGameNight) {
   m_slotsUsed = 0;
   CalculateMaxActivities();
-  if (SIM_GetPlayerOptions()->GetToggle(SIM_PlayerOptions::TOGGLE_AUTOSAVE)) SIM_GetSaveGame()->SaveGame("autosave");
+  const bool autosaveFailed = !endOfGameNight && !Autosave();
   ++m_turnCount;
 
   // The review's continue button opens the morning instead.
-  if (GUI_YearlyReview::PTheWindow) return;
-  ProcessWakeUp();
+  if (!GUI_YearlyReview::PTheWindow) ProcessWakeUp();
+  // Told over the morning's page, where the player looks.
+  if (autosaveFailed && !m_autosaveFailureTold) {
+    m_autosaveFailureTold = true;
+    GUI_Message::Create(GTranslation::GetString("AUTOSAVE_FAILED_TEXT"), GTranslation::GetString("AUTOSAVE_FAILED_TITLE"));
+  }
+}
+
+bool SIM_SIM::Autosave() {
+  if (!SIM_GetPlayerOptions()->GetToggle(SIM_PlayerOptions::TOGGLE_AUTOSAVE)) return true;
+  SIM_SaveGame* saver = SIM_GetSaveGame();
+  if (saver->SaveGame("autosave")) {
+    m_autosaveFailureTold = false;
+    return true;
+  }
+  GWarning(GFormat("Autosave failed (%s); the night goes on", saver->GetLastError().c_str()).c_str(), __FILE__,
+           __LINE__);
+  return false;
 }

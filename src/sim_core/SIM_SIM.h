@@ -38,6 +38,9 @@ class SIM_SIM {
   bool IsTenYearsUp() const { return m_tenYearsUp; }
   void SetTenYearsUp(bool up) { m_tenYearsUp = up; }
   bool ArePreBedTasksDone() const { return m_preBedTasksDone; }
+  // From the end-day button to the morning's wake-up: a save taken now (the autosave) resumes
+  // with the morning.
+  bool IsNight() const { return m_night; }
 
   // The day's evening slots (1, or 2 when unemployed or at the weekend) and how many are used;
   // the savegame restores both.
@@ -63,18 +66,25 @@ class SIM_SIM {
   void ProcessPreBedTasks();  // the end-of-day prompt (acts once a day)
   void NextDay();             // the end-day button: the night
   // The night after its date step: the day's slots, the autosave, the turn count and, unless the
-  // yearly review holds it back, the morning. The end-of-game screen's continue button runs it.
-  void FinishNight();
+  // yearly review holds it back, the morning. The end-of-game screen's continue button runs it for
+  // the night that ended the game, which is never saved.
+  void FinishNight(bool endOfGameNight = false);
   void CalculateMaxActivities();
+  // The nightly save under "autosave" when the player's option is on. A failure is logged each
+  // night and told to the player once, until a save works again; the night goes on either way.
+  // False when the option is on and the save failed.
+  bool Autosave();
 
  private:
   bool m_opened = false;
   bool m_tenYearsUp = false;
   bool m_preBedTasksDone = false;
+  bool m_night = false;
   TURNMODE m_mode = TURNMODE_WOKEUP;
   int32_t m_turnCount = 0;
   int32_t m_slots = 1;
   int32_t m_slotsUsed = 0;
+  bool m_autosaveFailureTold = false;
 };
 
 SIM_SIM* SIM_GetSim();

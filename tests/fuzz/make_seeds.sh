@@ -102,3 +102,19 @@ dds bgr5a1 $((0x41)) '    ' 16 $((0x7C00)) $((0x3E0)) $((0x1F)) $((0x8000)) 12 6
 dds bgr565 $((0x40)) '    ' 16 $((0xF800)) $((0x7E0)) $((0x1F)) 0 12 60
 dds bgra4444 $((0x41)) '    ' 16 $((0xF00)) $((0xF0)) $((0xF)) $((0xF000)) 12 60
 dds index8 $((0x20)) '    ' 8 0 0 0 0 8 $((1024 + 40))
+
+# Save files: the hand-made saves of the savegame tests, and the saves of a headless game after one
+# night and after two hundred (when the game is built: build/vorla2-sim).
+for f in "$here"/../fixtures/savegame/*.xml; do
+  seed savegame "$(basename "$f")" < "$f"
+done
+sim="$here/../../build/vorla2-sim"
+if [ -x "$sim" ]; then
+  for nights in 1 200; do
+    home="$(mktemp -d)"
+    HOME="$home" XDG_DATA_HOME="$home/d" XDG_CONFIG_HOME="$home/c" SDL_AUDIODRIVER=dummy VORLA2_HEADLESS=1 \
+      "$sim" --days "$nights" --seed 1 > /dev/null
+    seed savegame "night-$nights.xml" < "$home/d/Vorla 2/savegames/autosave.xml"
+    rm -rf "$home"
+  done
+fi

@@ -204,6 +204,8 @@ const std::vector<KeyReference> kKeyReferences = {
     {"translated text", R"re(GTranslation::GetString\(\s*"([^"\\]+)"\s*\))re", "data/strings.ini", "strings", ""},
     {"tokenised text", R"re(GTranslation::GetTokenisedString\(\s*"([^"\\]+)"\s*,)re", "data/strings.ini",
      "strings", ""},
+    {"tooltip", R"re(SetTooltip\(\s*"([^"\\]+)"\s*,)re", "data/strings.ini", "strings", ""},
+    {"text button label", R"re(new GUI_ButtonText\(\s*"([^"\\]+)"\s*,)re", "data/strings.ini", "strings", ""},
 };
 
 // Quoted literals that name files of a data folder without their folder (script names, tutorial

@@ -1,5 +1,6 @@
-// vorla2-sim [--days N] [--seed S]: plays N nights (600 by default, ten years) of a new game with
-// the random seed S (1 by default), or until the game ends, without a window. Prints one line per
+// vorla2-sim [--days N] [--seed S] [--reload-every K]: plays N nights (600 by default, ten years)
+// of a new game with the random seed S (1 by default), or until the game ends, without a window.
+// With K above 0, every K-th morning the game is saved, loaded back and played on. Prints one line per
 // in-game year and last "days=<n> end=<yes|no> digest=<hex>". Two runs with the same seed print
 // the same digest. Exits 1 when the debug log reports an assertion or an error, 2 on bad usage.
 #include <cstdio>
@@ -14,7 +15,7 @@
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: vorla2-sim [--days N] [--seed S]\n");
+  std::fprintf(stderr, "usage: vorla2-sim [--days N] [--seed S] [--reload-every K]\n");
   return 2;
 }
 
@@ -32,23 +33,27 @@ long ParseCount(const char* text) {
 int main(int argc, char** argv) {
   long days = 600;
   long seed = 1;
+  long reloadEvery = 0;
   for (int i = 1; i < argc; ++i) {
     const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
     if (std::strcmp(argv[i], "--days") == 0) {
       days = ParseCount(value);
     } else if (std::strcmp(argv[i], "--seed") == 0) {
       seed = ParseCount(value);
+    } else if (std::strcmp(argv[i], "--reload-every") == 0) {
+      reloadEvery = ParseCount(value);
     } else {
       return Usage();
     }
-    if (days < 0 || seed < 0) return Usage();
+    if (days < 0 || seed < 0 || reloadEvery < 0) return Usage();
     ++i;
   }
 
   // No window, no sound device, no alert that waits for an answer.
   setenv("VORLA2_HEADLESS", "1", 1);
   HeadlessPlayer::Result result =
-      HeadlessPlayer::Run((int)days, (unsigned)seed, [](const std::string& line) { std::printf("%s\n", line.c_str()); });
+      HeadlessPlayer::Run((int)days, (unsigned)seed, [](const std::string& line) { std::printf("%s\n", line.c_str()); },
+                          (int)reloadEvery);
   std::printf("days=%d end=%s digest=%s\n", result.days, result.ended ? "yes" : "no",
               HeadlessPlayer::Hex(result.digest).c_str());
   std::fflush(stdout);

@@ -587,14 +587,15 @@ TEST_F(DayTurn, TheEndOfTheGameStopsTheNightBeforeTheSlotsTheSaveAndTheTurn) {
   EXPECT_EQ(SIM_StandInLog::Count("SIM_SaveGame::SaveGame"), 0);
   EXPECT_EQ(SIM_StandInLog::Count("GUI_WokeUpScreen::Create"), 0);
 
-  // Playing on finishes that night, once: the slots, the save, the turn and the morning.
+  // Playing on finishes that night, once: the slots, the turn and the morning; the night that
+  // ended the game is never saved.
   SIM_StandInLog::Clear();
   GUI_EndGame::Continue(0);
   EXPECT_EQ(GUI_YearlyReview::PTheWindow, nullptr);
   EXPECT_EQ(Sim()->GetTurnCount(), turn + 1);
   EXPECT_EQ(Sim()->GetSlotsUsed(), 0);
   EXPECT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_WOKEUP);
-  EXPECT_EQ(SIM_StandInLog::Count("SIM_SaveGame::SaveGame"), 1);
+  EXPECT_EQ(SIM_StandInLog::Count("SIM_SaveGame::SaveGame"), 0);
   EXPECT_EQ(SIM_StandInLog::Count("GUI_WokeUpScreen::Create"), 1);
   EXPECT_EQ(SIM_StandInLog::Count("SIM_Effect::ProcessAllEffects"), 0);
 }
