@@ -1,6 +1,7 @@
 // A broken save is refused whole, with its reason, and the running game is left exactly as it was;
 // a save that fails or is killed half-way never costs the player the save it was replacing.
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -106,9 +107,16 @@ TEST(SaveSafety, AFailedWriteKeepsThePreviousSave) {
   }
   SIM_SaveGame::FailWritesAfter(-1);
 
-  // A folder that is not there cannot take the file.
+  // A folder that is not there cannot take the file, nor can a read-only one (root writes anyway).
   EXPECT_FALSE(SIM_GetSaveGame()->SaveGame("no such folder/kept"));
   EXPECT_FALSE(SIM_GetSaveGame()->GetLastError().empty());
+  if (geteuid() != 0) {
+    const std::string folder = GetGame()->GetSaveGamesDir();
+    ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
+    EXPECT_FALSE(SIM_GetSaveGame()->SaveGame("kept"));
+    chmod(folder.c_str(), 0755);
+    EXPECT_EQ(SaveFile("kept"), before);
+  }
   EXPECT_TRUE(SIM_GetSaveGame()->SaveGame("kept"));
   EXPECT_NE(SaveFile("kept"), before);
 }
