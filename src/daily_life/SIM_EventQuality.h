@@ -20,6 +20,8 @@ class SIM_EventQuality {
 
   float GetLow() const { return m_low; }
   float GetHigh() const { return m_high; }
+  // A saved game's band for the week it was saved in.
+  void SetBand(float low, float high) { m_low = low; m_high = high; }
   SIM_SocialiseType* GetEventType() const { return m_type; }
 
   static std::list<SIM_EventQuality*> All;

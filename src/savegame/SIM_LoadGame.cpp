@@ -64,6 +64,7 @@
 #include "SIM_SmallTalk.h"
 #include "SIM_SocialInvitation.h"
 #include "SIM_SocialiseInstance.h"
+#include "SIM_EventQuality.h"
 #include "SIM_SocialiseType.h"
 #include "SIM_SoloActivityInstance.h"
 #include "SIM_SoloActivityType.h"
@@ -211,9 +212,7 @@ bool InterestExists(const std::string& name) {
   return SIM_InterestType::GetType(name) || name == "card games" || name == "museums";
 }
 
-// The social event types are read by their own subsystem; until it keeps a list, a memory's type
-// cannot be found and the memory is skipped.
-SIM_SocialiseType* FindSocialType(const std::string&) { return nullptr; }
+SIM_SocialiseType* FindSocialType(const std::string& name) { return SIM_SocialiseType::GetTypeByName(name); }
 
 int ClampInt(int value, int low, int high) { return std::max(low, std::min(high, value)); }
 
@@ -1213,11 +1212,26 @@ void SIM_LoadGame::LoadClasses() {
   Seek("/classes");
 }
 
-// The solo and social types keep no unlocks yet; the points are real.
+// The solo types keep no unlocks yet; the social ones and the points are real.
 void SIM_LoadGame::LoadUnlocks() {
   Seek("unlocks");
   if (CheckNextTag("solo")) SkipGroup();
-  if (CheckNextTag("social")) SkipGroup();
+  if (CheckNextTag("social")) {
+    Seek("social");
+    while (CheckNextTag("type")) {
+      const int line = CurrentLine();
+      Seek("type");
+      const std::string name = LoadVar("name");
+      Seek("/type");
+      SIM_SocialiseType* type = FindSocialType(name);
+      if (!type) {
+        Warn("social event type", name, line);
+        continue;
+      }
+      type->SetLocked(false);
+    }
+    Seek("/social");
+  }
   LoadFloat(&SIM_TimeChunkType::UnlockPoints, "unlockpoints");
   Seek("/unlocks");
 }
@@ -1231,7 +1245,28 @@ void SIM_LoadGame::LoadMisc() {
   LoadInt(&m_acts, "acts");
   Seek("/SIM_SIM");
   if (CheckNextTag("movies")) SkipGroup();
-  if (CheckNextTag("eventqualities")) SkipGroup();
+  if (CheckNextTag("eventqualities")) {
+    Seek("eventqualities");
+    while (CheckNextTag("event")) {
+      const int line = CurrentLine();
+      Seek("event");
+      const std::string owner = LoadVar("owner");
+      float low = 0.0f, high = 0.0f;
+      LoadFloat(&low, "min");
+      LoadFloat(&high, "max");
+      Seek("/event");
+      SIM_EventQuality* band = nullptr;
+      for (SIM_EventQuality* quality : SIM_EventQuality::All) {
+        if (quality->GetEventType() && quality->GetEventType()->GetName() == owner) band = quality;
+      }
+      if (!band) {
+        Warn("event quality owner", owner, line);
+        continue;
+      }
+      band->SetBand(std::max(0.0f, std::min(1.0f, low)), std::max(0.0f, std::min(1.0f, high)));
+    }
+    Seek("/eventqualities");
+  }
   SIM_FoodMemory::Open();
   if (CheckNextTag("foodmemories")) SkipGroup();
   if (CheckNextTag("crossword")) SkipGroup();

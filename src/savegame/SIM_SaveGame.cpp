@@ -31,6 +31,7 @@
 #include "SIM_Relationship.h"
 #include "SIM_SIM.h"
 #include "SIM_ScheduledEvents.h"
+#include "SIM_EventQuality.h"
 #include "SIM_SocialiseType.h"
 #include "SIM_StandInLog.h"
 #include "SIM_Statistics.h"
@@ -670,11 +671,19 @@ void SIM_SaveGame::SaveBowlingTeam() {
 // No evening class can be enrolled in yet.
 void SIM_SaveGame::SaveClasses() { SaveGroup group(this, "classes"); }
 
-// The solo and social types are not built yet, so none is unlocked; the points are real.
+// The solo types are not built yet, so none is unlocked; a social type is written once it was
+// unlocked (a type with a threshold that is no longer locked).
 void SIM_SaveGame::SaveUnlocks() {
   SaveGroup group(this, "unlocks");
   { SaveGroup solo(this, "solo"); }
-  { SaveGroup social(this, "social"); }
+  {
+    SaveGroup social(this, "social");
+    for (SIM_SocialiseType* type : SIM_SocialiseType::All) {
+      if (type->GetUnlockThreshold() == 0.0f || type->IsLocked()) continue;
+      SaveGroup entry(this, "type");
+      SaveKeyValue("name", type->GetName());
+    }
+  }
   SaveKeyValue("unlockpoints", SIM_TimeChunkType::UnlockPoints);
 }
 
@@ -695,7 +704,16 @@ void SIM_SaveGame::SaveMisc() {
     SaveKeyValue("runningorder", "");
     SaveKeyValue("seenguids", "");
   }
-  { SaveGroup qualities(this, "eventqualities"); }
+  {
+    SaveGroup qualities(this, "eventqualities");
+    for (SIM_EventQuality* quality : SIM_EventQuality::All) {
+      if (!quality->GetEventType()) continue;
+      SaveGroup entry(this, "event");
+      SaveKeyValue("owner", quality->GetEventType()->GetName());
+      SaveKeyValue("min", quality->GetLow());
+      SaveKeyValue("max", quality->GetHigh());
+    }
+  }
   { SaveGroup memories(this, "foodmemories"); }
   {
     SaveGroup group(this, "crossword");
