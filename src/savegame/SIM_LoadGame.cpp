@@ -212,7 +212,13 @@ bool InterestExists(const std::string& name) {
   return SIM_InterestType::GetType(name) || name == "card games" || name == "museums";
 }
 
-SIM_SocialiseType* FindSocialType(const std::string& name) { return SIM_SocialiseType::GetTypeByName(name); }
+// Looked up quietly: an unknown type is the loader's one warning, not the table's alert.
+SIM_SocialiseType* FindSocialType(const std::string& name) {
+  for (SIM_SocialiseType* type : SIM_SocialiseType::All) {
+    if (type->GetName() == name) return type;
+  }
+  return nullptr;
+}
 
 int ClampInt(int value, int low, int high) { return std::max(low, std::min(high, value)); }
 
