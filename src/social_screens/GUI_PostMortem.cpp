@@ -4,5 +4,3 @@
 
 void GUI_PostMortem::Close() { STAND_IN(); }
 void GUI_PostMortem::Reset() { STAND_IN(); }
-
-void GUI_SpecialEventPostMortem::Create(SIM_SpecialEvent*) { STAND_IN(); }
