@@ -13,15 +13,20 @@
 #include "GUI_CommuteBackScreen.h"
 #include "GUI_CommuteInScreen.h"
 #include "GUI_CommuteMethodChooser.h"
+#include "GUI_DragIcon.h"
 #include "GUI_ControlPanel.h"
 #include "GUI_EndGame.h"
 #include "GUI_IconButton.h"
 #include "GUI_MenuIntro.h"
 #include "GUI_MenuNew.h"
 #include "GUI_NameEditor.h"
+#include "GUI_PostMortem.h"
+#include "GUI_SocialActivityChooser.h"
 #include "GUI_WokeUpScreen.h"
 #include "GUI_WorkDayScreen.h"
 #include "GUI_YearlyReview.h"
+#include "CInput.h"
+#include "GRandom.h"
 #include "Game.h"
 #include "SIM_Attribute.h"
 #include "SIM_Boredom.h"
@@ -47,9 +52,56 @@
 
 namespace {
 
-// The evening the player spends until the social and solo activities arrive: nothing happens, and
-// the slot is used.
+// The evening the player spends until the solo activities arrive: nothing happens, and the slot
+// is used.
 class HeadlessQuietEvening : public SIM_TimeChunk {};
+
+// How often a free evening is spent out with friends, and how many pages of the social chooser a
+// player looks through at most before settling.
+constexpr float kGoOutChance = 0.5f;
+constexpr int kMaxPagesLooked = 6;
+
+// An evening out as a player spends it: the social button, a few pages of what is on, friends
+// dragged from their icons onto the chooser (some say no), Socialise, and the report's continue
+// button. False when nothing came of it (nothing on, too few guests, no money): the chooser is
+// closed again and the evening is still free.
+bool GoOut() {
+  GUI_SocialActivityChooser::Create();
+  GUI_SocialActivityChooser* chooser = GUI_SocialActivityChooser::PTheWindow;
+  if (!chooser) return false;
+  if (chooser->GetOffered().empty()) {
+    GUI_SocialActivityChooser::Close();
+    return false;
+  }
+  const int pages = std::rand() % kMaxPagesLooked;
+  for (int i = 0; i < pages; ++i) GUI_SocialActivityChooser::NextPlace(chooser);
+
+  std::vector<SIM_NPC*> friends;
+  for (SIM_NPC* npc : SIM_NPC::All)
+    if (npc->IsIntroduced() && !npc->IsHidden()) friends.push_back(npc);
+  // A few friends at random, each dragged onto the middle of the chooser and let go there.
+  const int wanted = 1 + std::rand() % 4;
+  for (int tries = 0; tries < wanted * 2 && !friends.empty() && (int)chooser->GetInvitees().size() < wanted; ++tries) {
+    const size_t pick = (size_t)std::rand() % friends.size();
+    SIM_NPC* npc = friends[pick];
+    friends.erase(friends.begin() + (long)pick);
+    GUI_DragIcon::Create(npc);
+    CInput* input = GetInput();
+    input->mouseX = chooser->GetCenterX();
+    input->mouseY = chooser->GetCenterY();
+    GUI_DragIcon::Drop();
+    if (GUI_SocialActivityChooser::PTheWindow != chooser) return false;  // a refusal's window closed it
+  }
+  chooser->UpdateSocialiseButton();  // as the frame would before the player looks at it
+  if (!chooser->GetSocialiseButton()->IsEnabled()) {
+    GUI_SocialActivityChooser::Close();
+    return false;
+  }
+  GUI_SocialActivityChooser::Socialise(0);
+  BetweenPresses();
+  if (GUI_PostMortem::PTheWindow) GUI_PostMortem::Continue(0);
+  return true;
+}
 
 // No day takes more presses than this (five to the evening, two evenings, a page); more means the
 // day turn is stuck.
@@ -239,7 +291,7 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
       case SIM_SIM::TURNMODE_EVENING:
         if (GUI_AfterWorkScreen::IsOpen()) {
           GUI_AfterWorkScreen::Continue(0);
-        } else {
+        } else if (!SIM_GetHealth()->IsHealthy() || !IsChance(kGoOutChance) || !GoOut()) {
           HeadlessQuietEvening evening;
           evening.ProcessChunk();
         }

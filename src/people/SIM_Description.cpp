@@ -19,3 +19,5 @@ void SIM_Description::SelectAdjectives() {
   m_adjective1 = GTranslation::GetString("STANDIN_FEELING_1");
   m_adjective2 = GTranslation::GetString("STANDIN_FEELING_2");
 }
+
+void SIM_Description::AddNounCandidate(const std::string&, float) { STAND_IN(); }

@@ -13,6 +13,9 @@ class SIM_Description {
 
   void Initialise() {}
   void Compose();
+  // An activity offers a word for what the player is (an organiser of parties...). Stand-in,
+  // logged once: the word is not kept.
+  void AddNounCandidate(const std::string& word, float weight);
   std::string GetDescription() const { return m_sentence; }
 
   // The candidate words (read by the diagnostic dialog); empty until the real description comes.

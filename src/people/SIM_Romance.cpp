@@ -1,5 +1,7 @@
 #include "SIM_Romance.h"
 
+#include <algorithm>
+
 #include "SIM_NPC.h"
 #include "SIM_StandInLog.h"
 
@@ -17,3 +19,10 @@ SIM_NPC* SIM_Romance::GetPartner() {
 
 void SIM_Romance::GetDumped() { STAND_IN(); }
 void SIM_Romance::RomanticOffer(SIM_NPC*) { STAND_IN(); }
+
+void SIM_Romance::ApplyRomanticCredit(float amount) {
+  STAND_IN();
+  m_romanticCredit = std::clamp(m_romanticCredit + amount, -1.0f, 1.0f);
+}
+
+void SIM_Romance::ResetDaysApart() { STAND_IN(); }

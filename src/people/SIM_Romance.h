@@ -12,6 +12,13 @@ class SIM_Romance {
   bool IsCurrentPartner(const SIM_Person* person) { return person && person == (const SIM_Person*)GetPartner(); }
   void GetDumped();
   void RomanticOffer(SIM_NPC* npc);
+  // The credit the player earns with the partner (-1..1), and the days spent apart.
+  float GetRomanticCredit() const { return m_romanticCredit; }
+  void ApplyRomanticCredit(float amount);
+  void ResetDaysApart();
+
+ private:
+  float m_romanticCredit = 0.0f;
 };
 
 SIM_Romance* SIM_GetRomance();
