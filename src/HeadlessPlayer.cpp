@@ -56,6 +56,17 @@ namespace {
 // is used.
 class HeadlessQuietEvening : public SIM_TimeChunk {};
 
+
+// No day takes more presses than this (five to the evening, two evenings, a page); more means the
+// day turn is stuck.
+constexpr int kMaxPressesPerDay = 16;
+
+std::function<void()> g_betweenPresses;
+
+void BetweenPresses() {
+  if (g_betweenPresses) g_betweenPresses();
+}
+
 // How often a free evening is spent out with friends, and how many pages of the social chooser a
 // player looks through at most before settling.
 constexpr float kGoOutChance = 0.5f;
@@ -101,16 +112,6 @@ bool GoOut() {
   BetweenPresses();
   if (GUI_PostMortem::PTheWindow) GUI_PostMortem::Continue(0);
   return true;
-}
-
-// No day takes more presses than this (five to the evening, two evenings, a page); more means the
-// day turn is stuck.
-constexpr int kMaxPressesPerDay = 16;
-
-std::function<void()> g_betweenPresses;
-
-void BetweenPresses() {
-  if (g_betweenPresses) g_betweenPresses();
 }
 
 // FNV-1a over the bytes fed in.
@@ -291,7 +292,7 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
       case SIM_SIM::TURNMODE_EVENING:
         if (GUI_AfterWorkScreen::IsOpen()) {
           GUI_AfterWorkScreen::Continue(0);
-        } else if (!SIM_GetHealth()->IsHealthy() || !IsChance(kGoOutChance) || !GoOut()) {
+        } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
           HeadlessQuietEvening evening;
           evening.ProcessChunk();
         }

@@ -24,7 +24,7 @@
 #include "SIM_Romance.h"
 #include "SIM_SocialiseInstance.h"
 #include "SIM_SocialiseType.h"
-// SUBSIDIES_PENDING #include "SIM_Subsidies.h"
+#include "SIM_Subsidies.h"
 #include "SIM_Vede.h"
 
 GUI_SocialActivityChooser* GUI_SocialActivityChooser::PTheWindow = nullptr;
@@ -315,7 +315,7 @@ void GUI_SocialActivityChooser::FillSlots() {
 }
 
 void GUI_SocialActivityChooser::OnNewPlace() {
-  // SUBSIDIES_PENDING SIM_Subsidies::Clear();
+  SIM_Subsidies::Clear();
   m_selected = m_types.empty() ? nullptr : m_types[std::min(m_place, m_types.size() - 1)];
   if (m_selected) {
     m_description = m_selected->GetDescription().substr(0, kMaxDescription);

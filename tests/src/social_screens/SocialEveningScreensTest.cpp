@@ -69,6 +69,9 @@ class SocialScreens : public ::testing::Test {
   void SetUp() override {
     HeadlessPlayer::StartNewGame(7);
     SIM_GetFinances()->SetCash(1000.0f);
+    // A persuasive player whose friends say yes.
+    SIM_GetVede()->ApplyEffect("persuasion", 1.0f, 0.0f, "test");
+    SIM_GetVede()->ApplyEffect("charisma", 1.0f, 0.0f, "test");
     // The chooser offers the evenings built here, not the table's.
     SIM_SocialiseType::Close();
     GUI_SocialActivityChooser::Close();
@@ -155,8 +158,8 @@ TEST_F(SocialScreens, PlacesFollowTheAttendeeLimitsAndStandInCentredRowsOfFour) 
     const float firstY = (float)chooser->GetClientArea().bottom - 164.0f;
     for (int k = 0; k < c.slots; ++k) {
       SCOPED_TRACE(k);
-      EXPECT_FLOAT_EQ((blanks[k].left + blanks[k].right) / 2.0f, startX + step * (k % 4) + step / 2.0f);
-      EXPECT_FLOAT_EQ((blanks[k].top + blanks[k].bottom) / 2.0f, firstY + (step + 5.0f) * (k / 4) + step / 2.0f);
+      EXPECT_NEAR((blanks[k].left + blanks[k].right) / 2.0f, startX + step * (k % 4) + step / 2.0f, 1.0f);
+      EXPECT_NEAR((blanks[k].top + blanks[k].bottom) / 2.0f, firstY + (step + 5.0f) * (k / 4) + step / 2.0f, 1.0f);
       EXPECT_EQ(blanks[k].a(), k < c.required ? 255 : 128) << "required places are solid";
     }
     GUI_SocialActivityChooser::Close();
@@ -257,7 +260,9 @@ TEST_F(SocialScreens, PagingWrapsBothWaysAndSendsTheGuestsHome) {
     EXPECT_EQ(GUI_GetSounds()->GetLastPlayed(), "data/sounds/zelk_click.ogg");
     GUI_SocialActivityChooser::ForceDropIcon(Friend());
   }
-  EXPECT_EQ(std::count(SlotPeople().begin(), SlotPeople().end(), nullptr), 0) << "the third type has one place";
+  const std::vector<SIM_NPC*> places = SlotPeople();
+  EXPECT_EQ(places.size(), 1u) << "the third type has one place";
+  EXPECT_EQ(std::count(places.begin(), places.end(), nullptr), 0);
 
   chooser->HandleKey(GUI_SocialActivityChooser::KEY_ESCAPE);
   EXPECT_FALSE(GUI_SocialActivityChooser::IsOpen());
