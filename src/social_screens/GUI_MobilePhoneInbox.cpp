@@ -75,6 +75,7 @@ bool GUI_MobilePhoneInboxStrip::CheckClick(float x, float y) {
 void GUI_MobilePhoneInbox::Create() {
   GUI_GetGUI()->CloseLeftHandWindows();
   if (!PTheWindow) PTheWindow = new GUI_MobilePhoneInbox;
+  GetDebug()->DebugOut(GFormat("Inbox: %d message(s)", (int)PTheWindow->m_rows.size()).c_str());
 }
 
 GUI_MobilePhoneInbox::GUI_MobilePhoneInbox() {

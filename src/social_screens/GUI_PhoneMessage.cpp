@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "GDebug.h"
 #include "GTranslation.h"
 #include "GUI_JobOffer.h"
 #include "GUI_Message.h"
@@ -112,6 +113,8 @@ GUI_PhoneMessage* GUI_PhoneMessage::CreateNewFriend(SIM_NPC* npc) {
 }
 
 void GUI_PhoneMessage::Open() {
+  // A run without a screen can still be followed.
+  GetDebug()->DebugOut(GFormat("Phone message opened: type %d from %s", (int)m_type, m_sender.c_str()).c_str());
   // Marked read first: the window opened below may delete this message (an accepted job offer).
   m_read = true;
   Unread.remove(this);

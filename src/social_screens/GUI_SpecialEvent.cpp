@@ -2,6 +2,7 @@
 
 #include "D3DEngine.h"
 #include "D3DTypes.h"
+#include "GDebug.h"
 #include "GTranslation.h"
 #include "GUI_Avatar.h"
 #include "GUI_Backdrop.h"
@@ -123,6 +124,7 @@ GUI_SpecialEventPostMortem::GUI_SpecialEventPostMortem(SIM_SpecialEvent* event) 
   SetRect(&m_textBox, 64, 180, 680, 320);
   AddChild(GUI_GetMindState());
   m_text = WithTownName(event->GetPostMortem());
+  GetDebug()->DebugOut(GFormat("Special event report: %s", event->GetGUIName().c_str()).c_str());
 }
 
 GUI_SpecialEventPostMortem::~GUI_SpecialEventPostMortem() {
