@@ -17,3 +17,7 @@ void GUI_PhoneMessage::PrepareNPCMessage(SIM_NPC*, const std::string&) {
 void GUI_PhoneMessage::CreateNewFriend(SIM_NPC*) { STAND_IN(); }
 
 void GUI_PhoneMessage::CreateNPCMessage(SIM_NPC*, const std::string&) { STAND_IN(); }
+
+void GUI_PhoneMessage::CreateSocialInvite(SIM_SocialInvitation*) { STAND_IN(); }
+void GUI_PhoneMessage::DeleteInvite(SIM_SocialInvitation*) { STAND_IN(); }
+void GUI_PhoneMessage::ClearAll() { STAND_IN(); }

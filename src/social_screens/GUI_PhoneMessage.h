@@ -4,6 +4,7 @@
 #include <string>
 
 class SIM_NPC;
+class SIM_SocialInvitation;
 class SIM_SpecialEvent;
 
 class GUI_PhoneMessage {
@@ -15,5 +16,8 @@ class GUI_PhoneMessage {
   static void PrepareNPCMessage(SIM_NPC* npc, const std::string& text);
   static void CreateNewFriend(SIM_NPC* npc);
   static void CreateNPCMessage(SIM_NPC* npc, const std::string& text);  // delivered at once
+  static void CreateSocialInvite(SIM_SocialInvitation* invitation);
+  static void DeleteInvite(SIM_SocialInvitation* invitation);
+  static void ClearAll();  // the held-back ones too
   static SIM_SpecialEvent* LastSpecialEvent;
 };
