@@ -7,6 +7,8 @@
 #include "SIM_Finances.h"
 #include "SIM_NamedValue.h"
 #include "SIM_Script.h"
+#include "SIM_SocialiseType.h"
+#include "SIM_Date.h"
 #include "SIM_StandInLog.h"
 #include "SIM_Statistics.h"
 
@@ -56,10 +58,18 @@ void SIM_Asset::SetFlag(int flag, bool on) {
 }
 
 bool SIM_Asset::UsableToday() const {
-  if (m_useScript.find("SelectSocial(") != std::string::npos) {
-    STAND_IN();  // the social event types are not built yet
-  }
-  return m_usableToday;
+  if (!m_usableToday) return false;
+  // An asset that takes the player to a social event (a golf club's round) is of no use on the
+  // days that event does not run.
+  size_t call = m_useScript.find("SelectSocial");
+  if (call == std::string::npos) return true;
+  size_t open = m_useScript.find('(', call);
+  if (open == std::string::npos) return true;
+  size_t close = m_useScript.find(')', open + 1);
+  std::string name = m_useScript.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
+  SIM_SocialiseType* type = SIM_SocialiseType::GetTypeByName(name);
+  if (!type || !SIM_Date::PPresentDay) return true;
+  return type->GetDayAvailable(SIM_Date::PPresentDay->GetDayOfWeek());
 }
 
 void SIM_Asset::Use() { SIM_GetScript()->RunScript(m_useScript, 1.0f); }

@@ -4,6 +4,7 @@
 
 void SIM_SoloActivityType::Open() { STAND_IN(); }
 void SIM_SoloActivityType::Close() { STAND_IN(); }
+void SIM_SoloActivityType::CheckUnlocks() { STAND_IN(); }
 
 SIM_SoloActivityType* SIM_SoloActivityType::GetByName(const char*) {
   STAND_IN();

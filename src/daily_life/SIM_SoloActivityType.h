@@ -5,6 +5,7 @@ class SIM_SoloActivityType {
  public:
   static void Open();
   static void Close();
+  static void CheckUnlocks();
   static SIM_SoloActivityType* GetByName(const char* name);  // null: no types yet
 
   bool IsAvailable();

@@ -91,6 +91,16 @@ class SIM_NPC : public SIM_Person {
   void MitigatedSnub(SIM_SocialInvitation* invitation);
   void PromoteToFriend();
   void DemoteFromFriend();
+
+  // Answers an invitation: the player's (with the refusal shown to the player) or another NPC's.
+  bool AcceptInvite(SIM_SocialiseType* type, SIM_Person* inviter);
+  bool CantAffordIt(SIM_SocialiseType* type) const;
+  bool BadMemories(SIM_SocialiseType* type) const;
+  // A home-based evening at the player's: a pet the NPC is allergic to, or a dirty home.
+  bool Allergic();
+  bool TooGrubby();
+  // A refused invitation still pleases the NPC a little, once a day.
+  void AppreciateRejectedInvite();
   static void ResetFlatteredByInviteAll();
   static void SetNobodyBusy();
 

@@ -11,7 +11,8 @@
 #include "SIM_PortraitDatabase.h"
 #include "SIM_Relationship.h"
 #include "SIM_SaveGame.h"
-#include "SIM_StandInLog.h"
+#include "SIM_Romance.h"
+#include "SIM_SocialiseType.h"
 #include "SIM_TimeChunkType.h"
 #include "SIM_Vede.h"
 
@@ -51,9 +52,14 @@ void SIM_Person::ChooseName() {
   m_fullName = m_forename + " " + m_surname;
 }
 
-float SIM_Person::GetActivityAttractiveness(SIM_SocialiseType*) {
-  STAND_IN();
-  return 0.0f;
+float SIM_Person::GetActivityAttractiveness(SIM_SocialiseType* type) {
+  if (!type) return 0.0f;
+  if (type->GetProcessFunction() == "ROMANTIC") return SIM_GetRomance()->IsCurrentPartner(this) ? 1.0f : 0.0f;
+  float sum = 0.0f;
+  for (const SIM_SocialiseType::Interest* interest : type->GetInterests()) {
+    if (m_interests.HasInterest(interest->name)) sum += interest->weight;
+  }
+  return std::clamp(sum, 0.0f, 1.0f);
 }
 
 bool SIM_Person::IsBored(SIM_TimeChunkType* activity) const {
