@@ -6,6 +6,7 @@
 #include "GUI_NPCPortrait.h"
 #include "LibTextEngine.h"
 #include "SIM_NPC.h"
+#include "SIM_Rumour.h"
 #include "SIM_Vede.h"
 
 GUI_NPCMessage* GUI_NPCMessage::PTheWindow = nullptr;
@@ -61,4 +62,10 @@ void GUI_NPCMessage::Draw() {
   text->ProcessTextQueue(-1);
 }
 
-void GUI_NPCMessage::ShowNextRumour(SIM_NPC*) {}
+void GUI_NPCMessage::ShowNextRumour(SIM_NPC* npc) {
+  SIM_Rumour* rumour = SIM_Rumour::GetNextRumour();
+  if (!rumour) return;
+  Create(npc, rumour->GetText());
+  // Told once: out of the town's list as well as freed, so the list never holds a freed rumour.
+  SIM_Rumour::Remove(rumour);
+}

@@ -11,6 +11,7 @@
 #include "GUI_SocialInvitation.h"
 #include "GUI_SpecialEvent.h"
 #include "SIM_NPC.h"
+#include "SIM_SocialInvitation.h"
 #include "SIM_StandInLog.h"
 
 std::list<GUI_PhoneMessage*> GUI_PhoneMessage::All;
@@ -50,7 +51,7 @@ GUI_PhoneMessage* GUI_PhoneMessage::CreateJobOffer(SIM_JobOffer* offer) {
 
 GUI_PhoneMessage* GUI_PhoneMessage::CreateSocialInvite(SIM_SocialInvitation* invitation) {
   GUI_PhoneMessage* message = new GUI_PhoneMessage(invitation, PHONE_SOCIALINVITE);
-  if (SIM_NPC* organiser = GUI_SocialInvitation::OrganiserOf(invitation)) message->m_sender = organiser->GetFullName();
+  if (SIM_NPC* organiser = invitation ? invitation->GetInvitee() : nullptr) message->m_sender = organiser->GetFullName();
   return message;
 }
 
