@@ -1,5 +1,6 @@
 #include "HeadlessPlayer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -45,6 +46,7 @@
 #include "SIM_Relationship.h"
 #include "SIM_SIM.h"
 #include "SIM_Skill.h"
+#include "SIM_SocialiseType.h"
 #include "SIM_Statistics.h"
 #include "SIM_TimeChunk.h"
 #include "SIM_Vede.h"
@@ -67,10 +69,8 @@ void BetweenPresses() {
   if (g_betweenPresses) g_betweenPresses();
 }
 
-// How often a free evening is spent out with friends, and how many pages of the social chooser a
-// player looks through at most before settling.
-constexpr float kGoOutChance = 0.5f;
-constexpr int kMaxPagesLooked = 6;
+// How often a free evening is spent out with friends.
+constexpr float kGoOutChance = 0.85f;
 
 // An evening out as a player spends it: the social button, a few pages of what is on, friends
 // dragged from their icons onto the chooser (some say no), Socialise, and the report's continue
@@ -84,18 +84,41 @@ bool GoOut() {
     GUI_SocialActivityChooser::Close();
     return false;
   }
-  const int pages = std::rand() % kMaxPagesLooked;
-  for (int i = 0; i < pages; ++i) GUI_SocialActivityChooser::NextPlace(chooser);
-
-  std::vector<SIM_NPC*> friends;
+  std::vector<SIM_NPC*> people;
   for (SIM_NPC* npc : SIM_NPC::All)
-    if (npc->IsIntroduced() && !npc->IsHidden()) friends.push_back(npc);
-  // A few friends at random, each dragged onto the middle of the chooser and let go there.
+    if (npc->IsIntroduced() && !npc->IsHidden()) people.push_back(npc);
+
+  // The pages looked through with the arrow, as the friend column's tints show who would enjoy
+  // each; the player goes back to the one most of them would like (the first of equals).
+  const size_t offered = chooser->GetOffered().size();
+  size_t best = 0;
+  float bestScore = -1.0f;
+  for (size_t page = 0; page < offered; ++page) {
+    float score = 0.0f;
+    for (SIM_NPC* npc : people) score += npc->GetActivityAttractiveness(chooser->GetType());
+    if (score > bestScore) {
+      bestScore = score;
+      best = page;
+    }
+    GUI_SocialActivityChooser::NextPlace(chooser);
+  }
+  for (size_t page = 0; page < best; ++page) GUI_SocialActivityChooser::NextPlace(chooser);
+  SIM_SocialiseType* type = chooser->GetType();
+
+  // Those who would enjoy it first, and among them the weakest friendship first: those are the
+  // ones who need an evening out.
+  SIM_Vede* vede = SIM_GetVede();
+  auto need = [vede, type](SIM_NPC* npc) {
+    SIM_Relationship* link = vede->GetRelationship(npc);
+    const float strength = link ? link->GetStrength() : 1.0f;
+    return (npc->GetActivityAttractiveness(type) >= 0.5f ? 0.0f : 2.0f) + strength;
+  };
+  std::stable_sort(people.begin(), people.end(), [&](SIM_NPC* a, SIM_NPC* b) { return need(a) < need(b); });
+  // Each dragged from the friend column onto the middle of the chooser and let go there, until
+  // the places the player wants filled are filled or everybody was asked.
   const int wanted = 1 + std::rand() % 4;
-  for (int tries = 0; tries < wanted * 2 && !friends.empty() && (int)chooser->GetInvitees().size() < wanted; ++tries) {
-    const size_t pick = (size_t)std::rand() % friends.size();
-    SIM_NPC* npc = friends[pick];
-    friends.erase(friends.begin() + (long)pick);
+  for (SIM_NPC* npc : people) {
+    if ((int)chooser->GetInvitees().size() >= wanted) break;
     GUI_DragIcon::Create(npc);
     CInput* input = GetInput();
     input->mouseX = chooser->GetCenterX();

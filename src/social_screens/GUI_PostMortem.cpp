@@ -21,6 +21,7 @@
 #include "GUI_Sounds.h"
 #include "GUI_WindowBackground.h"
 #include "LibTextEngine.h"
+#include "SIM_Person.h"
 #include "SIM_SocialiseEffect.h"
 #include "SIM_SocialiseInstance.h"
 #include "SIM_SocialiseType.h"
@@ -51,6 +52,7 @@ GUI_PostMortem* GUI_PostMortem::Create(SIM_SocialiseInstance* instance) {
 }
 
 void GUI_PostMortem::Close() {
+  SIM_StandInLog::Record("GUI_PostMortem::Close");  // the day turn's order, for its test
   GUI_PostMortem* window = PTheWindow;
   delete window;
   PTheWindow = nullptr;
@@ -106,6 +108,9 @@ GUI_PostMortem::GUI_PostMortem(SIM_SocialiseInstance* instance) : m_instance(ins
   AddChild(GUI_GetMindState());
   if (GUI_Skills::PTheWindow) GUI_Skills::PTheWindow->RefreshAsChangedOnly();
   GUI_GetFader()->FadeIn();
+  GetDebug()->DebugOut(GFormat("Post-mortem: %s, %d guest(s)", type ? type->GetName().c_str() : "",
+                               (int)effects.size())
+                           .c_str());
 }
 
 GUI_PostMortem::~GUI_PostMortem() {
@@ -157,6 +162,8 @@ void GUI_PostMortem::Select(SIM_SocialiseEffect* effect) {
   if (!effect) return;
   m_selected = effect;
   if (m_opinion) m_opinion->SetEffect(effect);
+  if (effect->GetPerson())
+    GetDebug()->DebugOut(GFormat("Post-mortem: %s's opinion", effect->GetPerson()->GetFullName().c_str()).c_str());
 }
 
 bool GUI_PostMortem::CheckClick(float x, float y) {

@@ -127,7 +127,7 @@ GUI_SocialActivityChooser::GUI_SocialActivityChooser() : GUI_Dialog(true) {
                             (float)c.top + 51.0f);
   AddButton(m_prevButton);
 
-  m_socialiseButton = new GUI_ButtonText(m_socialiseText, Socialise, 0);
+  m_socialiseButton = new GUI_ButtonText("SOCIALISE", Socialise, 0);
   m_socialiseButton->SetPosition((float)c.left + 20.0f, (float)c.bottom - 44.0f, (float)c.right - 20.0f,
                                  (float)c.bottom - 20.0f);
   AddButton(m_socialiseButton);
@@ -261,6 +261,7 @@ bool GUI_SocialActivityChooser::CanInvite(SIM_NPC* npc) {
 void GUI_SocialActivityChooser::Invite(SIM_NPC* npc) {
   m_invitees.push_back(npc);
   AddIcon(new GUI_EventIcon(npc));
+  GetDebug()->DebugOut(GFormat("Social chooser: %s invited", npc->GetFullName().c_str()).c_str());
 }
 
 void GUI_SocialActivityChooser::TakeIcon(GUI_EventIcon* icon) {
@@ -323,6 +324,7 @@ void GUI_SocialActivityChooser::OnNewPlace() {
   }
   m_invitees.clear();
   FillSlots();
+  if (m_selected) GetDebug()->DebugOut(GFormat("Social chooser: %s", m_selected->GetName().c_str()).c_str());
 }
 
 // ---------------------------------------------------------------------------------------------
