@@ -175,7 +175,7 @@ void SIM_NPC::Snub(SIM_SocialInvitation* invitation) {
       GUI_PhoneMessage::PrepareNPCMessage(this, GTranslation::GetRandomString("SNUBBED_BIRTHDAY"));
       break;
     default:
-      if (HasCharacterType("neurotic")) {
+      if (HasAttribute("neurotic")) {
         GUI_PhoneMessage::PrepareNPCMessage(this, GTranslation::GetString("NPC_SNUBBED_NEUROTIC"));
       }
       break;
