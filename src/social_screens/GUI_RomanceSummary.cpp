@@ -47,6 +47,7 @@ GUI_RomanceSummary::GUI_RomanceSummary(SIM_NPC* partner) : GUI_Dialog(true) {
   m_durationLine = GTranslation::GetString("ROMANCE_DURATION");
   GTranslation::ReplaceToken(m_durationLine, "<DAYS>", (int)SIM_GetRomance()->GetRomanceDuration());
   m_help = GTranslation::GetString("ROMANCE_HELP");
+  GetDebug()->DebugOut(GFormat("Romance summary: %s", partner->GetFullName().c_str()).c_str());
 }
 
 GUI_RomanceSummary::~GUI_RomanceSummary() {

@@ -61,6 +61,7 @@ GUI_RomanticOffer::GUI_RomanticOffer(SIM_NPC* npc) : GUI_Dialog(false), m_npc(np
   m_reject->SetPosition((float)c.left + 20.0f, (float)c.bottom - 44.0f, GetCenterX() - 5.0f, (float)c.bottom - 20.0f);
   AddButton(m_reject);
   GUI_GetSounds()->PlaySound(GUI_Sounds::SOUND_FLOURISH);
+  GetDebug()->DebugOut(GFormat("Romance offer: %s", npc->GetFullName().c_str()).c_str());
 }
 
 GUI_RomanticOffer::~GUI_RomanticOffer() {

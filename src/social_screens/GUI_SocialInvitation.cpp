@@ -139,6 +139,7 @@ GUI_SocialInvitation::GUI_SocialInvitation(SIM_SocialInvitation* invitation)
   m_whoIsGoing = GTranslation::GetString("WHO_IS_GOING");
   m_tooTiredLabel = GTranslation::GetString("TOO_TIRED");
   GUI_HintHelp::Launch("invite_dialog");
+  GetDebug()->DebugOut(GFormat("Invitation: %s", title.c_str()).c_str());
 }
 
 GUI_SocialInvitation::~GUI_SocialInvitation() {
