@@ -9,6 +9,7 @@
 #include "CInput.h"
 #include "D3DEngine.h"
 #include "GTranslation.h"
+#include "GUI_HintHelp.h"
 #include "GUI_ButtonText.h"
 #include "GUI_MobilePhone.h"
 #include "GUI_MobilePhoneInbox.h"
@@ -246,6 +247,20 @@ TEST_F(TownDialogs, TheSummaryKeepsTheLengthItOpenedWithAndEndsTheRomance) {
   EXPECT_EQ(GUI_RomanceSummary::PTheWindow, nullptr);
   EXPECT_FALSE(SIM_GetRomance()->HasPartner());
   EXPECT_TRUE(partner->IsHidden());
+}
+
+TEST_F(TownDialogs, OnlyASnubbedFriendBringsTheSnubHint) {
+  GUI_HintHelp::CloseData();
+  SIM_NPC* stranger = Npc();
+  stranger->SetSnubDelay(3);
+  SIM_NPC* pal = Friend();
+  GUI_HintHelp::CheckSnubIconHint();
+  EXPECT_TRUE(GUI_HintHelp::AllWindows.empty());
+  pal->SetSnubDelay(2);
+  GUI_HintHelp::CheckSnubIconHint();
+  ASSERT_EQ(GUI_HintHelp::AllWindows.size(), 1u);
+  EXPECT_EQ(GUI_HintHelp::AllWindows.front()->GetHint()->key, "snubbed");
+  while (!GUI_HintHelp::AllWindows.empty()) delete GUI_HintHelp::AllWindows.front();
 }
 
 }  // namespace
