@@ -1,5 +1,7 @@
 #include "SIM_Rumour.h"
 
+#include "SIM_StandInLog.h"
+
 std::list<SIM_Rumour*> SIM_Rumour::All;
 std::list<SIM_Rumour*>::iterator SIM_Rumour::ItCurrent = SIM_Rumour::All.end();
 
@@ -47,7 +49,10 @@ void SIM_Rumour::Remove(SIM_Rumour* rumour) {
   }
 }
 
-void SIM_Rumour::Open() { Close(); }
+void SIM_Rumour::Open() {
+  SIM_StandInLog::Record("SIM_Rumour::Open");
+  Close();
+}
 
 void SIM_Rumour::Close() {
   for (SIM_Rumour* rumour : All) delete rumour;

@@ -88,7 +88,13 @@ void SIM_SocialiseEffect::ComposePostMortemComment() {
                              std::string(GTranslation::GetValueName(m_enjoyment, "post_mortem_overall")));
   BuildViableCommentList();
   SelectComments();
+  // The guest's words are quoted (the strings file cannot keep a leading quote); the opening
+  // sentence and the comments after it are kept apart by one blank, and the quote closes straight
+  // after the last word.
+  if (m_buffer.empty() || m_buffer[0] != '\'') m_buffer.insert(0, "'");
+  if (m_buffer.back() != ' ') m_buffer += ' ';
   TranslateComments();
+  while (!m_buffer.empty() && m_buffer.back() == ' ') m_buffer.pop_back();
   m_buffer += "'";
   m_comment = m_buffer;
 }

@@ -57,7 +57,10 @@ SIM_SocialiseInstance::~SIM_SocialiseInstance() {
   for (SIM_SocialiseEffect* effect : m_effects) delete effect;
 }
 
-void SIM_SocialiseInstance::Open() { Close(); }
+void SIM_SocialiseInstance::Open() {
+  SIM_StandInLog::Record("SIM_SocialiseInstance::Open");
+  Close();
+}
 
 void SIM_SocialiseInstance::Close() {
   while (!All.empty()) delete All.front();

@@ -15,6 +15,7 @@
 #include "SIM_NPC.h"
 #include "SIM_Relationship.h"
 #include "SIM_Romance.h"
+#include "SIM_StandInLog.h"
 #include "SIM_Vede.h"
 
 std::list<SIM_SocialiseType*> SIM_SocialiseType::All;
@@ -69,6 +70,7 @@ SIM_SocialiseType::~SIM_SocialiseType() {
 }
 
 void SIM_SocialiseType::Open() {
+  SIM_StandInLog::Record("SIM_SocialiseType::Open");
   Close();
   LoadTypes();
 }
