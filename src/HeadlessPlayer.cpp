@@ -1,5 +1,6 @@
 #include "HeadlessPlayer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,15 +14,20 @@
 #include "GUI_CommuteBackScreen.h"
 #include "GUI_CommuteInScreen.h"
 #include "GUI_CommuteMethodChooser.h"
+#include "GUI_DragIcon.h"
 #include "GUI_ControlPanel.h"
 #include "GUI_EndGame.h"
 #include "GUI_IconButton.h"
 #include "GUI_MenuIntro.h"
 #include "GUI_MenuNew.h"
 #include "GUI_NameEditor.h"
+#include "GUI_PostMortem.h"
+#include "GUI_SocialActivityChooser.h"
 #include "GUI_WokeUpScreen.h"
 #include "GUI_WorkDayScreen.h"
 #include "GUI_YearlyReview.h"
+#include "CInput.h"
+#include "GRandom.h"
 #include "Game.h"
 #include "HeadlessTownLife.h"
 #include "SIM_Attribute.h"
@@ -41,6 +47,7 @@
 #include "SIM_Relationship.h"
 #include "SIM_SIM.h"
 #include "SIM_Skill.h"
+#include "SIM_SocialiseType.h"
 #include "SIM_Statistics.h"
 #include "SIM_TimeChunk.h"
 #include "SIM_Vede.h"
@@ -48,9 +55,10 @@
 
 namespace {
 
-// The evening the player spends until the social and solo activities arrive: nothing happens, and
-// the slot is used.
+// The evening the player spends until the solo activities arrive: nothing happens, and the slot
+// is used.
 class HeadlessQuietEvening : public SIM_TimeChunk {};
+
 
 // No day takes more presses than this (five to the evening, two evenings, a page); more means the
 // day turn is stuck.
@@ -60,6 +68,74 @@ std::function<void()> g_betweenPresses;
 
 void BetweenPresses() {
   if (g_betweenPresses) g_betweenPresses();
+}
+
+// How often a free evening is spent out with friends.
+constexpr float kGoOutChance = 0.85f;
+
+// An evening out as a player spends it: the social button, a few pages of what is on, friends
+// dragged from their icons onto the chooser (some say no), Socialise, and the report's continue
+// button. False when nothing came of it (nothing on, too few guests, no money): the chooser is
+// closed again and the evening is still free.
+bool GoOut() {
+  GUI_SocialActivityChooser::Create();
+  GUI_SocialActivityChooser* chooser = GUI_SocialActivityChooser::PTheWindow;
+  if (!chooser) return false;
+  if (chooser->GetOffered().empty()) {
+    GUI_SocialActivityChooser::Close();
+    return false;
+  }
+  std::vector<SIM_NPC*> people;
+  for (SIM_NPC* npc : SIM_NPC::All)
+    if (npc->IsIntroduced() && !npc->IsHidden()) people.push_back(npc);
+
+  // The pages looked through with the arrow, as the friend column's tints show who would enjoy
+  // each; the player goes back to the one most of them would like (the first of equals).
+  const size_t offered = chooser->GetOffered().size();
+  size_t best = 0;
+  float bestScore = -1.0f;
+  for (size_t page = 0; page < offered; ++page) {
+    float score = 0.0f;
+    for (SIM_NPC* npc : people) score += npc->GetActivityAttractiveness(chooser->GetType());
+    if (score > bestScore) {
+      bestScore = score;
+      best = page;
+    }
+    GUI_SocialActivityChooser::NextPlace(chooser);
+  }
+  for (size_t page = 0; page < best; ++page) GUI_SocialActivityChooser::NextPlace(chooser);
+  SIM_SocialiseType* type = chooser->GetType();
+
+  // Those who would enjoy it first, and among them the weakest friendship first: those are the
+  // ones who need an evening out.
+  SIM_Vede* vede = SIM_GetVede();
+  auto need = [vede, type](SIM_NPC* npc) {
+    SIM_Relationship* link = vede->GetRelationship(npc);
+    const float strength = link ? link->GetStrength() : 1.0f;
+    return (npc->GetActivityAttractiveness(type) >= 0.5f ? 0.0f : 2.0f) + strength;
+  };
+  std::stable_sort(people.begin(), people.end(), [&](SIM_NPC* a, SIM_NPC* b) { return need(a) < need(b); });
+  // Each dragged from the friend column onto the middle of the chooser and let go there, until
+  // the places the player wants filled are filled or everybody was asked.
+  const int wanted = 1 + std::rand() % 4;
+  for (SIM_NPC* npc : people) {
+    if ((int)chooser->GetInvitees().size() >= wanted) break;
+    GUI_DragIcon::Create(npc);
+    CInput* input = GetInput();
+    input->mouseX = chooser->GetCenterX();
+    input->mouseY = chooser->GetCenterY();
+    GUI_DragIcon::Drop();
+    if (GUI_SocialActivityChooser::PTheWindow != chooser) return false;  // a refusal's window closed it
+  }
+  chooser->UpdateSocialiseButton();  // as the frame would before the player looks at it
+  if (!chooser->GetSocialiseButton()->IsEnabled()) {
+    GUI_SocialActivityChooser::Close();
+    return false;
+  }
+  GUI_SocialActivityChooser::Socialise(0);
+  BetweenPresses();
+  if (GUI_PostMortem::PTheWindow) GUI_PostMortem::Continue(0);
+  return true;
 }
 
 // FNV-1a over the bytes fed in.
@@ -244,7 +320,7 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
           GUI_AfterWorkScreen::Continue(0);
         } else if (HeadlessTownLife::AnswerInvitations()) {
           // The invitation's evening used the slot.
-        } else {
+        } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
           HeadlessQuietEvening evening;
           evening.ProcessChunk();
         }

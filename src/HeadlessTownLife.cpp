@@ -45,14 +45,18 @@ bool HeadlessTownLife::AnswerInvitations() {
   for (SIM_SocialInvitation* invitation : invitations) {
     if (!Answered.insert(invitation).second) continue;
     ++TheCounts.posted;
-    switch (std::rand() % 3) {
+    // A sociable player: goes to two in three, pleads poverty to one in six, forgets the rest.
+    switch (std::rand() % 6) {
       case 0:
+      case 1:
+      case 2:
+      case 3:
         if (!HeadlessCanAccept(invitation)) break;
         ++TheCounts.accepted;
         invitation->Accept();
         SIM_SocialiseInstance::Create(invitation);
         return true;
-      case 1:
+      case 4:
         if (invitation->GetCost() <= 0) break;
         ++TheCounts.pleaded;
         invitation->PleadPoverty();

@@ -11,6 +11,7 @@
 #include "GUI_JobInstanceDetails.h"
 #include "GUI_NamedObject.h"
 #include "GUI_SchoolPicker.h"
+#include "GUI_Skills.h"
 #include "GUI_SocialActivityChooser.h"
 #include "GUI_SoloActivityChooser.h"
 #include "GUI_Sounds.h"
@@ -19,7 +20,6 @@
 #include "LibTextEngine.h"
 #include "SIM_Health.h"
 #include "SIM_SIM.h"
-#include "SIM_StandInLog.h"
 
 namespace {
 
@@ -67,8 +67,8 @@ GUI_ControlPanel::GUI_ControlPanel() {
   AddToGUI();
   m_strip.SetTexture("menu_strip.dds");
   Reset();
-  // The skills panel rides on the strip as a child window once the skills screen exists.
-  STAND_IN();
+  // The skills panel rides on the strip as a child window.
+  AddChild(GUI_Skills::Create());
   GUI_NamedObject::Register("ControlPanel", this);
 }
 
@@ -97,6 +97,8 @@ void GUI_ControlPanel::Reset() {
 
   m_strip.SetSize(W, 128.0f);
   m_strip.PlaceLocal(W / 2.0f, H - 64.0f);
+  // The skills panel stands on the screen's bottom edge.
+  if (GUI_Skills::PTheWindow && GUI_Skills::PTheWindow->GetParent() == this) GUI_Skills::PTheWindow->Refresh();
 }
 
 void GUI_ControlPanel::UpdateButtons() {

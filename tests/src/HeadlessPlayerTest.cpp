@@ -26,6 +26,8 @@
 #include "SIM_NPC.h"
 #include "SIM_Relationship.h"
 #include "SIM_SIM.h"
+#include "SIM_SocialiseEffect.h"
+#include "SIM_SocialiseInstance.h"
 #include "SIM_Vede.h"
 
 namespace {
@@ -112,6 +114,21 @@ TEST(HeadlessPlayer, StopsAfterTheNightsAskedFor) {
   EXPECT_EQ(result.reviews, 0);
   EXPECT_EQ(SIM_GetSim()->GetTurnCount(), 45);
   EXPECT_EQ(SIM_GetSim()->GetTurnMode(), SIM_SIM::TURNMODE_WOKEUP);
+  for (const std::string& line : HeadlessPlayer::LogProblems()) ADD_FAILURE() << line;
+}
+
+// The player goes out through the social chooser on free evenings: evenings it hosted, each with
+// guests dragged in and a report read, and a friend still there when the second year begins.
+TEST(HeadlessPlayer, EveningsOutGoThroughTheChooserAndKeepAFriend) {
+  HeadlessPlayer::Run(60, 1, nullptr);
+  int hosted = 0;
+  for (SIM_SocialiseInstance* evening : SIM_SocialiseInstance::All) {
+    if (!evening->IsVedeHost()) continue;
+    ++hosted;
+    EXPECT_FALSE(evening->GetEffects().empty()) << "an evening without guests";
+  }
+  EXPECT_GT(hosted, 5);
+  EXPECT_GE(SIM_GetVede()->CountFriendships(), 1);
   for (const std::string& line : HeadlessPlayer::LogProblems()) ADD_FAILURE() << line;
 }
 

@@ -22,7 +22,9 @@
 #include "GUI_EveningStandIn.h"
 #include "GUI_GUI.h"
 #include "GUI_HelpWindow.h"
+#include "GUI_HintHelp.h"
 #include "GUI_IconButton.h"
+#include "GUI_SocialActivityChooser.h"
 #include "GUI_WindowManager.h"
 #include "GUI_WokeUpScreen.h"
 #include "Game.h"
@@ -188,7 +190,11 @@ TEST_F(InGame, AnActivityButtonPressedTwiceClosesWhatItOpenedAndAnotherReplacesI
   EXPECT_EQ(GUI_EveningStandIn::PTheWindow, nullptr);
 
   ClickAt(panel->GetSocialButton());
+  EXPECT_TRUE(GUI_SocialActivityChooser::IsOpen());
+  // The social chooser's first opening brings up its hint, which holds the clicks until it is read.
+  while (!GUI_HintHelp::AllWindows.empty()) delete GUI_HintHelp::AllWindows.front();
   ClickAt(panel->GetJobButton());
+  EXPECT_FALSE(GUI_SocialActivityChooser::IsOpen());
   EXPECT_TRUE(GUI_EveningStandIn::IsOpen(GUI_EveningStandIn::KIND_JOB));
   int open = 0;
   for (GUI_WindowBase* window : GUI_GetWindowManager()->GetWindows())
