@@ -212,6 +212,23 @@ TEST_F(Invitations, TheDaysEndRejectsWhatWasNotAcceptedAndTheFriendsGoWithoutThe
   EXPECT_TRUE(SIM_SocialInvitation::All.empty());
 }
 
+TEST_F(Invitations, AStringsFileWithoutSignOffsWarnsOnceAndSignsOffWithNothing) {
+  GTranslation::UseStringsFile(WriteTable("strings.ini",
+                                          "[strings]\n"
+                                          "SOCIAL_INVITATION_INTRO=<SALUTATION> <RAVEZIRER>|<SMALLTALK>|<INVITE>|<SIGNOFF>|<OFFER>\n"
+                                          "[SMALLTALK_SALUTATION_LOWER]\n0=Hi\n[SMALLTALK_SALUTATION_UPPER]\n0=Hi\n")
+                                   .c_str());
+  SIM_NPC* npc = Plain(Friend(0.5f));
+  SIM_SocialInvitation* invitation =
+      SIM_SocialInvitation::Create(npc, Type(0, 5), SIM_SocialInvitation::IMPORTANCE_NORMAL);
+  for (int i = 0; i < 2; ++i) {
+    invitation->ComposeInviteText();
+    EXPECT_EQ(invitation->GetInviteText().substr(0, 3), "Hi ");
+    EXPECT_EQ(invitation->GetInviteText().substr(invitation->GetInviteText().size() - 4), "||||") << "no talk, no sign-off";
+  }
+  EXPECT_EQ(Occurrences("SIGNOFF_NORMAL"), 1);
+}
+
 TEST_F(Invitations, SubsidisedFriendsArePaidTheEffectiveShareAndOnlyLinkedOnesWarmToIt) {
   SIM_SocialiseType* type = Type(0, 10);
   SIM_Subsidies::Add(Plain(Npc()));
