@@ -6,6 +6,7 @@
 #include "Game.h"
 #include "SIM_Rumour.h"
 #include "SIM_SocialiseType.h"
+#include "SIM_StandInLog.h"
 
 std::list<SIM_EventQuality*> SIM_EventQuality::All;
 
@@ -51,6 +52,7 @@ void SIM_EventQuality::GenerateRumours() {
 }
 
 void SIM_EventQuality::NextWeekAll() {
+  SIM_StandInLog::Record("SIM_EventQuality::NextWeekAll");
   SIM_Rumour::KillRumours(SIM_Rumour::RUMOUR_SOCIALTYPE);
   for (SIM_EventQuality* band : All) band->NextWeek();
 }

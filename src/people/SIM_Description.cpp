@@ -19,7 +19,7 @@ namespace {
 constexpr float kUsedWordAdjuster = -0.2f;
 constexpr float kAdjusterFade = 0.6f;
 
-float Clamp01(float value) { return std::clamp(value, 0.0f, 1.0f); }
+float DescClamp01(float value) { return std::clamp(value, 0.0f, 1.0f); }
 
 void FreeCandidates(std::list<SIM_Description::Candidate*>& candidates) {
   for (SIM_Description::Candidate* candidate : candidates) delete candidate;
@@ -29,7 +29,7 @@ void FreeCandidates(std::list<SIM_Description::Candidate*>& candidates) {
 // The best candidate by `value` (a strictly higher value replaces the running best, so the earliest
 // wins ties); null when none beats `floor`.
 template <typename Value>
-SIM_Description::Candidate* Best(const std::list<SIM_Description::Candidate*>& candidates, float floor,
+SIM_Description::Candidate* BestCandidate(const std::list<SIM_Description::Candidate*>& candidates, float floor,
                                  const SIM_Description::Candidate* skip, Value value) {
   SIM_Description::Candidate* best = nullptr;
   float bestValue = floor;
@@ -110,7 +110,7 @@ void SIM_Description::AddNounCandidate(const std::string& word, float weight) {
   if (word == "NULL") return;
   for (Candidate* candidate : m_nounCandidates) {
     if (candidate->word == word) {
-      candidate->score = Clamp01(candidate->score + weight);
+      candidate->score = DescClamp01(candidate->score + weight);
       return;
     }
   }
@@ -147,13 +147,13 @@ void SIM_Description::PopulateCandidates() {
   AddAttributeWords(this, false);
 
   const float cash = SIM_GetFinances()->GetCash();
-  if (cash > 1000.0f) AddAdjectiveCandidate(GTranslation::GetString("DESC_WEALTHY"), Clamp01((cash - 1000.0f) / 1000.0f));
-  if (cash < 5.0f) AddAdjectiveCandidate(GTranslation::GetString("DESC_POOR"), Clamp01((5.0f - cash) / 5.0f));
+  if (cash > 1000.0f) AddAdjectiveCandidate(GTranslation::GetString("DESC_WEALTHY"), DescClamp01((cash - 1000.0f) / 1000.0f));
+  if (cash < 5.0f) AddAdjectiveCandidate(GTranslation::GetString("DESC_POOR"), DescClamp01((5.0f - cash) / 5.0f));
 
   SIM_Vede* vede = SIM_GetVede();
   const int accomplishment = vede->GetAccomplishment();
   if (accomplishment > 7) {
-    AddAdjectiveCandidate(GTranslation::GetString("DESC_ACCOMPLISHED"), Clamp01((float)accomplishment / 14.0f));
+    AddAdjectiveCandidate(GTranslation::GetString("DESC_ACCOMPLISHED"), DescClamp01((float)accomplishment / 14.0f));
   }
   if (SIM_NamedValueList::Globals.IsTrue("alcoholic")) {
     AddAdjectiveCandidate(GTranslation::GetString("DESC_ALCOHOLIC"), HOOK_GetAlcohol()->GetAddictionStrength());
@@ -166,7 +166,7 @@ void SIM_Description::PopulateCandidates() {
   }
   const int owned = SIM_Asset::CountOwned();
   if (owned > 9) {
-    AddAdjectiveCandidate(GTranslation::GetString("DESC_MATERIALISTIC"), Clamp01(0.5f + 0.2f * (float)(owned - 10)));
+    AddAdjectiveCandidate(GTranslation::GetString("DESC_MATERIALISTIC"), DescClamp01(0.5f + 0.2f * (float)(owned - 10)));
   }
 }
 
@@ -175,10 +175,10 @@ void SIM_Description::SelectAdjectives() {
   m_adjective1.clear();
   m_adjective2.clear();
   auto score = [](const Candidate* c) { return c->score; };
-  const Candidate* first = Best(m_adjectiveCandidates, -1.0f, nullptr, score);
+  const Candidate* first = BestCandidate(m_adjectiveCandidates, -1.0f, nullptr, score);
   if (!first) return;
   m_adjective1 = first->word;
-  if (const Candidate* second = Best(m_adjectiveCandidates, -1.0f, first, score)) m_adjective2 = second->word;
+  if (const Candidate* second = BestCandidate(m_adjectiveCandidates, -1.0f, first, score)) m_adjective2 = second->word;
 }
 
 void SIM_Description::SelectNoun() {
@@ -199,7 +199,7 @@ void SIM_Description::SelectNoun() {
     AddNounCandidate(jobNoun, 0.5f);
   }
 
-  const Candidate* best = Best(m_nounCandidates, 0.0f, nullptr, [this, &jobNoun](const Candidate* c) {
+  const Candidate* best = BestCandidate(m_nounCandidates, 0.0f, nullptr, [this, &jobNoun](const Candidate* c) {
     return c->word == jobNoun ? c->score : c->score + GetAdjuster(c->word);
   });
   m_noun = best ? best->word : jobNoun;

@@ -33,6 +33,8 @@ class SIM_NPC : public SIM_Person {
   void CreateIcon();
   void SetIntroduced(bool introduced);
   void ResetDaysSinceSeen() { m_daysSinceSeen = 0; }
+  void SetDaysSinceSeen(int days) { m_daysSinceSeen = days; }
+  void SetDaysSinceImportantInvite(int days) { m_daysSinceImportantInvite = days; }
 
   // Money.
   void CalculateWeeklyCash();
@@ -79,8 +81,11 @@ class SIM_NPC : public SIM_Person {
   // The day's chance that the NPC invites the player: days unseen, the link (at least 0.25) and
   // how many other friends compete for the player.
   float GetInviteChance();
-  // The NPC's evening with its own friends, to which it invites the player.
+  // The NPC's evening with its own friends, to which it invites the player: the type it would
+  // host tonight, then HostEvent.
   void OrganiseEvent();
+  // The evening of that type: its importance, the friends who come, who pays, the phone message.
+  void HostEvent(SIM_SocialiseType* type);
   // What hosting the player costs an NPC that offers to pay: the host cost and one share, or two
   // shares where there is no host cost.
   static int GetInviterPaysCost(SIM_SocialiseType* type);

@@ -72,7 +72,10 @@ int SIM_NPC::GetInviterPaysCost(SIM_SocialiseType* type) {
 }
 
 void SIM_NPC::OrganiseEvent() {
-  SIM_SocialiseType* type = SIM_SocialiseType::ChooseForNPC(this);
+  if (SIM_SocialiseType* type = SIM_SocialiseType::ChooseForNPC(this)) HostEvent(type);
+}
+
+void SIM_NPC::HostEvent(SIM_SocialiseType* type) {
   if (!type) return;
 
   SIM_SocialInvitation::IMPORTANCE importance = SIM_SocialInvitation::IMPORTANCE_NORMAL;

@@ -100,12 +100,16 @@ void SIM_Romance::ConsiderNag() {
 
 void SIM_Romance::BuyGift(SIM_Asset* gift) {
   if (!gift || !m_partner) return;
+  SIM_JobBase* job = SIM_GetVede()->GetJob();
+  BuyGift(gift, job ? job->GetTodaysEarnings() : 0.0f);
+}
+
+void SIM_Romance::BuyGift(SIM_Asset* gift, float earnings) {
+  if (!gift || !m_partner) return;
   SIM_Relationship* link = m_partner->GetRelationship(SIM_GetVede());
   if (!link) return;
 
   float boost = RomanceGV("GV_GIFT_REL_BOOST") * (1.0f - m_cynicism);
-  SIM_JobBase* job = SIM_GetVede()->GetJob();
-  const float earnings = job ? job->GetTodaysEarnings() : 0.0f;
   // A day without earnings makes any gift a generous one (and never a division by zero).
   const float ratio = earnings > 0.0f ? gift->GetPurchaseCost() / (2.0f * earnings) : 1.0f;
   boost *= ratio;

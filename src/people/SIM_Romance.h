@@ -40,6 +40,8 @@ class SIM_Romance : public ProcessBase {
   // The player gives the partner a gift: the link moves by how generous it is against the day's
   // earnings and by how jaded the partner has become; the partner answers; the gift is used up.
   void BuyGift(SIM_Asset* gift);
+  // The same with the day's earnings given (a day without any makes every gift generous).
+  void BuyGift(SIM_Asset* gift, float todaysEarnings);
   // The partner ends it: a parting message, never another offer from that NPC.
   void GetDumped();
   // The player ends it: the former partner leaves the player's world.

@@ -15,6 +15,7 @@
 #include "SIM_NPC.h"
 #include "SIM_Relationship.h"
 #include "SIM_Romance.h"
+#include "SIM_Rumour.h"
 #include "SIM_StandInLog.h"
 #include "SIM_Vede.h"
 
@@ -76,6 +77,8 @@ void SIM_SocialiseType::Open() {
 }
 
 void SIM_SocialiseType::Close() {
+  // What the town says about this week's venues is about these very types: it goes with them.
+  if (!All.empty()) SIM_Rumour::KillRumours(SIM_Rumour::RUMOUR_SOCIALTYPE);
   while (!All.empty()) delete All.front();
 }
 

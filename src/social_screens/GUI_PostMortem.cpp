@@ -13,7 +13,7 @@
 #include "GUI_HintHelp.h"
 #include "GUI_IconButton.h"
 #include "GUI_MindState.h"
-#include "GUI_PostMortemParts.h"
+#include "GUI_PostMortemPanels.h"
 #include "GUI_Rain.h"
 #include "GUI_ScreenFader.h"
 #include "GUI_Skills.h"
@@ -53,9 +53,11 @@ GUI_PostMortem* GUI_PostMortem::Create(SIM_SocialiseInstance* instance) {
 
 void GUI_PostMortem::Close() {
   SIM_StandInLog::Record("GUI_PostMortem::Close");  // the day turn's order, for its test
+  // Cleared first: the closing steps (the evening's AfterPostMortem, the phone's stored scripts)
+  // may open the next report, which must not be forgotten when this delete returns.
   GUI_PostMortem* window = PTheWindow;
-  delete window;
   PTheWindow = nullptr;
+  delete window;
 }
 
 void GUI_PostMortem::Continue(int) { Close(); }
@@ -124,6 +126,7 @@ GUI_PostMortem::~GUI_PostMortem() {
   GUI_ChangeNotifier::CloseAll();
   GUI_GetGUI()->EndDayGUI();
   GUI_GetFader()->FadeIn();
+  GetDebug()->DebugOut("Post-mortem: closed");
 }
 
 void GUI_PostMortem::CreateButtons() {

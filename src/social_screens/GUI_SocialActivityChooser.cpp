@@ -22,6 +22,7 @@
 #include "SIM_InterestType.h"
 #include "SIM_NPC.h"
 #include "SIM_Romance.h"
+#include "SIM_SIM.h"
 #include "SIM_SocialiseInstance.h"
 #include "SIM_SocialiseType.h"
 #include "SIM_Subsidies.h"
@@ -347,7 +348,10 @@ void GUI_SocialActivityChooser::UpdateSocialiseButton() {
     m_socialiseButton->SetEnabled(false);
     return;
   }
-  bool enabled = SIM_GetHealth()->IsHealthy() && (int)m_invitees.size() + 1 >= m_selected->GetMinAttendees();
+  // The chooser may be opened by a script at any hour; an evening out needs an evening to spend.
+  SIM_SIM* sim = SIM_GetSim();
+  const bool evening = sim->GetTurnMode() == SIM_SIM::TURNMODE_EVENING && sim->GetActivitiesRemaining() > 0;
+  bool enabled = evening && SIM_GetHealth()->IsHealthy() && (int)m_invitees.size() + 1 >= m_selected->GetMinAttendees();
   const int price = Price(m_selected);
   if (price > 0 && (float)price > SIM_GetFinances()->GetCash()) {
     m_socialiseButton->SetText(m_noMoneyText);

@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "CSV.h"
 #include "CSpreadsheet.h"
 #include "GDebug.h"
 #include "LintSupport.h"
@@ -59,6 +60,20 @@ TEST_F(SocialDataLint, EveryNameARowGivesExists) {
   const std::set<std::string> attributes = SocialFirstColumn("data/simulation/attributes.csv");
   const std::set<std::string> skills = SocialFirstColumn("data/simulation/skills.csv");
   const std::set<std::string> tuning = SocialSectionKeys("data/config.txt", "config");
+  // Values that follow another (relaxation is the other side of stress): an effect aims at that one.
+  std::set<std::string> mirrored;
+  {
+    CSpreadsheet sheet(testsupport::RepoPath("data/simulation/attributes.csv").c_str());
+    for (size_t i = 0; i < sheet.size(); ++i) {
+      CSV csv;
+      csv.Initialise(sheet[i], ',', sheet.Origin(i));
+      csv.GetNextToken();
+      const std::string name = csv.GetNextString();
+      csv.GetNextToken();  // display name
+      csv.GetNextToken();  // opposite
+      if (!csv.GetNextString().empty()) mirrored.insert(name);
+    }
+  }
   std::set<std::string> scripts;  // exact case
   for (const auto& file : FilesUnder({"data/simulation/scripts"}, {".txt"})) scripts.insert(file.filename().string());
   auto isValue = [&](const std::string& name) {
@@ -73,6 +88,8 @@ TEST_F(SocialDataLint, EveryNameARowGivesExists) {
     }
     for (const SIM_Modifier* modifier : type->GetModifiers()) {
       if (!isValue(modifier->GetName())) findings.push_back(where + ": effect on \"" + modifier->GetName() + "\"");
+      if (mirrored.count(modifier->GetName()))
+        findings.push_back(where + ": effect on \"" + modifier->GetName() + "\", which only mirrors another value");
       const std::string& degrade = modifier->GetDegrade();
       if (!degrade.empty() && degrade[0] == '_' && !tuning.count(degrade))
         findings.push_back(where + ": degrade \"" + degrade + "\" is not in data/config.txt");

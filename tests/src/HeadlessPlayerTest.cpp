@@ -17,6 +17,8 @@
 #include "GUI_GameModeBase.h"
 #include "GUI_YearlyReview.h"
 #include "HeadlessPlayer.h"
+#include "HeadlessTownLife.h"
+#include "SIM_Statistics.h"
 #include "SIM_Finances.h"
 #include "GUI_Avatar.h"
 #include "GUI_MenuNew.h"
@@ -26,6 +28,8 @@
 #include "SIM_NPC.h"
 #include "SIM_Relationship.h"
 #include "SIM_SIM.h"
+#include "SIM_SocialiseEffect.h"
+#include "SIM_SocialiseInstance.h"
 #include "SIM_Vede.h"
 
 namespace {
@@ -112,6 +116,35 @@ TEST(HeadlessPlayer, StopsAfterTheNightsAskedFor) {
   EXPECT_EQ(result.reviews, 0);
   EXPECT_EQ(SIM_GetSim()->GetTurnCount(), 45);
   EXPECT_EQ(SIM_GetSim()->GetTurnMode(), SIM_SIM::TURNMODE_WOKEUP);
+  for (const std::string& line : HeadlessPlayer::LogProblems()) ADD_FAILURE() << line;
+}
+
+// The player goes out through the social chooser on free evenings: evenings it hosted, each with
+// guests dragged in and a report read, and a friend still there when the second year begins.
+TEST(HeadlessPlayer, EveningsOutGoThroughTheChooserAndKeepAFriend) {
+  HeadlessPlayer::Run(60, 1, nullptr);
+  int hosted = 0;
+  for (SIM_SocialiseInstance* evening : SIM_SocialiseInstance::All) {
+    if (!evening->IsVedeHost()) continue;
+    ++hosted;
+    EXPECT_FALSE(evening->GetEffects().empty()) << "an evening without guests";
+  }
+  EXPECT_GT(hosted, 5);
+  EXPECT_GE(SIM_GetVede()->CountFriendships(), 1);
+  for (const std::string& line : HeadlessPlayer::LogProblems()) ADD_FAILURE() << line;
+}
+
+// Friends' invitations reach the player, who goes to most, pleads poverty to some and forgets the
+// rest; what it counts is what the game counted.
+TEST(HeadlessPlayer, AnswersItsFriendsInvitationsInEachOfTheThreeWays) {
+  HeadlessPlayer::Run(60, 3, nullptr);
+  const HeadlessTownLife::Counts& town = HeadlessTownLife::GetCounts();
+  EXPECT_GT(town.accepted, 0);
+  EXPECT_GT(town.pleaded, 0);
+  EXPECT_GT(town.lapsed, 0);
+  EXPECT_EQ(town.posted, town.accepted + town.pleaded + town.lapsed);
+  EXPECT_EQ(SIM_GetStatistics()->GetIntCounter("INVITES_ACCEPTED"), town.accepted);
+  EXPECT_EQ(SIM_GetStatistics()->GetIntCounter("INVITES_REJECTED"), town.pleaded + town.lapsed);
   for (const std::string& line : HeadlessPlayer::LogProblems()) ADD_FAILURE() << line;
 }
 

@@ -13,7 +13,9 @@ set -u
 shots=/tmp/vorla2-social
 pass_message="the skills panel, the social chooser paged, a friend invited, the evening's report and another guest's opinion"
 prepare_world() {
-  printf '#,persuasion,1.0\n#,charisma,1.0\n#,cooking,0.4\n#,guitar,0.3\n#,chess,0.6\n#,dancing,0.2\n' \
+  printf '#,%s\n' persuasion,1.0 charisma,1.0 exp_cooking,0.4 music_guitar,0.3 chess,0.6 dancing,0.2 \
+    painting,0.5 language_french,0.3 kungfu,0.2 bowling,0.3 basic_physics,0.2 xp_writing,0.4 \
+    music_piano,0.1 language_italian,0.2 photography,0.3 first_aid,0.5 gardening,0.2 \
     >"$work/res/data/cheats.txt"
 }
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
@@ -37,18 +39,27 @@ hint_at() {
 }
 no_hint_at() { ! hint_at "$@"; }
 shut_hint() {
-  on_screen hint_at "$1" "$2" || return 0
-  click $(($1 + 7)) "$2"
-  point 500 60
-  wait_until 30 "the hint at $1,$2 to close" on_screen no_hint_at "$1" "$2"
+  local _
+  for _ in 1 2 3 4; do
+    on_screen hint_at "$1" "$2" || return 0
+    click $(($1 + 7)) "$2"
+    point 500 60
+    sleep 1
+  done
+  on_screen hint_at "$1" "$2" && fail "the hint at $1,$2 does not close" && return 1
+  return 0
 }
-# The chooser: 340 wide at the left edge, 430 high round the middle; its title bar's frame.
-chooser_shown() { log_has "$1" '^Social chooser: ' && ! on_screen evening_only; }
-evening_only() { ! differs "$evening_shot" 300x380+20+200 3000; }
-report_shown() {
-  local r g b
-  read -r r g b <<<"$(pixel 52 300)"
-  log_has "$1" '^Post-mortem: .*guest'
+# shut_hints: every hint the social screens bring up, closed (they hold the clicks): the chooser's
+# (its window at 520,160), the friend tints' (362,120) and the report's two (620,160, one above the
+# other). Looked for twice, as one may come a frame after another closed.
+shut_hints() {
+  local _
+  for _ in 1 2; do
+    sleep 0.5
+    shut_hint 790 182 || return 1
+    shut_hint 632 142 || return 1
+    shut_hint 890 182 || return 1
+  done
 }
 shown_type() { grep '^Social chooser: ' "$log" | grep -v ' invited$' | tail -n1 | sed 's/^Social chooser: //'; }
 
@@ -71,8 +82,7 @@ wait_until 60 "the evening's control panel" on_screen evening_panel || finish
 sleep 1
 shot evening-skills
 evening_shot=$(keep)
-# The skills panel in the bottom-left corner: six skills in one column, 205 wide and 216 high.
-differs "$src/data/bitmaps/menu_strip.png" 1x1+0+0 0 >/dev/null 2>&1
+# The skills panel in the bottom-left corner: its rows of skills where the town would show.
 not_town() {
   local r g b
   read -r r g b <<<"$(pixel 100 700)"
@@ -80,13 +90,29 @@ not_town() {
 }
 not_town || fail "no skills panel at the bottom left: $(pixel 100 700)"
 
+# Sixteen skills: two columns of seven and the expand button at the panel's top right (the panel is
+# 375 wide and 246 high); expanded, a third column shows the rest, 545 wide.
+click 350 547
+point 500 60
+sleep 1
+shot skills-expanded
+expanded() {
+  local r g b
+  read -r r g b <<<"$(pixel 450 600)"
+  [ $((r + g + b)) -gt 450 ] && [ $((r - b)) -lt 80 ]
+}
+on_screen expanded || fail "the skills panel did not widen to a third column: $(pixel 450 600)"
+click 520 547
+point 500 60
+sleep 1
+on_screen expanded && fail "the skills panel did not fold back to two columns"
+
 # The social button (the third of the strip) opens the chooser.
 opened=$(grep -c '^Social chooser: ' "$log")
 click 766 737
 point 500 60
 wait_log_line 30 "the social chooser" "$opened" '^Social chooser: ' || finish
-sleep 0.5
-shut_hint 808 182 || finish
+shut_hints || finish
 shot chooser
 first=$(shown_type)
 
@@ -96,6 +122,7 @@ xdotool key Right
 wait_log_line 30 "the right arrow key to page" "$before" '^Social chooser: ' || finish
 second=$(shown_type)
 [ "$second" != "$first" ] || fail "the right arrow key did not page ($first)"
+shut_hints || finish
 before=$(grep -c '^Social chooser: ' "$log")
 click 294 252
 point 500 60
@@ -103,8 +130,9 @@ wait_log_line 30 "the arrow button to page" "$before" '^Social chooser: ' || fin
 sleep 0.3
 shot chooser-paged
 
-# A friend dragged from the column and let go over the chooser joins the guests (the player is
-# persuasive; should one still say no, the next is tried).
+# Friends dragged from the column and let go over the chooser join the guests (the player is
+# persuasive; should one still say no, the next is tried), two of them so that the report has
+# another guest to look at.
 invited=$(grep -c '^Social chooser: .* invited$' "$log")
 for i in $(seq 0 $((friends - 1))); do
   point "$(friend_x "$i")" "$(friend_y "$i")"
@@ -116,11 +144,8 @@ for i in $(seq 0 $((friends - 1))); do
   sleep 0.3
   xdotool mouseup 1
   sleep 0.5
-  shut_hint 650 142 || finish
-  # A refusal speaks in a message box of its own: Escape closes it.
-  log_has "$invited" '^Social chooser: .* invited$' && break
-  xdotool key Escape
-  sleep 0.3
+  shut_hints || finish
+  log_has $((invited + 1)) '^Social chooser: .* invited$' && break
 done
 log_has "$invited" '^Social chooser: .* invited$' || fail "no friend joined the chooser's guests"
 point 500 60
@@ -133,9 +158,7 @@ click 170 $((384 + 215 - 10 - 32))
 point 500 60
 wait_log_line 60 "the evening's report" "$reports" '^Post-mortem: .*guest' || finish
 sleep 1.5
-shut_hint 908 182 || finish
-shut_hint 908 182 || finish
-sleep 0.5
+shut_hints || finish
 shot report
 report_shot=$(keep)
 guests=$(grep '^Post-mortem: .*guest' "$log" | tail -n1 | sed 's/.*, \([0-9]*\) guest.*/\1/')
@@ -150,11 +173,20 @@ wait_log_line 30 "another guest's opinion" "$opinions" "^Post-mortem: .*'s opini
 sleep 0.5
 shot report-other-guest
 
-# Continue closes the report; the evening is back, its slot spent.
+# A fortune cookie lies by the Chinese restaurant's report: resting the mouse on it reads the fortune.
+if grep '^Post-mortem: .*guest' "$log" | tail -n1 | grep -q chineserestaurant; then
+  point 412 736
+  sleep 3
+  shot fortune-cookie
+  point 500 60
+fi
+
+# Continue closes the report; the in-game screen is back, the evening's slot spent.
+closed=$(grep -c '^Post-mortem: closed' "$log")
 click 980 735
 point 500 60
-wait_until 60 "the report to close" on_screen evening_panel || finish
-sleep 1
+wait_log_line 60 "the report to close" "$closed" '^Post-mortem: closed' || finish
+sleep 1.5
 shot after-report
 grep -q "^STAND-IN: GUI_PostMortem\|^STAND-IN: GUI_Skills\|^STAND-IN: GUI_SocialActivityChooser" "$log" &&
   fail "a replaced screen still says it is a stand-in"

@@ -169,7 +169,12 @@ TEST_F(EventTypes, TwoNewGamesThenAWeeklyStepFreeEveryBandWithItsType) {
   EXPECT_GT(bands, 0u);
   SIM_SocialiseType::Open();
   EXPECT_EQ(SIM_EventQuality::All.size(), bands) << "the first game's bands went with their types";
+  auto live = [](void* subject) {
+    return std::find(SIM_SocialiseType::All.begin(), SIM_SocialiseType::All.end(), subject) != SIM_SocialiseType::All.end();
+  };
+  for (SIM_Rumour* rumour : SIM_Rumour::All) EXPECT_TRUE(live(rumour->GetSubject())) << "gossip about a freed venue";
   SIM_EventQuality::NextWeekAll();
+  for (SIM_Rumour* rumour : SIM_Rumour::All) EXPECT_TRUE(live(rumour->GetSubject()));
   for (SIM_EventQuality* band : SIM_EventQuality::All) {
     EXPECT_NE(std::find(SIM_SocialiseType::All.begin(), SIM_SocialiseType::All.end(), band->GetEventType()),
               SIM_SocialiseType::All.end());

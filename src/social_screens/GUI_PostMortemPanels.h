@@ -1,5 +1,5 @@
 #pragma once
-// The pieces of the evening's report: a guest's face in the column down the left edge, the panel
+// What the evening's report is made of: a guest's face in the column down the left edge, the panel
 // with the selected guest's opinion, the bar showing how the friendship moved, and one row per
 // character trait of the guest that rubbed off on the player.
 #include <string>

@@ -1,4 +1,4 @@
-#include "GUI_PostMortemParts.h"
+#include "GUI_PostMortemPanels.h"
 
 #include <algorithm>
 #include <cmath>
