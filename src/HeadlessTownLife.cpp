@@ -36,7 +36,7 @@ void HeadlessTownLife::StartGame() {
   TheCounts = Counts();
   Answered.clear();
   Friends = HeadlessFriendsNow();
-  GUI_RomanticOffer::PendingOffer = nullptr;
+  GUI_RomanticOffer::Close();
 }
 
 bool HeadlessTownLife::AnswerInvitations() {
@@ -70,15 +70,19 @@ bool HeadlessTownLife::AnswerInvitations() {
 }
 
 void HeadlessTownLife::AnswerRomanticOffer() {
-  SIM_NPC* npc = GUI_RomanticOffer::PendingOffer;
-  if (!npc) return;
-  GUI_RomanticOffer::PendingOffer = nullptr;
-  if (npc->IsHidden() || SIM_GetRomance()->HasPartner()) return;
+  // The offer stands open on the screen; the player answers it with one of its two buttons.
+  GUI_RomanticOffer* offer = GUI_RomanticOffer::PTheWindow;
+  if (!offer) return;
+  SIM_NPC* npc = offer->GetNPC();
+  if (npc->IsHidden() || SIM_GetRomance()->HasPartner()) {
+    GUI_RomanticOffer::Close();
+    return;
+  }
   if (std::rand() % 2 == 0) {
-    SIM_GetRomance()->SetRomanticPartner(npc);
+    GUI_RomanticOffer::Accept(0);
     ++TheCounts.romances;
   } else {
-    npc->SetRomanticCompatibility(0.0f);
+    GUI_RomanticOffer::Reject(0);
   }
 }
 
