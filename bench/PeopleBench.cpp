@@ -1,7 +1,8 @@
 // The town's cost per day: a fifth-year town of 150 people (the player's friends with their
 // circles, links between the circles, memories of evenings and boredom with activities) through
 // one night (SIM_SIM::NextDay, which decays every link and all boredom) and through the NPCs' own
-// daily step (SIM_NPC::ProcessAllNPCS). Run with --benchmark_repetitions to see the median.
+// daily step (SIM_NPC::ProcessAllNPCS), also on a day of many invitations. Run with
+// --benchmark_repetitions to see the median.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -19,7 +20,9 @@
 #include "SIM_Memory.h"
 #include "SIM_NPC.h"
 #include "SIM_Relationship.h"
+#include "SIM_GlobalVariable.h"
 #include "SIM_SIM.h"
+#include "SIM_SocialInvitation.h"
 #include "SIM_SocialiseType.h"
 #include "SIM_Vede.h"
 
@@ -107,6 +110,34 @@ void BM_ProcessAllNPCS(benchmark::State& state) {
   state.counters["people"] = (double)SIM_NPC::All.size();
 }
 BENCHMARK(BM_ProcessAllNPCS)->Unit(benchmark::kMillisecond);
+
+// The same step on a day when friends are keen to see the player: every friend weighs inviting,
+// and those who do choose an evening, ask their own friends and compose the invitation.
+void BM_ProcessAllNPCSWithInvitations(benchmark::State& state) {
+  BuildTown();
+  HeadlessPlayer::PlayDay();  // nobody invites on the first day of a game
+  SIM_GetGlobalVariables()->Set("GV_NPC_INVITEPROB", 1.0f);
+  size_t invitations = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    Refresh();
+    SIM_SocialInvitation::Clear();
+    SIM_NPC::SetNobodyBusy();
+    for (SIM_NPC* npc : SIM_NPC::All) {
+      npc->SetSnubDelay(0);
+      npc->SetDaysSinceSeen(10);
+    }
+    state.ResumeTiming();
+    SIM_NPC::ProcessAllNPCS();
+    state.PauseTiming();
+    invitations += SIM_SocialInvitation::All.size();
+    state.ResumeTiming();
+  }
+  SIM_SocialInvitation::Clear();
+  state.counters["people"] = (double)SIM_NPC::All.size();
+  state.counters["invitations"] = benchmark::Counter((double)invitations, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_ProcessAllNPCSWithInvitations)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -29,6 +29,7 @@
 #include "CInput.h"
 #include "GRandom.h"
 #include "Game.h"
+#include "HeadlessTownLife.h"
 #include "SIM_Attribute.h"
 #include "SIM_Boredom.h"
 #include "SIM_CharacterType.h"
@@ -277,6 +278,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   GUI_MenuNew::Start(0);
   GUI_MenuIntro::Start(0);
   FaresThisYear = 0.0f;
+  HeadlessTownLife::StartGame();
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);
@@ -289,6 +291,7 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
   SIM_SIM* sim = SIM_GetSim();
   for (int press = 0; press < kMaxPressesPerDay; ++press) {
     BetweenPresses();
+    HeadlessTownLife::AnswerRomanticOffer();
     if (toEvening && sim->GetTurnMode() == SIM_SIM::TURNMODE_EVENING && !GUI_AfterWorkScreen::IsOpen()) return;
     switch (sim->GetTurnMode()) {
       // Each page's button through its callback, as a click would; a page that is not open (the
@@ -317,6 +320,8 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
       case SIM_SIM::TURNMODE_EVENING:
         if (GUI_AfterWorkScreen::IsOpen()) {
           GUI_AfterWorkScreen::Continue(0);
+        } else if (HeadlessTownLife::AnswerInvitations()) {
+          // The invitation's evening used the slot.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
           HeadlessQuietEvening evening;
           evening.ProcessChunk();
@@ -335,6 +340,7 @@ HeadlessPlayer::NIGHT HeadlessPlayer::PlayDay() {
   // The control panel draws the end-of-day prompt, then the player presses end day.
   SIM_GetSim()->ProcessPreBedTasks();
   GUI_ControlPanel::NextDay(0);
+  HeadlessTownLife::AfterNight();
   BetweenPresses();
   if (GUI_EndGame::PTheWindow) return NIGHT_GAMEOVER;
   if (GUI_YearlyReview::PTheWindow) return NIGHT_YEARLYREVIEW;

@@ -3,5 +3,6 @@
 // and recorded (SIM_StandInLog).
 class GUI_RoyaltyReport {
  public:
+  static void Create();  // from its phone message
   static void Close();
 };

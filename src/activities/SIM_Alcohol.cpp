@@ -13,3 +13,8 @@ float SIM_Alcohol::GetBloodAlcohol() {
   STAND_IN();
   return 0.0f;
 }
+
+float SIM_Alcohol::GetAddictionStrength() {
+  STAND_IN();
+  return 0.0f;
+}

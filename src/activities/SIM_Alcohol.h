@@ -5,6 +5,7 @@ class SIM_Alcohol {
  public:
   void Process();
   float GetBloodAlcohol();  // zero until the habit is simulated
+  float GetAddictionStrength();  // zero until the habit is simulated
 };
 
 SIM_Alcohol* HOOK_GetAlcohol();

@@ -83,4 +83,10 @@ void SIM_Asset::Sell() {
   GUI_GetAssets()->Refresh();
 }
 
+void SIM_Asset::DisposeOf() {
+  m_owned = false;
+  if (SIM_NamedValue* flag = SIM_NamedValueList::Globals.GetNamedValue(m_name)) flag->SetValue(0.0f);
+  GUI_GetAssets()->Refresh();
+}
+
 void SIM_Asset::Clicked() { GUI_AssetDetails::Create(this); }

@@ -30,6 +30,7 @@ class SIM_Asset {
   const std::string& GetOwnedScript() const { return m_ownedScript; }
   float GetDailyCost() const { return m_dailyCost; }
   float GetResaleValue() const { return m_resaleFraction * m_price; }
+  float GetPurchaseCost() const { return m_price; }
   bool GetFlag(int flag) const;  // false for any number outside the flags
   bool HasUseScript() const { return !m_useScript.empty(); }
   // False only when the use script picks a social event that cannot happen today.
@@ -37,6 +38,7 @@ class SIM_Asset {
 
   void Use();             // the use script at scale 1.0
   virtual void Sell();    // ownership ends and the resale value is paid
+  void DisposeOf();       // used up or given away: ownership ends, nothing is paid
   virtual void Clicked();  // the details dialog
   // One of the asset's own sounds; a pet plays its own. Stand-in until the assets' sounds arrive.
   virtual void PlaySound();

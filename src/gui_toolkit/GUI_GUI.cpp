@@ -109,7 +109,7 @@ void GUI_GUI::StartNewGame() {
   GUI_GetAvatar()->RefreshOverridenLayers();
   GUI_GetEventList()->Clear();
   GUI_GetWindowManager()->CloseOnRestart();
-  GUI_PhoneMessage::Clear();
+  GUI_PhoneMessage::ClearAll();  // held-back messages of the last game included
 
   GUI_GetControlPanel()->Initialise();
   GUI_GetCash()->Initialise();

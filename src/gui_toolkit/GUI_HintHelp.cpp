@@ -14,6 +14,7 @@
 #include "IniLoader.h"
 #include "LibTextEngine.h"
 #include "Paths.h"
+#include "SIM_NPC.h"
 #include "SIM_StandInLog.h"
 
 std::list<GUI_HintHelp::HintData*> GUI_HintHelp::All;
@@ -90,8 +91,14 @@ void GUI_HintHelp::CloseData() {
 }
 
 void GUI_HintHelp::CheckSnubIconHint() {
-  // Needs the town's people and their snubs, which come with the people subsystem.
-  STAND_IN();
+  SIM_StandInLog::Record("GUI_HintHelp::CheckSnubIconHint");
+  // One snubbed friend is enough to explain the marker on the icons.
+  for (SIM_NPC* npc : SIM_NPC::All) {
+    if (npc->DirectFriendOfVede() && npc->IsSnubbed()) {
+      Launch("snubbed");
+      return;
+    }
+  }
 }
 
 bool GUI_HintHelp::IsActive() { return !AllWindows.empty(); }

@@ -85,6 +85,6 @@ SIM_NPC* SIM_FriendGenerator::MeetNewFriend() {
   GUI_NPCIcon::PositionAll();
   std::string text = GTranslation::GetString("MET_NEW_FRIEND_TEXT");
   GTranslation::ReplaceToken(text, "<FRIENDSNAME>", npc->GetFullName());
-  if (GUI_Message* message = GUI_NPCMessage::Create(npc, text)) message->SetTitle(GTranslation::GetString("MET_NEW_FRIEND_TITLE"));
+  if (GUI_NPCMessage* message = GUI_NPCMessage::Create(npc, text)) message->SetTitle(GTranslation::GetString("MET_NEW_FRIEND_TITLE"));
   return npc;
 }

@@ -261,8 +261,6 @@ void SIM_NPC::ProcessNPC() {
   m_memory->NextDay();
 }
 
-void SIM_NPC::ConsiderInvitingVede() { STAND_IN(); }
-
 void SIM_NPC::PromoteToFriend() {
   if (SIM_Relationship* link = GetRelationship(SIM_GetVede())) link->SetPlayerCreated(true);
   GUI_PhoneMessage::CreateNewFriend(this);

@@ -13,6 +13,7 @@
 class GUI_NPCIcon;
 class SIM_CharacterType;
 class SIM_Memory;
+class SIM_SocialInvitation;
 
 class SIM_NPC : public SIM_Person {
  public:
@@ -32,6 +33,8 @@ class SIM_NPC : public SIM_Person {
   void CreateIcon();
   void SetIntroduced(bool introduced);
   void ResetDaysSinceSeen() { m_daysSinceSeen = 0; }
+  void SetDaysSinceSeen(int days) { m_daysSinceSeen = days; }
+  void SetDaysSinceImportantInvite(int days) { m_daysSinceImportantInvite = days; }
 
   // Money.
   void CalculateWeeklyCash();
@@ -75,6 +78,22 @@ class SIM_NPC : public SIM_Person {
   static void ProcessAllNPCS();
   void ProcessNPC();
   void ConsiderInvitingVede();
+  // The day's chance that the NPC invites the player: days unseen, the link (at least 0.25) and
+  // how many other friends compete for the player.
+  float GetInviteChance();
+  // The NPC's evening with its own friends, to which it invites the player: the type it would
+  // host tonight, then HostEvent.
+  void OrganiseEvent();
+  // The evening of that type: its importance, the friends who come, who pays, the phone message.
+  void HostEvent(SIM_SocialiseType* type);
+  // What hosting the player costs an NPC that offers to pay: the host cost and one share, or two
+  // shares where there is no host cost.
+  static int GetInviterPaysCost(SIM_SocialiseType* type);
+  // The player ignored or refused the NPC's invitation: the NPC sulks for some days, the link
+  // suffers, and four snubs end the friendship (a partner dumps the player instead).
+  void Snub(SIM_SocialInvitation* invitation);
+  // A refusal for want of money counts one snub; past two it becomes a full snub.
+  void MitigatedSnub(SIM_SocialInvitation* invitation);
   void PromoteToFriend();
   void DemoteFromFriend();
 

@@ -1,6 +1,12 @@
 #include "SIM_OutingInstances.h"
 
+#include "GDebug.h"
+#include "SIM_GlobalVariable.h"
+#include "SIM_NPC.h"
+#include "SIM_Relationship.h"
+#include "SIM_Romance.h"
 #include "SIM_StandInLog.h"
+#include "SIM_Vede.h"
 
 void SIM_RestaurantInstance::ProcessChunk() {
   STAND_IN();
@@ -27,8 +33,19 @@ void SIM_NightclubInstance::ProcessChunk() {
   SIM_SocialiseInstance::ProcessChunk();
 }
 
+SIM_RomanceInstance::SIM_RomanceInstance() { SetBackdrop("skyline_romance.jpg"); }
+
 void SIM_RomanceInstance::ProcessChunk() {
-  STAND_IN();
+  SIM_Vede* vede = SIM_GetVede();
+  const float grubbiness = 1.0f - vede->GetValue("_cleanliness");
+  if (grubbiness > 0.5f) {
+    if (SIM_NPC* partner = SIM_GetRomance()->GetPartner()) {
+      SIM_Relationship* link = partner->GetRelationship(vede);
+      GAssert(link != nullptr, __FILE__, __LINE__);
+      // Half the penalty, however grubby.
+      if (link) link->AdjustStrength(SIM_GetGlobalVariables()->Get("GRUBBINESS_ROMANTIC_PENALTY") * 0.5f);
+    }
+  }
   SIM_SocialiseInstance::ProcessChunk();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The outing kinds of social evening and the romantic date. Stand-ins until the outings and the
-// romance arrive: each runs as a plain evening (the type's own costs, the report) and logs once
+// The outing kinds of social evening and the romantic date. The outings are stand-ins until they
+// arrive: each runs as a plain evening (the type's own costs, the report) and logs once
 // that it stood in. The restaurant and the cinema have not chosen a venue.
 #include "SIM_SocialiseInstance.h"
 
@@ -34,8 +34,10 @@ class SIM_NightclubInstance : public SIM_SocialiseInstance {
   void ProcessChunk() override;
 };
 
+// The romantic date: the partner minds a grubby player, then the evening runs as any other.
 class SIM_RomanceInstance : public SIM_SocialiseInstance {
  public:
+  SIM_RomanceInstance();
   void ProcessChunk() override;
 };
 

@@ -83,6 +83,7 @@
 #include "SIM_Skill.h"
 #include "SIM_SmallTalk.h"
 #include "SIM_SocialInvitation.h"
+#include "SIM_Subsidies.h"
 #include "SIM_SocialiseInstance.h"
 #include "SIM_SocialiseType.h"
 #include "SIM_SoloActivityInstance.h"
@@ -175,6 +176,7 @@ void SIM_SIM::Reset() {
 
   SIM_GetStatistics()->Reset();
   SIM_SocialInvitation::Clear();
+  SIM_Subsidies::Clear();  // offers name people of the game that was left
   SIM_Date::Reset();
   SIM_GetScheduledEvents()->Clear();
   SIM_GetRomance()->Reset();

@@ -206,4 +206,3 @@ void GUI_PostMortem::Draw() {
   GUI_HintHelp::DrawAll();
 }
 
-void GUI_SpecialEventPostMortem::Create(SIM_SpecialEvent*) { STAND_IN(); }

@@ -61,11 +61,3 @@ class GUI_PostMortem : public GUI_WindowBase {
   std::vector<GUI_PostMortemIcon*> m_icons;  // in the button list
 };
 
-// The report of an attended special event. Stand-in until the social screens arrive: opening it
-// is logged.
-class SIM_SpecialEvent;
-
-class GUI_SpecialEventPostMortem {
- public:
-  static void Create(SIM_SpecialEvent* event);
-};

@@ -17,6 +17,8 @@
 #include "GUI_GameModeBase.h"
 #include "GUI_YearlyReview.h"
 #include "HeadlessPlayer.h"
+#include "HeadlessTownLife.h"
+#include "SIM_Statistics.h"
 #include "SIM_Finances.h"
 #include "GUI_Avatar.h"
 #include "GUI_MenuNew.h"
@@ -129,6 +131,20 @@ TEST(HeadlessPlayer, EveningsOutGoThroughTheChooserAndKeepAFriend) {
   }
   EXPECT_GT(hosted, 5);
   EXPECT_GE(SIM_GetVede()->CountFriendships(), 1);
+  for (const std::string& line : HeadlessPlayer::LogProblems()) ADD_FAILURE() << line;
+}
+
+// Friends' invitations reach the player, who goes to most, pleads poverty to some and forgets the
+// rest; what it counts is what the game counted.
+TEST(HeadlessPlayer, AnswersItsFriendsInvitationsInEachOfTheThreeWays) {
+  HeadlessPlayer::Run(60, 3, nullptr);
+  const HeadlessTownLife::Counts& town = HeadlessTownLife::GetCounts();
+  EXPECT_GT(town.accepted, 0);
+  EXPECT_GT(town.pleaded, 0);
+  EXPECT_GT(town.lapsed, 0);
+  EXPECT_EQ(town.posted, town.accepted + town.pleaded + town.lapsed);
+  EXPECT_EQ(SIM_GetStatistics()->GetIntCounter("INVITES_ACCEPTED"), town.accepted);
+  EXPECT_EQ(SIM_GetStatistics()->GetIntCounter("INVITES_REJECTED"), town.pleaded + town.lapsed);
   for (const std::string& line : HeadlessPlayer::LogProblems()) ADD_FAILURE() << line;
 }
 

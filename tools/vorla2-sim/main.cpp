@@ -1,7 +1,8 @@
 // vorla2-sim [--days N] [--seed S] [--reload-every K]: plays N nights (600 by default, ten years)
 // of a new game with the random seed S (1 by default), or until the game ends, without a window.
 // With K above 0, every K-th morning the game is saved, loaded back and played on. Prints one line per
-// in-game year and last "days=<n> end=<yes|no> digest=<hex>". Two runs with the same seed print
+// in-game year, then what the town did (invitations received and how they were answered, friends
+// made and lost, romances begun) and last "days=<n> end=<yes|no> digest=<hex>". Two runs with the same seed print
 // the same digest. Exits 1 when the debug log reports an assertion or an error, 2 on bad usage.
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include "GDebug.h"
 #include "Game.h"
 #include "HeadlessPlayer.h"
+#include "HeadlessTownLife.h"
 
 namespace {
 
@@ -54,6 +56,10 @@ int main(int argc, char** argv) {
   HeadlessPlayer::Result result =
       HeadlessPlayer::Run((int)days, (unsigned)seed, [](const std::string& line) { std::printf("%s\n", line.c_str()); },
                           (int)reloadEvery);
+  const HeadlessTownLife::Counts& town = HeadlessTownLife::GetCounts();
+  std::printf("town: invitations=%d accepted=%d pleaded=%d snubbed=%d friends_gained=%d friends_lost=%d romances=%d\n",
+              town.posted, town.accepted, town.pleaded, town.lapsed, town.friendsGained, town.friendsLost,
+              town.romances);
   std::printf("days=%d end=%s digest=%s\n", result.days, result.ended ? "yes" : "no",
               HeadlessPlayer::Hex(result.digest).c_str());
   std::fflush(stdout);

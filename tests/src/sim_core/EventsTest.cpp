@@ -104,25 +104,33 @@ TEST_F(SpecialEventTest, RowsAndScores) {
   EXPECT_EQ(SIM_SpecialEvent::GetEvent("nosuch"), nullptr);
 }
 
+// The event of the newest special-event message in the inbox, or null.
+SIM_SpecialEvent* LastSpecialEvent() {
+  for (auto it = GUI_PhoneMessage::All.rbegin(); it != GUI_PhoneMessage::All.rend(); ++it) {
+    if ((*it)->GetType() == GUI_PhoneMessage::PHONE_SPECIALEVENT) return static_cast<SIM_SpecialEvent*>((*it)->GetSubject());
+  }
+  return nullptr;
+}
+
 TEST_F(SpecialEventTest, OfferThenSevenQuietEvenings) {
   const float trigger = SIM_GetGlobalVariables()->Get("SPECIAL_EVENT_TRIGGER");
   SetBase("confidence", 0.5f);
   // Two events of equal best score: the earlier row is offered first. The last is never offered.
   OpenRows("#,a,A,i,p,#,\"confidence,2\",#\n#,b,B,i,p,#,\"confidence,2\",#\n#,c,C,i,p,#,\"confidence,-2\",#\n");
   ASSERT_GE(1.0f, trigger);
-  GUI_PhoneMessage::LastSpecialEvent = nullptr;
+  GUI_PhoneMessage::Clear();
   SIM_SpecialEvent::CheckTriggerAll();
-  ASSERT_EQ(GUI_PhoneMessage::LastSpecialEvent, SIM_SpecialEvent::GetEvent("a"));
+  ASSERT_EQ(LastSpecialEvent(), SIM_SpecialEvent::GetEvent("a"));
   EXPECT_TRUE(SIM_SpecialEvent::GetEvent("a")->IsTriggered());
   EXPECT_EQ(SIM_SpecialEvent::GetEvent("a")->GetScore(), 0.0f);
 
   for (int evening = 0; evening < 7; ++evening) {
-    GUI_PhoneMessage::LastSpecialEvent = nullptr;
+    GUI_PhoneMessage::Clear();
     SIM_SpecialEvent::CheckTriggerAll();
-    EXPECT_EQ(GUI_PhoneMessage::LastSpecialEvent, nullptr) << evening;
+    EXPECT_EQ(LastSpecialEvent(), nullptr) << evening;
   }
   SIM_SpecialEvent::CheckTriggerAll();
-  EXPECT_EQ(GUI_PhoneMessage::LastSpecialEvent, SIM_SpecialEvent::GetEvent("b"));
+  EXPECT_EQ(LastSpecialEvent(), SIM_SpecialEvent::GetEvent("b"));
 
   // Attending applies the effects.
   OpenRows("#,party,Party,i,p,#,#,\"optimism,0.1,0.9\"\n");

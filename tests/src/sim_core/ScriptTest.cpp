@@ -164,8 +164,8 @@ TEST_F(ScriptTest, CommandsReachWhatTheyDrive) {
 
   script->RunScript("AddSmalltalk(SMALLTALK_TEST,4)", 1.0f);
   ASSERT_FALSE(SIM_GetSmallTalk()->GetTempEvents().empty());
-  EXPECT_EQ(SIM_GetSmallTalk()->GetTempEvents().back().topic, "SMALLTALK_TEST");
-  EXPECT_EQ(SIM_GetSmallTalk()->GetTempEvents().back().duration, 4);
+  EXPECT_EQ(SIM_GetSmallTalk()->GetTempEvents().back()->key, "SMALLTALK_TEST");
+  EXPECT_EQ(SIM_GetSmallTalk()->GetTempEvents().back()->duration, 4);
 
   SIM_GetDirt()->Initialise();
   SIM_Dirt::GetDirtValue()->SetValue(0.7f);

@@ -1,0 +1,201 @@
+#!/usr/bin/env bash
+# Town life on the phone, in a real window under its own X server. The test world offers a special
+# event every evening and makes friends keen to invite the player. A new game is played to its first
+# evening: the phone rings, P slides the inbox up, the messages are opened from the top until the
+# event's ticket shows, the event is attended and its report continued. A screenshot of every step
+# lands in /tmp/vorla2-town-life-*.png.
+#
+# Usage: town_life.sh <vorla2 executable> <source dir>
+set -u
+
+shots=/tmp/vorla2-town-life
+pass_message="the ringing phone, the inbox, a special event's ticket attended to its report, an invitation accepted to its report"
+
+# The test world: an event every evening, invitations likely, romance easy to start.
+prepare_world() {
+  local config
+  config=$(replace_data config.txt)
+  sed -e 's/^SPECIAL_EVENT_TRIGGER=.*/SPECIAL_EVENT_TRIGGER=0/' \
+      -e 's/^GV_NPC_INVITEPROB=.*/GV_NPC_INVITEPROB=1/' \
+      -e 's/^GV_ROMANCE_BEGIN_THRESHHOLD=.*/GV_ROMANCE_BEGIN_THRESHHOLD=0.05/' \
+      "$src/data/config.txt" >"$config"
+}
+
+source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
+window_test_start "$@"
+find_log || { fail "no debug log"; finish; }
+
+# The phone's screen, in the top right corner: lit (pale yellow) or at rest (grey-blue).
+phone_lit() {
+  local r g b
+  read -r r g b <<<"$(pixel 971 58)"
+  [ "$r" -gt 220 ] && [ "$g" -gt 200 ] && [ "$b" -lt 200 ]
+}
+# The inbox's title bar (blue) over the bottom left of the screen, once it has risen.
+inbox_up() {
+  local r g b
+  read -r r g b <<<"$(pixel 200 270)"
+  [ "$b" -gt 120 ] && [ "$b" -gt $((r + 40)) ]
+}
+# hint_at X Y: a hint window whose top left is X, Y, by the red ring of its close button.
+hint_at() {
+  local r g b
+  read -r r g b <<<"$(pixel $(($1 + 270)) $(($2 + 22)))"
+  [ "$r" -gt 170 ] && [ "$g" -lt 120 ] && [ "$b" -lt 100 ]
+}
+page_button() {
+  local r g b
+  read -r r g b <<<"$(pixel 1000 735)"
+  [ "$r" -lt 100 ] && [ "$b" -lt 100 ]
+}
+
+xdotool windowfocus --sync "$wid" 2>/dev/null
+point 200 100
+new_game_from_menu || finish
+wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || finish
+pages() { grep -c -- '^Day page: ' "$log"; }
+for _ in $(seq 6); do
+  on_screen evening_panel && break
+  wait_until 60 "the page's button" on_screen page_button || finish
+  close_hint || finish
+  before=$(pages)
+  click 980 735
+  point 500 100
+  wait_until 60 "the next page or the evening" page_or_evening "$before" || finish
+  running || { fail "the game ended during the day"; finish; }
+done
+wait_until 60 "the evening's control panel" on_screen evening_panel || finish
+
+# The evening begins: the event's message is waiting and the phone rings (its screen blinks).
+wait_until 10 "the phone to light up" on_screen phone_lit || finish
+shot phone-ringing
+
+# P: the inbox slides up from the bottom edge in half a second.
+inboxes=$(grep -c '^Inbox: ' "$log")
+xdotool key p
+wait_log_line 10 "P to open the inbox" "$inboxes" '^Inbox: ' || finish
+sleep 0.2
+shot inbox-rising
+sleep 0.8
+shot inbox
+inbox_up || fail "no inbox at the bottom left after P"
+
+# The rows from the top: each opens its window; a person's message is closed with Escape, until
+# the ticket of the special event is up.
+found=""
+for row in $(seq 0 10); do
+  opened=$(grep -c '^Phone message opened: ' "$log")
+  click 150 $((164 + 127 + 14 + 32 * row))
+  point 500 100
+  wait_log_line 5 "row $row to open its message" "$opened" '^Phone message opened: ' || break
+  if grep '^Phone message opened: ' "$log" | tail -n1 | grep -q 'type 7 '; then
+    found=yes
+    break
+  fi
+  sleep 0.3
+  shot "message-$row"
+  xdotool key Escape
+  sleep 0.3
+done
+[ -n "$found" ] || { fail "no special event's message in the inbox"; finish; }
+sleep 0.5
+shot ticket
+
+# Attend: the evening goes to the event and its report opens; continue closes it.
+click 662 502
+point 500 100
+wait_log_line 10 "Attend to open the event's report" 0 '^Special event report: ' || finish
+sleep 0.5
+shot event-report
+click 980 735
+point 500 100
+sleep 1
+shot after-report
+running || { fail "the game ended"; finish; }
+
+# The event took the day's last activity: the moon ends the day. The next days are played to
+# their evenings until a friend's invitation is in the inbox (friends who have not seen the player
+# for a day or more invite; the test world makes them keen).
+click 988 737
+point 500 100
+to_evening() {
+  for _ in $(seq 6); do
+    on_screen evening_panel && return 0
+    wait_until 60 "the page's button" on_screen page_button || return 1
+    close_hint || return 1
+    before=$(pages)
+    click 980 735
+    point 500 100
+    wait_until 60 "the next page or the evening" page_or_evening "$before" || return 1
+  done
+  wait_until 60 "the evening's control panel" on_screen evening_panel
+}
+# find_invitation: opens the inbox and each row from the top until an invitation opens.
+find_invitation() {
+  local inboxes opened row
+  inboxes=$(grep -c '^Inbox: ' "$log")
+  xdotool key p
+  wait_log_line 10 "P to open the inbox" "$inboxes" '^Inbox: ' || return 1
+  sleep 1
+  shot inbox-later
+  for row in $(seq 0 12); do
+    opened=$(grep -c '^Phone message opened: ' "$log")
+    click 150 $((164 + 127 + 14 + 32 * row))
+    point 500 100
+    wait_log_line 5 "row $row to open its message" "$opened" '^Phone message opened: ' || break
+    grep '^Phone message opened: ' "$log" | tail -n1 | grep -q 'type 2 ' && return 0
+    sleep 0.3
+    xdotool key Escape
+    sleep 0.3
+  done
+  xdotool key Escape
+  sleep 0.8
+  return 1
+}
+found=""
+for day in 2 3 4 5; do
+  wait_log_line 60 "morning $day" $((day - 1)) '^Day page: waking up' || finish
+  to_evening || finish
+  close_hint || finish
+  if until_shown 3 phone_lit && find_invitation; then
+    found=yes
+    break
+  fi
+  day_play_to_night || finish
+done
+[ -n "$found" ] || { fail "no invitation in the inbox by the fifth evening"; finish; }
+sleep 0.5
+shot invitation
+
+# The first invitation brings its hint above the dialog; it is closed first.
+sleep 0.3
+close_hint 52 || finish
+shot invitation-read
+
+# Accept: the screen fades, the evening runs and its report opens.
+reports=$(grep -c '^Post-mortem: ' "$log")
+click 712 512
+point 500 100
+wait_log_line 20 "Accept to run the evening to its report" "$reports" '^Post-mortem: ' || finish
+sleep 1.5
+shot invitation-report
+# The report's own first-time hint (its window's top left at 620, 160) goes before continuing.
+if on_screen hint_at 620 160; then
+  click 898 181
+  point 500 100
+  sleep 0.5
+fi
+click 980 735
+point 500 100
+sleep 1
+shot after-invitation
+# An admirer may speak up after an evening together: the offer, accepted.
+if grep -q '^Romance offer: ' "$log"; then
+  shot romance-offer
+  click 620 442
+  point 500 100
+  sleep 0.5
+  shot after-romance-offer
+fi
+running || fail "the game ended"
+finish
