@@ -92,44 +92,51 @@ bool GoOut() {
     if (npc->IsIntroduced() && !npc->IsHidden()) people.push_back(npc);
 
   // The pages looked through with the arrow, as the friend column's tints show who would enjoy
-  // each; the player goes back to the one most of them would like (the first of equals).
+  // each; the player goes back to the one most of them would like (the first of equals) and, when
+  // nobody will come to that, tries the next best, up to three.
   const size_t offered = chooser->GetOffered().size();
-  size_t best = 0;
-  float bestScore = -1.0f;
+  std::vector<std::pair<float, size_t>> ranked;
   for (size_t page = 0; page < offered; ++page) {
     float score = 0.0f;
     for (SIM_NPC* npc : people) score += npc->GetActivityAttractiveness(chooser->GetType());
-    if (score > bestScore) {
-      bestScore = score;
-      best = page;
-    }
+    ranked.push_back({-score, page});
     GUI_SocialActivityChooser::NextPlace(chooser);
   }
-  for (size_t page = 0; page < best; ++page) GUI_SocialActivityChooser::NextPlace(chooser);
-  SIM_SocialiseType* type = chooser->GetType();
-
-  // Those who would enjoy it first, and among them the weakest friendship first: those are the
-  // ones who need an evening out.
-  SIM_Vede* vede = SIM_GetVede();
-  auto need = [vede, type](SIM_NPC* npc) {
-    SIM_Relationship* link = vede->GetRelationship(npc);
-    const float strength = link ? link->GetStrength() : 1.0f;
-    return (npc->GetActivityAttractiveness(type) >= 0.5f ? 0.0f : 2.0f) + strength;
-  };
-  std::stable_sort(people.begin(), people.end(), [&](SIM_NPC* a, SIM_NPC* b) { return need(a) < need(b); });
-  // Each dragged from the friend column onto the middle of the chooser and let go there, until
-  // the places the player wants filled are filled or everybody was asked.
+  std::stable_sort(ranked.begin(), ranked.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  size_t current = 0;
   const int wanted = 1 + std::rand() % 4;
-  for (SIM_NPC* npc : people) {
-    if ((int)chooser->GetInvitees().size() >= wanted) break;
-    GUI_DragIcon::Create(npc);
-    CInput* input = GetInput();
-    input->mouseX = chooser->GetCenterX();
-    input->mouseY = chooser->GetCenterY();
-    GUI_DragIcon::Drop();
-    if (GUI_SocialActivityChooser::PTheWindow != chooser) return false;  // a refusal's window closed it
+  SIM_Vede* vede = SIM_GetVede();
+  for (size_t tried = 0; tried < ranked.size() && tried < 3; ++tried) {
+    // Paging on empties the guests already asked.
+    while (current != ranked[tried].second) {
+      GUI_SocialActivityChooser::NextPlace(chooser);
+      current = (current + 1) % offered;
+    }
+    SIM_SocialiseType* type = chooser->GetType();
+    // Those who would enjoy it first, and among them the weakest friendship first: those are the
+    // ones who need an evening out.
+    auto need = [vede, type](SIM_NPC* npc) {
+      SIM_Relationship* link = vede->GetRelationship(npc);
+      const float strength = link ? link->GetStrength() : 1.0f;
+      return (npc->GetActivityAttractiveness(type) >= 0.5f ? 0.0f : 2.0f) + strength;
+    };
+    std::vector<SIM_NPC*> asked = people;
+    std::stable_sort(asked.begin(), asked.end(), [&](SIM_NPC* a, SIM_NPC* b) { return need(a) < need(b); });
+    // Each dragged from the friend column onto the middle of the chooser and let go there, until
+    // the places the player wants filled are filled or everybody was asked.
+    for (SIM_NPC* npc : asked) {
+      if ((int)chooser->GetInvitees().size() >= wanted) break;
+      GUI_DragIcon::Create(npc);
+      CInput* input = GetInput();
+      input->mouseX = chooser->GetCenterX();
+      input->mouseY = chooser->GetCenterY();
+      GUI_DragIcon::Drop();
+      if (GUI_SocialActivityChooser::PTheWindow != chooser) return false;  // a refusal's window closed it
+    }
+    chooser->UpdateSocialiseButton();  // as the frame would before the player looks at it
+    if (chooser->GetSocialiseButton()->IsEnabled()) break;
   }
-  chooser->UpdateSocialiseButton();  // as the frame would before the player looks at it
   if (!chooser->GetSocialiseButton()->IsEnabled()) {
     GUI_SocialActivityChooser::Close();
     return false;

@@ -62,6 +62,7 @@
 #include "SIM_ScheduledEvents.h"
 #include "SIM_Skill.h"
 #include "SIM_SmallTalk.h"
+#include "SIM_Romance.h"
 #include "SIM_SocialInvitation.h"
 #include "SIM_SocialiseInstance.h"
 #include "SIM_EventQuality.h"
@@ -494,6 +495,7 @@ void SIM_LoadGame::Rebuild(const std::string& name) {
     }
   }
 
+  RestoreGlobalOrder();
   GUI_GetAvatar()->ComputeAdjustedWidth();
   LoadingProgress(1.0f);
   if (GUI_Skills::PTheWindow) GUI_Skills::PTheWindow->Refresh();
@@ -1096,6 +1098,32 @@ void SIM_LoadGame::LoadGlobals() {
   for (SIM_NamedValue* value : rest) {
     if (std::find(ordered.begin(), ordered.end(), value) == ordered.end()) delete value;
   }
+  m_globalOrder.clear();
+  for (SIM_NamedValue* value : ordered) m_globalOrder.push_back(value->GetName());
+}
+
+// Every look-up of a game-wide value moves it to the front of the list, so the reading and the
+// rebuilding shuffle it; the file's order is put back last, and saving again writes the same file.
+void SIM_LoadGame::RestoreGlobalOrder() {
+  SIM_NamedValueList& globals = SIM_NamedValueList::Globals;
+  std::list<SIM_NamedValue*> now = globals.GetRawList();
+  std::vector<SIM_NamedValue*> ordered;
+  for (const std::string& name : m_globalOrder) {
+    for (SIM_NamedValue* value : now) {
+      if (value->GetName() == name && std::find(ordered.begin(), ordered.end(), value) == ordered.end()) {
+        ordered.push_back(value);
+        break;
+      }
+    }
+  }
+  // Values the rebuilding made that the file did not hold keep their place in front.
+  std::vector<SIM_NamedValue*> added;
+  for (SIM_NamedValue* value : now) {
+    if (std::find(ordered.begin(), ordered.end(), value) == ordered.end()) added.push_back(value);
+  }
+  globals.RemoveAll();
+  for (SIM_NamedValue* value : added) globals.AddValue(value);
+  for (SIM_NamedValue* value : ordered) globals.AddValue(value);
 }
 
 void SIM_LoadGame::LoadHealth() {
@@ -1108,14 +1136,33 @@ void SIM_LoadGame::LoadHealth() {
 }
 
 // The romance has no partner to give yet; the values are passed over.
+// A partner who is not in the town any more leaves the player single.
 void SIM_LoadGame::LoadRomance() {
+  // The "_romance" flag came back with the globals; only a partner who is gone changes it.
+  SIM_Romance* romance = SIM_GetRomance();
+  romance->Reset();
   Seek("romance");
-  LoadVar("partner");
-  LoadVar("duration");
-  LoadVar("cynicism");
-  LoadVar("daysapart");
-  LoadVar("dayssincelastnag");
+  const int line = CurrentLine();
+  int partner = -1, duration = 0, daysApart = 0, sinceNag = 0;
+  float cynicism = 0.0f;
+  LoadInt(&partner, "partner");
+  LoadInt(&duration, "duration");
+  LoadFloat(&cynicism, "cynicism");
+  LoadInt(&daysApart, "daysapart");
+  LoadInt(&sinceNag, "dayssincelastnag");
   Seek("/romance");
+  if (partner < 0) return;
+  SIM_NPC* npc = dynamic_cast<SIM_NPC*>(SIM_Person::GetBySLID(partner));
+  if (!npc) {
+    Warn("the romantic partner, SLID", std::to_string(partner), line);
+    romance->SetRomanticPartner(nullptr);
+    return;
+  }
+  romance->SetRomanticPartner(npc);
+  romance->SetRomanceDuration(std::max(0, duration));
+  romance->SetCynicism(std::max(0.0f, std::min(1.0f, cynicism)));
+  romance->SetDaysApart(std::max(0, daysApart));
+  romance->SetDaysSinceLastNag(std::max(0, sinceNag));
 }
 
 void SIM_LoadGame::LoadStatistics() {

@@ -94,6 +94,7 @@ class SIM_LoadGame {
   void LoadCrime();
   void LoadDate();
   void LoadGlobals();
+  void RestoreGlobalOrder();
   void LoadHealth();
   void LoadRomance();
   void LoadStatistics();
@@ -123,6 +124,7 @@ class SIM_LoadGame {
   int m_maxActs = 1;
   int m_turnMode = -1;
   bool m_night = false;
+  std::vector<std::string> m_globalOrder;  // the game-wide values in the file's order
 };
 
 SIM_LoadGame* SIM_GetLoadGame();

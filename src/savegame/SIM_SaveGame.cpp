@@ -32,6 +32,7 @@
 #include "SIM_SIM.h"
 #include "SIM_ScheduledEvents.h"
 #include "SIM_EventQuality.h"
+#include "SIM_Romance.h"
 #include "SIM_SocialiseType.h"
 #include "SIM_StandInLog.h"
 #include "SIM_Statistics.h"
@@ -587,14 +588,15 @@ void SIM_SaveGame::SaveHealth() {
   SaveKeyValue("duration", SIM_GetHealth()->GetDaysLeft());
 }
 
-// The romance has no partner yet: -1 and zeros.
+// The romantic credit is the day's own and is not kept.
 void SIM_SaveGame::SaveRomance() {
+  const SIM_Romance* romance = SIM_GetRomance();
   SaveGroup group(this, "romance");
-  SaveKeyValue("partner", -1);
-  SaveKeyValue("duration", 0);
-  SaveKeyValue("cynicism", 0.0f);
-  SaveKeyValue("daysapart", 0);
-  SaveKeyValue("dayssincelastnag", 0);
+  SaveKeyValue("partner", romance->GetPartner() ? romance->GetPartner()->GetSLID() : -1);
+  SaveKeyValue("duration", (int)romance->GetRomanceDuration());
+  SaveKeyValue("cynicism", romance->GetCynicism());
+  SaveKeyValue("daysapart", (int)romance->GetDaysApart());
+  SaveKeyValue("dayssincelastnag", (int)romance->GetDaysSinceLastNag());
 }
 
 void SIM_SaveGame::SaveStatistics() {

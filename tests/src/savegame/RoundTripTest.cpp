@@ -16,6 +16,7 @@
 #include "SIM_Finances.h"
 #include "SIM_NPC.h"
 #include "SIM_Relationship.h"
+#include "SIM_Romance.h"
 #include "SIM_SIM.h"
 #include "SIM_Vede.h"
 #include "SaveGameTestSupport.h"
@@ -101,6 +102,30 @@ TEST(SaveValues, TextsAPlayerTypesComeBackByteForByte) {
 
 // A slow fade (a degrade a hair below 1) keeps fading after a load, and the graph keeps the newest
 // values, not the oldest.
+TEST(SaveValues, ARomanceComesBackWithItsPartner) {
+  PlayNights(1);
+  SIM_NPC* partner = nullptr;
+  for (SIM_NPC* npc : SIM_NPC::All)
+    if (npc->IsIntroduced()) partner = npc;
+  ASSERT_NE(partner, nullptr);
+  SIM_GetRomance()->SetRomanticPartner(partner);
+  SIM_GetRomance()->SetRomanceDuration(12);
+  SIM_GetRomance()->SetCynicism(0.3125f);
+  SIM_GetRomance()->SetDaysApart(3);
+  const int slid = partner->GetSLID();
+  ASSERT_TRUE(SIM_GetSaveGame()->SaveGame("love"));
+  SIM_GetRomance()->SetRomanticPartner(nullptr);
+  ASSERT_TRUE(SIM_GetLoadGame()->LoadGame("love"));
+  ASSERT_NE(SIM_GetRomance()->GetPartner(), nullptr);
+  EXPECT_EQ(SIM_GetRomance()->GetPartner()->GetSLID(), slid);
+  EXPECT_EQ(SIM_GetRomance()->GetRomanceDuration(), 12);
+  EXPECT_EQ(SIM_GetRomance()->GetCynicism(), 0.3125f);
+  EXPECT_EQ(SIM_GetRomance()->GetDaysApart(), 3);
+  ASSERT_TRUE(SIM_GetSaveGame()->SaveGame("love2"));
+  EXPECT_EQ(SaveFile("love2"), SaveFile("love"));
+  savetest::ExpectCleanLog();
+}
+
 TEST(SaveValues, FloatsAndTheNewestHistoryComeBackExactly) {
   PlayNights(1);
   SIM_Attribute* attribute = SIM_Attribute::All.front();
