@@ -14,8 +14,15 @@
 
 std::list<SIM_Asset*> SIM_Asset::All;
 
+namespace {
+// At exit the stand-in's own log mark may already be gone: free the assets without it.
+void ReleaseAssetsAtExit() {
+  while (!SIM_Asset::All.empty()) delete SIM_Asset::All.front();
+}
+}  // namespace
+
 SIM_Asset::SIM_Asset() {
-  RegisterExitCleanup(Close);
+  RegisterExitCleanup(ReleaseAssetsAtExit);
   All.push_back(this);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ExitCleanup.h"
 #include "GDebug.h"
 #include "GTranslation.h"
 #include "GUI_JobOffer.h"
@@ -19,8 +20,14 @@ std::list<GUI_PhoneMessage*> GUI_PhoneMessage::Unread;
 std::list<GUI_PhoneMessage*> GUI_PhoneMessage::Pending;
 int GUI_PhoneMessage::NextId = 1;
 
+namespace {
+// Messages still in the phone or held back for the evening when the program ends.
+void ReleasePhoneMessagesAtExit() { GUI_PhoneMessage::ClearAll(); }
+}  // namespace
+
 GUI_PhoneMessage::GUI_PhoneMessage(void* subject, PHONE_MESSAGE_TYPE type)
     : m_subject(subject), m_type(type), m_sender("Unknown"), m_id(NextId++) {
+  RegisterExitCleanup(ReleasePhoneMessagesAtExit);
   All.push_back(this);
   Unread.push_back(this);
 }
