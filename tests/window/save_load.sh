@@ -79,8 +79,10 @@ morning_line=$(grep '^Day page: waking up' "$log" | tail -n1)
 to_main_menu || finish
 open_menu 264 save_menu_shown "the save menu" || finish
 shot save-menu
-for _ in $(seq 40); do xdotool key BackSpace; done
-xdotool type --delay 60 "first life"
+# One letter a frame or slower, as a person types: the game takes a frame's presses in key order.
+xdotool key --delay 40 --repeat 40 BackSpace
+sleep 0.5
+xdotool type --delay 150 "first life"
 sleep 0.5
 shot save-named
 click 512 246
