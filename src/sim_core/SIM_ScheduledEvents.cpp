@@ -8,7 +8,7 @@
 #include "ExitCleanup.h"
 #include "GDebug.h"
 #include "GUI_PhoneMessage.h"
-#include "GUI_SpecialEvent.h"
+#include "GUI_EventTicket.h"
 #include "GUI_Postit.h"
 #include "SIM_Calendar.h"
 #include "SIM_GlobalVariable.h"

@@ -10,7 +10,7 @@
 #include "GUI_NPCMessage.h"
 #include "GUI_RoyaltyReport.h"
 #include "GUI_SocialInvitation.h"
-#include "GUI_SpecialEvent.h"
+#include "GUI_EventTicket.h"
 #include "SIM_NPC.h"
 #include "SIM_SocialInvitation.h"
 #include "SIM_StandInLog.h"

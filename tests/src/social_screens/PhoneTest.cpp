@@ -16,7 +16,7 @@
 #include "GUI_NPCMessage.h"
 #include "GUI_PhoneMessage.h"
 #include "GUI_Sounds.h"
-#include "GUI_SpecialEvent.h"
+#include "GUI_EventTicket.h"
 #include "GUI_WindowManager.h"
 #include "Game.h"
 #include "SIM_SIM.h"

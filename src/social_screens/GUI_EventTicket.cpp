@@ -1,4 +1,4 @@
-#include "GUI_SpecialEvent.h"
+#include "GUI_EventTicket.h"
 
 #include "D3DEngine.h"
 #include "D3DTypes.h"
