@@ -140,6 +140,9 @@ find_invitation() {
   sleep 1
   shot inbox-later
   for row in $(seq 0 12); do
+    # A hint that came up meanwhile (a friend's cold shoulder) takes the clicks until it is closed.
+    close_hint 162 || return 1
+    close_hint || return 1
     opened=$(grep -c '^Phone message opened: ' "$log")
     click 150 $((164 + 127 + 14 + 32 * row))
     point 500 100
