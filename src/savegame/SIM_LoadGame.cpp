@@ -1135,7 +1135,6 @@ void SIM_LoadGame::LoadHealth() {
   SIM_GetHealth()->SetState(ClampInt(state, SIM_Health::HEALTHY, SIM_Health::STRESS_ILLNESS), std::max(0, duration));
 }
 
-// The romance has no partner to give yet; the values are passed over.
 // A partner who is not in the town any more leaves the player single.
 void SIM_LoadGame::LoadRomance() {
   // The "_romance" flag came back with the globals; only a partner who is gone changes it.
@@ -1151,14 +1150,19 @@ void SIM_LoadGame::LoadRomance() {
   LoadInt(&daysApart, "daysapart");
   LoadInt(&sinceNag, "dayssincelastnag");
   Seek("/romance");
-  if (partner < 0) return;
-  SIM_NPC* npc = dynamic_cast<SIM_NPC*>(SIM_Person::GetBySLID(partner));
-  if (!npc) {
-    Warn("the romantic partner, SLID", std::to_string(partner), line);
-    romance->SetRomanticPartner(nullptr);
-    return;
+  if (partner >= 0) {
+    SIM_NPC* npc = dynamic_cast<SIM_NPC*>(SIM_Person::GetBySLID(partner));
+    if (npc) {
+      romance->SetRomanticPartner(npc);
+    } else {
+      Warn("the romantic partner, SLID", std::to_string(partner), line);
+      romance->SetRomanticPartner(nullptr);
+      return;
+    }
   }
-  romance->SetRomanticPartner(npc);
+  // The counters outlive a partner who dumped the player (they are cleared when the next romance
+  // begins), so they come back whether or not there is one: after the partner, whose setting
+  // starts them afresh.
   romance->SetRomanceDuration(std::max(0, duration));
   romance->SetCynicism(std::max(0.0f, std::min(1.0f, cynicism)));
   romance->SetDaysApart(std::max(0, daysApart));
