@@ -146,14 +146,21 @@ find_invitation() {
     opened=$(grep -c '^Phone message opened: ' "$log")
     click 150 $((164 + 127 + 14 + 32 * row))
     point 500 100
-    wait_log_line 5 "row $row to open its message" "$opened" '^Phone message opened: ' || break
+    wait_log_line 10 "row $row to open its message" "$opened" '^Phone message opened: ' || break
     grep '^Phone message opened: ' "$log" | tail -n1 | grep -q 'type 2 ' && return 0
     sleep 0.3
     xdotool key Escape
     sleep 0.3
   done
-  xdotool key Escape
-  sleep 0.8
+  # Escape closes a hint or message still up before the inbox, and with nothing up asks whether to
+  # leave the game: it is pressed only while the inbox shows.
+  for _ in 1 2 3 4; do
+    sleep 0.8
+    close_hint 162 || return 1
+    close_hint || return 1
+    on_screen inbox_up || break
+    xdotool key Escape
+  done
   return 1
 }
 found=""

@@ -406,6 +406,9 @@ day_play_to_night() {
   done
   wait_until 60 "the evening's control panel" on_screen evening_panel || return 1
   for _ in 1 2; do
+    # A hint that came up in the evening (a friend's cold shoulder) takes the click until closed.
+    close_hint 162 || return 1
+    close_hint || return 1
     before=$(grep -c '^Evening chooser: ' "$log")
     click 692 737
     wait_log_line 60 "the solo button to open a chooser" "$before" '^Evening chooser: ' || return 1
