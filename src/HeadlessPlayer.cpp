@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <utility>
 
 #include "GDebug.h"
@@ -75,6 +76,15 @@ void BetweenPresses() {
 // How often a free evening is spent out with friends.
 constexpr float kGoOutChance = 0.85f;
 
+// Who said no, how often in a row, and until which turn the player leaves them be: one no can be
+// bad luck, but a player told "not with you" every time stops asking for longer and longer.
+struct Refusals {
+  int inARow = 0;
+  int until = 0;
+};
+std::map<std::string, Refusals> g_refusals;
+constexpr int kDaysPerRefusal = 3;
+
 // An evening out as a player spends it: the social button, a few pages of what is on, friends
 // dragged from their icons onto the chooser (some say no), Socialise, and the report's continue
 // button. False when nothing came of it (nothing on, too few guests, no money): the chooser is
@@ -99,6 +109,8 @@ bool GoOut() {
   for (size_t page = 0; page < offered; ++page) {
     float score = 0.0f;
     for (SIM_NPC* npc : people) score += npc->GetActivityAttractiveness(chooser->GetType());
+    // An evening the player is tired of goes last, whoever would like it.
+    if (SIM_GetVede()->IsBored(chooser->GetType())) score -= (float)people.size() + 1.0f;
     ranked.push_back({-score, page});
     GUI_SocialActivityChooser::NextPlace(chooser);
   }
@@ -121,8 +133,17 @@ bool GoOut() {
       const float strength = link ? link->GetStrength() : 1.0f;
       return (npc->GetActivityAttractiveness(type) >= 0.5f ? 0.0f : 2.0f) + strength;
     };
-    std::vector<SIM_NPC*> asked = people;
+    const int today = (int)SIM_GetSim()->GetTurnCount();
+    std::vector<SIM_NPC*> asked;
+    for (SIM_NPC* npc : people) {
+      auto refused = g_refusals.find(npc->GetFullName());
+      if (refused == g_refusals.end() || refused->second.until <= today) asked.push_back(npc);
+    }
     std::stable_sort(asked.begin(), asked.end(), [&](SIM_NPC* a, SIM_NPC* b) { return need(a) < need(b); });
+    // Whom the tints show cold to it the player leaves out, save one when nobody is keen.
+    size_t keen = 0;
+    while (keen < asked.size() && need(asked[keen]) < 2.0f) ++keen;
+    asked.resize(std::min(asked.size(), std::max<size_t>(keen, 1)));
     // Each dragged from the friend column onto the middle of the chooser and let go there, until
     // the places the player wants filled are filled or everybody was asked.
     for (SIM_NPC* npc : asked) {
@@ -132,7 +153,14 @@ bool GoOut() {
       input->mouseX = chooser->GetCenterX();
       input->mouseY = chooser->GetCenterY();
       GUI_DragIcon::Drop();
-      if (GUI_SocialActivityChooser::PTheWindow != chooser) return false;  // a refusal's window closed it
+      const bool stillOpen = GUI_SocialActivityChooser::PTheWindow == chooser;
+      Refusals& refusals = g_refusals[npc->GetFullName()];
+      if (stillOpen && chooser->IsInvited(npc)) {
+        refusals.inARow = 0;
+      } else {
+        refusals.until = today + kDaysPerRefusal * ++refusals.inARow;
+      }
+      if (!stillOpen) return false;  // a refusal's window closed it
     }
     chooser->UpdateSocialiseButton();  // as the frame would before the player looks at it
     if (chooser->GetSocialiseButton()->IsEnabled()) break;

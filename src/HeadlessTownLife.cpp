@@ -45,24 +45,18 @@ bool HeadlessTownLife::AnswerInvitations() {
   for (SIM_SocialInvitation* invitation : invitations) {
     if (!Answered.insert(invitation).second) continue;
     ++TheCounts.posted;
-    // A sociable player: goes to two in three, pleads poverty to one in six, forgets the rest.
-    switch (std::rand() % 6) {
-      case 0:
-      case 1:
-      case 2:
-      case 3:
-        if (!HeadlessCanAccept(invitation)) break;
-        ++TheCounts.accepted;
-        invitation->Accept();
-        SIM_SocialiseInstance::Create(invitation);
-        return true;
-      case 4:
-        if (invitation->GetCost() <= 0) break;
-        ++TheCounts.pleaded;
-        invitation->PleadPoverty();
-        continue;
-      default:
-        break;
+    // A sociable player: goes to five in six, pleads poverty to one in twelve, forgets the rest.
+    const int answer = std::rand() % 12;
+    if (answer < 10 && HeadlessCanAccept(invitation)) {
+      ++TheCounts.accepted;
+      invitation->Accept();
+      SIM_SocialiseInstance::Create(invitation);
+      return true;
+    }
+    if (answer == 10 && invitation->GetCost() > 0) {
+      ++TheCounts.pleaded;
+      invitation->PleadPoverty();
+      continue;
     }
     ++TheCounts.lapsed;
   }
