@@ -111,7 +111,7 @@ float CSV::ParseFloat(const char* text) {
   double v = 0.0;
   auto res = std::from_chars(text, end, v, std::chars_format::general);
   if (res.ec != std::errc() || std::isnan(v)) return 0.0f;  // "nan" is text, not a number
-  const double maxf = std::numeric_limits<float>::max();
+  const double maxf = static_cast<double>(std::numeric_limits<float>::max());
   if (v > maxf) v = maxf;
   return (float)(negative ? -v : v);
 }

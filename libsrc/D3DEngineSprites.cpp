@@ -37,7 +37,7 @@ void D3DEngine::RenderSpriteLine(const V2* points, int count, uint32_t colour, f
     const float x1 = points[i].x, y1 = points[i].y, x2 = points[i + 1].x, y2 = points[i + 1].y;
     const float cx = (x1 + x2) / 2, cy = (y1 + y2) / 2;
     const float length = GetDist(x1, y1, x2, y2);
-    const double angle = double(AngleToObject(x1, y1, x2, y2) - 90.0f) * 0.017453277777777776;
+    const double angle = double(AngleToObject(double(x1), double(y1), double(x2), double(y2)) - 90.0f) * 0.017453277777777776;
     const float c = float(std::cos(angle)), s = float(std::sin(angle));
     const float hx = length / 2, hy = width / 2;
     v.emplace_back(cx - hx * c + hy * s, cy - hx * s - hy * c, 0.0f, 1.0f, colour, colour, 0.0f, 0.0f);

@@ -19,7 +19,7 @@ class GTimer {
   double GetElapsed() const { return m_elapsed; }
   float GetThrottle() const { return m_throttle; }
   bool IsPaused() const { return m_paused; }
-  void ForceMilliseconds(float ms) { m_elapsed = ms; }
+  void ForceMilliseconds(float ms) { m_elapsed = static_cast<double>(ms); }
   // Minutes, seconds and milliseconds as "m:ss:mmm"; `out` holds 32 characters.
   static void FormatAsTime(char* out, double ms);
 

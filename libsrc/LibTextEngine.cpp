@@ -79,7 +79,7 @@ LibTextEngine::~LibTextEngine() { Release(); }
 
 void LibTextEngine::FillCharIdTable() {
   for (int c = 0; c < 256; ++c) CharIdTable[c] = c - 33;
-  CharIdTable['%'] = 93;
+  CharIdTable[static_cast<unsigned char>('%')] = 93;
   CharIdTable[0xA3] = 92;
   CharIdTable[0x84] = 94;
 }

@@ -28,6 +28,5 @@ class GUserDataLog {
   void LogAction(const char*) {}
 
  private:
-  int m_unused = 0;
   std::string m_name;
 };

@@ -63,7 +63,9 @@ void GUI_Insect::Draw() {
   if (GetDist(m_position.x, m_position.y, m_destination.x, m_destination.y) < 64.0f) ChooseNewDestination();
 
   const float throttle = GUI_GetGUI()->GetRenderThrottle();
-  float clockwise = AngleToObject(m_position.x, m_position.y, m_destination.x, m_destination.y) - m_heading;
+  float clockwise = AngleToObject(double(m_position.x), double(m_position.y), double(m_destination.x),
+                                  double(m_destination.y)) -
+                    m_heading;
   if (clockwise < 0.0f) clockwise += 360.0f;
   const float turn = std::min(3.0f * throttle, clockwise);
   m_heading += clockwise < 180.0f ? turn : -turn;

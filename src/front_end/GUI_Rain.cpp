@@ -166,7 +166,7 @@ void GUI_Rain::CheckForThunder() {
   const double now = GetNow();
   // The gap is 0 at the start and after every stop, so a heavy rain strikes at once.
   if (now - m_lastThunderTime > m_thunderGap) {
-    m_thunderGap = GRandom::Scene().RandReal(7000.0f, 20000.0f);
+    m_thunderGap = static_cast<double>(GRandom::Scene().RandReal(7000.0f, 20000.0f));
     m_lastThunderTime = now;
     GUI_GetLightning()->PrepareNextStrike();
   }

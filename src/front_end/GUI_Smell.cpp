@@ -34,7 +34,8 @@ void GUI_SmellyFly::Draw() {
   if (std::sqrt(dx * dx + dy * dy) < 4.0f) {
     PickDestination();
   } else {
-    const float heading = AngleToObject(m_position.x, m_position.y, m_destination.x, m_destination.y);
+    const float heading = AngleToObject(double(m_position.x), double(m_position.y), double(m_destination.x),
+                                        double(m_destination.y));
     rotation = heading;
     const float step = 1.2f * GUI_GetGUI()->GetRenderThrottle();
     const double radians = (double)heading * 0.017453277777777776;

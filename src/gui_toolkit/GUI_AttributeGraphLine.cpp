@@ -59,7 +59,7 @@ void GUI_AttributeGraphLine::InitialiseSprites(RECT plot) {
     if (i > 0) {
       BaseSprite segment;
       segment.SetSize(kSegmentWidth, GetDist(prevX, prevY, x, y));
-      segment.Rotate(AngleToObject(prevX, prevY, x, y));
+      segment.Rotate(AngleToObject(double(prevX), double(prevY), double(x), double(y)));
       segment.PlaceLocal((prevX + x) / 2.0f, (prevY + y) / 2.0f);
       segment.SetVertexColor(colour);
       m_segments.push_back(segment);

@@ -150,7 +150,7 @@ void GUI_PostMortemEffectBar::Draw() {
 // ---------------------------------------------------------------------------------------------
 // A trait that rubbed off
 
-GUI_PostMortemPersonality::GUI_PostMortemPersonality(SIM_CharacterType* type, float scale) : m_type(type) {
+GUI_PostMortemPersonality::GUI_PostMortemPersonality(SIM_CharacterType* type, float scale) {
   const std::string target = type->GetTarget();
   SIM_Attribute* attribute = SIM_Attribute::GetAttribute(target);
   if (attribute && attribute->GetOpposite() && attribute->IsHidden()) {

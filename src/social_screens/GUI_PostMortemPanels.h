@@ -67,7 +67,6 @@ class GUI_PostMortemPersonality : public GUI_WindowBase {
   std::string m_text;
   float m_amount = 0.0f;
   CTexturedSprite m_indicator;
-  SIM_CharacterType* m_type;
   std::string m_amountText;
   GUI_Tooltip* m_tooltip = nullptr;  // owned
 };
