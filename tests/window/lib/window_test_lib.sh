@@ -381,13 +381,32 @@ page_or_evening() { log_has "$1" '^Day page: ' || on_screen evening_panel; }
 
 # day_play_to_night: from a morning page, the day's pages, a quiet evening per evening slot, the
 # end-of-day arrow and the end-day button. Returns 1 (after a failure) when a step does not come.
+# day_page_button: a diary page's big dark button at the bottom right.
+day_page_button() {
+  local r g b
+  read -r r g b <<<"$(pixel 1000 735)"
+  [ "$r" -lt 100 ] && [ "$b" -lt 100 ]
+}
+# day_to_evening [X Y]: the day's pages, each continued by its big button (a hint in the way closed
+# first), until the evening's control panel shows; the pointer is parked at X, Y (200, 500) after
+# each click. Returns 1 (after a failure) when a step does not come.
+day_to_evening() {
+  local before park_x=${1:-200} park_y=${2:-500}
+  for _ in $(seq 6); do
+    on_screen evening_panel && return 0
+    wait_until 60 "the page's button" on_screen day_page_button || return 1
+    close_hint || return 1
+    before=$(grep -c -- '^Day page: ' "$log")
+    click 980 735
+    point "$park_x" "$park_y"
+    wait_until 60 "the next page or the evening" page_or_evening "$before" || return 1
+    running || { fail "the game ended during the day"; return 1; }
+  done
+  wait_until 60 "the evening's control panel" on_screen evening_panel
+}
+
 day_play_to_night() {
-  local before evenings left
-  day_page_button() {
-    local r g b
-    read -r r g b <<<"$(pixel 1000 735)"
-    [ "$r" -lt 100 ] && [ "$b" -lt 100 ]
-  }
+  local evenings left before
   day_arrow() {
     local r g b
     read -r r g b <<<"$(pixel 912 735)"
@@ -395,16 +414,7 @@ day_play_to_night() {
   }
   day_chooser() { is_gold 230 378; }
   day_chooser_gone() { ! day_chooser && evening_panel; }
-  for _ in $(seq 6); do
-    on_screen evening_panel && break
-    wait_until 60 "the page's button" on_screen day_page_button || return 1
-    close_hint || return 1
-    before=$(grep -c -- '^Day page: ' "$log")
-    click 980 735
-    point 200 500
-    wait_until 60 "the next page or the evening" page_or_evening "$before" || return 1
-  done
-  wait_until 60 "the evening's control panel" on_screen evening_panel || return 1
+  day_to_evening || return 1
   for _ in 1 2; do
     # A hint that came up in the evening (a friend's cold shoulder) takes the click until closed.
     close_hint 162 || return 1
@@ -476,3 +486,89 @@ close_hint() {
   wait_until 60 "the hint to close" on_screen not_hint_shown "${1:-142}"
 }
 not_hint_shown() { ! hint_shown "$@"; }
+# hint_at X Y: a hint window whose top left is X, Y, by the red ring of its close button.
+hint_at() {
+  local r g b
+  read -r r g b <<<"$(pixel $(($1 + 270)) $(($2 + 22)))"
+  [ "$r" -gt 170 ] && [ "$g" -lt 120 ] && [ "$b" -lt 100 ]
+}
+not_hint_at() { ! hint_at "$@"; }
+# close_report_hint: an evening report's own first-time hint (its window's top left at 620, 160),
+# closed if it is up.
+close_report_hint() {
+  # A click while the hint still fades in can go unheard: it is clicked again until it has gone.
+  local tries
+  for tries in $(seq 30); do
+    on_screen hint_at 620 160 || return 0
+    click 898 181
+    point 500 100
+    until_shown 2 not_hint_at 620 160 && return 0
+  done
+  fail "the report's hint did not close"
+  return 1
+}
+
+# --- The phone.
+# phone_lit: the phone's screen in the top right corner lit (pale yellow), not at rest (grey-blue).
+phone_lit() {
+  local r g b
+  read -r r g b <<<"$(pixel 971 58)"
+  [ "$r" -gt 220 ] && [ "$g" -gt 200 ] && [ "$b" -lt 200 ]
+}
+# inbox_up: the inbox's title bar (blue) over the bottom left of the screen, once it has risen.
+inbox_up() {
+  local r g b
+  read -r r g b <<<"$(pixel 200 270)"
+  [ "$b" -gt 120 ] && [ "$b" -gt $((r + 40)) ]
+}
+# find_invitation [SENDER]: P opens the inbox, and its rows are opened from the top until an
+# invitation (from SENDER, when given) opens, which is left open; returns 1 with the inbox closed
+# again when there is none.
+find_invitation() {
+  local inboxes opened row
+  inboxes=$(grep -c '^Inbox: ' "$log")
+  xdotool key p
+  wait_log_line 10 "P to open the inbox" "$inboxes" '^Inbox: ' || return 1
+  sleep 1
+  shot inbox-later
+  for row in $(seq 0 12); do
+    # A hint that came up meanwhile (a friend's cold shoulder) takes the clicks until it is closed.
+    close_hint 162 || return 1
+    close_hint || return 1
+    opened=$(grep -c '^Phone message opened: ' "$log")
+    click 150 $((164 + 127 + 14 + 32 * row))
+    point 500 100
+    wait_log_line 10 "row $row to open its message" "$opened" '^Phone message opened: ' || break
+    grep '^Phone message opened: ' "$log" | tail -n1 | grep -q "type 2 from ${1:-}" && return 0
+    sleep 0.3
+    xdotool key Escape
+    sleep 0.3
+  done
+  # Escape closes a hint or message still up before the inbox, and with nothing up asks whether to
+  # leave the game: it is pressed only while the inbox shows.
+  for _ in 1 2 3 4; do
+    sleep 0.8
+    close_hint 162 || return 1
+    close_hint || return 1
+    on_screen inbox_up || break
+    xdotool key Escape
+  done
+  return 1
+}
+# evening_invitation DAYS [SENDER]: the next DAYS days played to their evenings until an invitation
+# (from SENDER, when given) is open on the screen; the days without one are played to their nights.
+evening_invitation() {
+  local day mornings
+  for day in $(seq "$1"); do
+    mornings=$(grep -c -- '^Day page: waking up' "$log")
+    day_to_evening 500 100 || return 1
+    close_hint || return 1
+    if until_shown 3 phone_lit && find_invitation "${2:-}"; then
+      return 0
+    fi
+    day_play_to_night || return 1
+    wait_log_line 60 "the next morning" "$mornings" '^Day page: waking up' || return 1
+  done
+  fail "no invitation${2:+ from $2} in the inbox in $1 evenings"
+  return 1
+}

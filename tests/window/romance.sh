@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Romance in a real window under its own X server. A saved game (tests/fixtures/savegame/
+# romance_ready.xml) whose player has met an old friend, Rebecca, four times is loaded from the load
+# menu; the test world makes friends keen to invite and a romance easy to start. The days are played
+# to their evenings until Rebecca's invitation is in the inbox; accepted, the evening runs to its
+# report, after which she speaks up: the offer, accepted, puts a heart on her contact icon, and the
+# heart opens the romance's summary. A screenshot of every step lands in /tmp/vorla2-romance-*.png.
+#
+# Usage: romance.sh <vorla2 executable> <source dir>
+set -u
+
+shots=/tmp/vorla2-romance
+pass_message="a save loaded, the friend's invitation accepted to its report, the romance offer accepted, the heart's summary"
+
+prepare_world() {
+  local config
+  config=$(replace_data config.txt)
+  sed -e 's/^GV_NPC_INVITEPROB=.*/GV_NPC_INVITEPROB=1/' \
+      -e 's/^GV_ROMANCE_BEGIN_THRESHHOLD=.*/GV_ROMANCE_BEGIN_THRESHHOLD=0.05/' \
+      "$src/data/config.txt" >"$config"
+  mkdir -p "$user/savegames"
+  cp "$src/tests/fixtures/savegame/romance_ready.xml" "$user/savegames/romance ready.xml"
+}
+
+source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
+window_test_start "$@"
+find_log || { fail "no debug log"; finish; }
+
+# The load menu's cream panel, with no name box where the save menu has one.
+load_menu_shown() {
+  local r g b
+  read -r r g b <<<"$(pixel 512 230)"
+  [ "$r" -gt 150 ] && [ "$g" -gt 140 ] || return 1
+  read -r r g b <<<"$(pixel 512 80)"
+  [ "$r" -gt 100 ]
+}
+
+# The offer's two gold buttons.
+offer_shown() { is_gold 400 442 && is_gold 625 442; }
+not_offer_shown() { ! offer_shown; }
+
+xdotool windowfocus --sync "$wid" 2>/dev/null
+point 200 500
+wait_until 60 "the main menu" on_screen main_menu_shown || finish
+click 374 735
+point 200 500
+wait_until 60 "the load menu" on_screen load_menu_shown || finish
+sleep 0.5
+shot load-menu
+pages=$(grep -c -- '^Day page: ' "$log")
+click 512 246
+point 200 500
+wait_log_line 60 "the saved game's page on the way home" "$pages" '^Day page: ' || finish
+sleep 1
+shot loaded
+
+# The saved day to its night, then days to their evenings until Rebecca invites.
+mornings=$(grep -c -- '^Day page: waking up' "$log")
+day_play_to_night || finish
+wait_log_line 60 "the next morning" "$mornings" '^Day page: waking up' || finish
+evening_invitation 4 "Rebecca Farmer" || finish
+sleep 0.5
+close_hint 52 || finish
+shot invitation
+
+reports=$(grep -c '^Post-mortem: ' "$log")
+click 712 512
+point 500 100
+wait_log_line 20 "Accept to run the evening to its report" "$reports" '^Post-mortem: ' || finish
+sleep 1.5
+shot report
+close_report_hint || finish
+offers=$(grep -c '^Romance offer: ' "$log")
+click 980 735
+point 500 100
+wait_log_line 20 "the romance offer after the report" "$offers" '^Romance offer: Rebecca Farmer' || finish
+sleep 1
+shot offer
+
+# Yes: she is the partner now. The inbox (still up from the invitation) goes down to show the
+# contact icons, the heart beside hers.
+click 625 442
+point 500 100
+wait_until 60 "the offer to close" on_screen not_offer_shown || finish
+on_screen inbox_up && xdotool key Escape
+sleep 1
+shot partner
+
+# The heart above her icon opens the summary of the romance.
+click 508 307
+point 500 100
+wait_log_line 10 "the heart to open the romance's summary" 0 '^Romance summary: Rebecca Farmer' || finish
+sleep 1
+shot summary
+finish
