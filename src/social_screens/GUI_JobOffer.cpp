@@ -36,12 +36,6 @@ GUI_ButtonText* AnswerButton(const char* label, GUI_ButtonBase::Callback callbac
 // ---------------------------------------------------------------------------------------------
 // The answer to an application
 
-const char* GUI_JobOffer::ReasonKey(int reason) {
-  static const char* const kReasonKeys[6] = {"JOB_REASON_ALCOHOL",   "JOB_REASON_CONFIDENCE", "JOB_REASON_TIREDNESS",
-                                             "JOB_REASON_HAPPINESS", "JOB_REASON_ILL",        "JOB_REASON_OPTIMISM"};
-  return reason >= 0 && reason < 6 ? kReasonKeys[reason] : "JOB_REASON_OTHER";
-}
-
 void GUI_JobOffer::Create(SIM_JobOffer* offer, GUI_PhoneMessage* message) {
   GAssert(offer != nullptr && message != nullptr, __FILE__, __LINE__);
   if (!offer || !message) return;
@@ -99,7 +93,7 @@ GUI_JobOffer::GUI_JobOffer(SIM_JobOffer* offer, GUI_PhoneMessage* message)
     GTranslation::ReplaceToken(m_text, "<EMPLOYERNAME>", job->GetEmployerName());
   }
   GTranslation::ReplaceToken(m_text, "<TOWNNAME>", GetGame()->GetTownName());
-  if (!offer->Offered()) GTranslation::ReplaceToken(m_text, "<REASON>", GTranslation::GetString(ReasonKey(offer->GetReason())));
+  if (!offer->Offered()) GTranslation::ReplaceToken(m_text, "<REASON>", GTranslation::GetString(SIM_JobOffer::GetReasonKey(offer->GetReason())));
   SetModal(true);
 }
 

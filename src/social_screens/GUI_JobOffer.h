@@ -27,8 +27,6 @@ class GUI_JobOffer : public GUI_Dialog {
   static void Close();
   static void Accept(int);
   static void Reject(int);
-  // The translation key of a rejection reason; any value outside the table reads as "other".
-  static const char* ReasonKey(int reason);
 
   ~GUI_JobOffer() override;
   void Draw() override;
