@@ -137,13 +137,20 @@ void GUI_JobBrowser::Populate() {
   m_ad = new GUI_JobAd();
   m_ad->SetPosition((float)c.left + 31.0f, (float)c.top + 31.0f, (float)c.right - 31.0f, (float)c.bottom - 60.0f);
   AddChild(m_ad);
-  if (m_job) m_ad->Initialise(m_job);
+  GetDebug()->DebugOut(GFormat("Job browser: %s, %d jobs", m_industry->GetName().c_str(),
+                               (int)SIM_JobBase::ValidJobs.size()).c_str());
+  SetJob(m_job);
   UpdateButtons();
 }
 
 void GUI_JobBrowser::SetJob(SIM_JobBase* job) {
   m_job = job;
-  if (job) m_ad->Initialise(job);
+  if (!job) return;
+  m_ad->Initialise(job);
+  // A run without a screen, and the window tests, follow the paging and what may be applied for.
+  GetDebug()->DebugOut(GFormat("Job advert: %d %s (%s)", job->GetGUID(), job->GetGUIName().c_str(),
+                               job->MeetsPrerequisites() ? "can apply" : "requirements not met")
+                           .c_str());
 }
 
 void GUI_JobBrowser::UpdateButtons() {

@@ -97,6 +97,7 @@ GUI_JobInstanceDetails::GUI_JobInstanceDetails() : GUI_Dialog(true) {
   SetTitle(GTranslation::GetString("JOBINSTANCE_TITLE"));
   GUI_HintHelp::Launch("jobinstance_dialog");
   GUI_NamedObject::Register("Career", this);
+  GetDebug()->DebugOut(GFormat("Career window: job %d, %s", job ? job->GetGUID() : -1, m_titleLine.c_str()).c_str());
 }
 
 GUI_JobInstanceDetails::~GUI_JobInstanceDetails() {
@@ -158,7 +159,11 @@ void GUI_JobInstanceDetails::Draw() {
   DrawChildren();
   text->SetCurrentFont("calibriblackbold24.dds", 24.0f);
   centred(m_dependsOnLabel, (float)c.top + 172.0f);
-  centred(DependsOnList(), (float)c.top + 196.0f);
+  // A job weighed on many attributes would run past the window's edges in the large type.
+  const std::string dependsOn = DependsOnList();
+  if ((float)text->GetStringLength(dependsOn) > clientWidth - 10.0f) text->SetCurrentFont("calibriblackbold16.dds", 16.0f);
+  centred(dependsOn, (float)c.top + 196.0f);
+  text->SetCurrentFont("calibriblackbold24.dds", 24.0f);
 
   if (ladder) {
     text->AddQueueString(m_gradeLabel, left + 240.0f, (float)c.top + 110.0f, kCareerInk, 0.0f,

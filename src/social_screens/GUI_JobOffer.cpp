@@ -95,6 +95,8 @@ GUI_JobOffer::GUI_JobOffer(SIM_JobOffer* offer, GUI_PhoneMessage* message)
   GTranslation::ReplaceToken(m_text, "<TOWNNAME>", GetGame()->GetTownName());
   if (!offer->Offered()) GTranslation::ReplaceToken(m_text, "<REASON>", GTranslation::GetString(SIM_JobOffer::GetReasonKey(offer->GetReason())));
   SetModal(true);
+  GetDebug()->DebugOut(GFormat("Job offer dialog: %s job %d", offer->Offered() ? "offered" : "rejected",
+                               job ? job->GetGUID() : -1).c_str());
 }
 
 GUI_JobOffer::~GUI_JobOffer() {
@@ -176,6 +178,7 @@ GUI_JobUnlock::GUI_JobUnlock(SIM_NPC* npc, GUI_PhoneMessage* message, SIM_JobBas
   m_salaryLabel = GTranslation::GetString("SALARY");
   m_portrait = new GUI_NPCPortrait(npc);
   AddChild(m_portrait);
+  GetDebug()->DebugOut(GFormat("Job unlock dialog: %s", job->GetGUIName().c_str()).c_str());
 }
 
 GUI_JobUnlock::~GUI_JobUnlock() {

@@ -1,6 +1,7 @@
 #include "GUI_JobSearch.h"
 
 #include "D3DEngine.h"
+#include "GDebug.h"
 #include "GTranslation.h"
 #include "GUI_GUI.h"
 #include "GUI_HintHelp.h"
@@ -61,6 +62,7 @@ GUI_JobSearch::GUI_JobSearch() : GUI_Dialog(true) {
   m_backButton->SetTooltip("JOB_SEARCH_GOBACK", 60);
   AddButton(m_backButton);
   GUI_NamedObject::Register("JobChooser", this);
+  GetDebug()->DebugOut(GFormat("Job search: %d industries", (int)m_icons.size()).c_str());
 }
 
 GUI_JobSearch::~GUI_JobSearch() {
