@@ -178,7 +178,7 @@ GUI_JobUnlock::GUI_JobUnlock(SIM_NPC* npc, GUI_PhoneMessage* message, SIM_JobBas
   m_salaryLabel = GTranslation::GetString("SALARY");
   m_portrait = new GUI_NPCPortrait(npc);
   AddChild(m_portrait);
-  GetDebug()->DebugOut(GFormat("Job unlock dialog: %s", job->GetGUIName().c_str()).c_str());
+  GetDebug()->DebugOut(GFormat("Job unlock dialog: job %d", job->GetGUID()).c_str());
 }
 
 GUI_JobUnlock::~GUI_JobUnlock() {

@@ -5,14 +5,22 @@
 # industry icon the job browser, which is paged by its arrow and by the mouse wheel until a job the
 # player may apply for shows; the application is sent. Two nights later the answer is in the phone:
 # the offer is opened and accepted (a rejection is answered by applying again), and the career
-# window then shows the new job. A screenshot of every step lands in /tmp/vorla2-job-market-*.png.
+# window then shows the new job. The world's best friend puts in a word every night (no interval, a
+# sure chance): the friend's call is opened, closed by its close button, opened again from the
+# inbox where it stayed, and accepted; the career window then shows the unlocked job. A screenshot of every step lands in /tmp/vorla2-job-market-*.png.
 #
 # Usage: job_market.sh <vorla2 executable> <source dir>
 set -u
 
 shots=/tmp/vorla2-job-market
-pass_message="the career window, the job search, the browser paged by button and wheel, an application, its answer from the phone accepted, the new job in the career window"
+pass_message="the career window, the job search, the browser paged by button and wheel, an application, its answer from the phone accepted, the new job in the career window, a friend's unlocked job closed, reopened and taken"
 prepare_world() {
+  local config
+  config=$(replace_data config.txt)
+  sed -e 's/^JOB_UNLOCK_INTERVAL=.*/JOB_UNLOCK_INTERVAL=0/' \
+      -e 's/^JOB_UNLOCK_CHANCE=.*/JOB_UNLOCK_CHANCE=1/' \
+      -e 's/^JOB_UNLOCK_MIN_RELATIONSHIP=.*/JOB_UNLOCK_MIN_RELATIONSHIP=0/' \
+      "$src/data/config.txt" >"$config"
   printf '#,%s\n' persuasion,1.0 charisma,1.0 confidence,1.0 culture,1.0 culture_arts,1.0 extravert,1.0 \
     first_aid,1.0 fitness,1.0 iq,1.0 iq_knowledge,1.0 iq_logic,1.0 iq_problemsolving,1.0 iq_reasoning,1.0 \
     basic_biology,1.0 basic_chemistry,1.0 basic_physics,1.0 music_guitar,1.0 music_piano,1.0 \
@@ -208,4 +216,54 @@ career_open || finish
 last '^Career window: ' | grep -q "^Career window: job $job," || fail "the career window does not show job $job: $(last '^Career window: ')"
 sleep 0.5
 shot career-new-job
+
+# open_row TYPE: the inbox's rows from the top until a message of that type opens.
+open_row() {
+  local row opened
+  for row in $(seq 0 12); do
+    opened=$(count '^Phone message opened: ')
+    click 150 $((164 + 127 + 14 + 32 * row))
+    point 500 60
+    wait_log_line 5 "row $row to open its message" "$opened" '^Phone message opened: ' || return 1
+    last '^Phone message opened: ' | grep -q "type $1 " && return 0
+    sleep 0.3
+    xdotool key Escape
+    sleep 0.3
+  done
+  return 1
+}
+click 840 737
+point 500 60
+sleep 0.8
+inboxes=$(count '^Inbox: ')
+xdotool key p
+wait_log_line 10 "P to open the inbox" "$inboxes" '^Inbox: ' || finish
+sleep 1
+unlocks=$(count '^Job unlock dialog: ')
+open_row 0 || { fail "no friend's job offer in the inbox"; finish; }
+wait_log_line 10 "the unlock dialog" "$unlocks" '^Job unlock dialog: ' || finish
+unlocked=$(last '^Job unlock dialog: ' | sed 's/^Job unlock dialog: job \([0-9]*\)$/\1/')
+sleep 0.5
+shot unlock
+# The close button: the message stays in the inbox, and opens the same offer again.
+click 726 275
+point 500 60
+sleep 0.8
+shot unlock-closed
+unlocks=$(count '^Job unlock dialog: ')
+open_row 0 || { fail "the friend's message left the inbox when its dialog was closed"; finish; }
+wait_log_line 10 "the unlock dialog again" "$unlocks" '^Job unlock dialog: ' || finish
+last '^Job unlock dialog: ' | grep -q "job $unlocked\$" || fail "another unlock opened: $(last '^Job unlock dialog: ')"
+taken=$(count '^Unlocked job taken: ')
+click 642 482
+point 500 60
+wait_log_line 10 "accept to take the unlocked job" "$taken" '^Unlocked job taken: ' || finish
+sleep 0.5
+shot unlock-taken
+xdotool key Escape
+sleep 0.8
+career_open || finish
+last '^Career window: ' | grep -q "^Career window: job $unlocked," || fail "the career window does not show job $unlocked: $(last '^Career window: ')"
+sleep 0.5
+shot career-unlocked-job
 finish
