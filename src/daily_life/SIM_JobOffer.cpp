@@ -105,6 +105,10 @@ void SIM_JobOffer::RaiseAnsweredCalls() {
   }
 }
 
+bool SIM_JobOffer::IsLive(const SIM_JobOffer* offer) {
+  return offer && std::find(All.begin(), All.end(), offer) != All.end();
+}
+
 const char* SIM_JobOffer::GetReasonKey(int reason) {
   static const char* const kKeys[] = {"JOB_REASON_ALCOHOL",   "JOB_REASON_CONFIDENCE", "JOB_REASON_TIREDNESS",
                                       "JOB_REASON_HAPPINESS", "JOB_REASON_ILL",        "JOB_REASON_OPTIMISM"};

@@ -153,6 +153,8 @@ TEST_F(JobMarket, TheAnswerRingsOnTheSecondNightAndARejectionStingsOnce) {
   SIM_JobOffer::ProcessAll();
   ASSERT_EQ(SIM_JobOffer::All.size(), 1u);
   EXPECT_EQ(SIM_JobOffer::All[0], waiting);
+  EXPECT_TRUE(SIM_JobOffer::IsLive(waiting));
+  EXPECT_FALSE(SIM_JobOffer::IsLive(offer));
 }
 
 TEST_F(JobMarket, AcceptingSwapsTheIndustryFlagsAndStressesByLackOfConfidence) {
