@@ -24,7 +24,7 @@ float HeadlessCurrentSalary() {
   return job ? job->GetMinSalary() : 0.0f;
 }
 
-void HeadlessTakeJob(SIM_JobBase* job, const char* how) {
+void HeadlessLogNewJob(SIM_JobBase* job, const char* how) {
   GetDebug()->DebugOut(GFormat("Headless player takes job GUID %d (%s)", job->GetGUID(), how).c_str());
 }
 }  // namespace
@@ -66,7 +66,7 @@ void HeadlessJobs::OpenAnswers() {
         ++TheCounts.offers;
         offer->ApplyOfferedEffects();
         if (offer->GetJob() && offer->GetJob()->GetMinSalary() > HeadlessCurrentSalary()) {
-          HeadlessTakeJob(offer->GetJob(), "offer");
+          HeadlessLogNewJob(offer->GetJob(), "offer");
           offer->Accept();
           ++TheCounts.changes;
         }
@@ -81,7 +81,7 @@ void HeadlessJobs::OpenAnswers() {
       ++TheCounts.unlocks;
       SIM_JobBase* job = message->GetExtraJob();
       if (job && job->GetMinSalary() > HeadlessCurrentSalary()) {
-        HeadlessTakeJob(job, "friend");
+        HeadlessLogNewJob(job, "friend");
         SIM_GetVede()->SetJob(job);
         ++TheCounts.changes;
       }
