@@ -199,6 +199,14 @@ TEST_F(JobMarket, TheBestFriendUnlocksAJobAfterTheIntervalAtThreeQuartersOfThePa
   SIM_JobUnlocks* unlocks = SIM_GetJobUnlocks();
   unlocks->Reset();
 
+  // Locked, the porter is not advertised even on a day he is available; once unlocked he is.
+  auto advertised = [](SIM_JobBase* job) {
+    SIM_JobBase::UpdateAvailability();
+    SIM_JobBase::RebuildValidJobsList(job->GetIndustryName(), false);
+    return std::find(SIM_JobBase::ValidJobs.begin(), SIM_JobBase::ValidJobs.end(), job) != SIM_JobBase::ValidJobs.end();
+  };
+  EXPECT_FALSE(advertised(Job(1400)));
+
   for (int night = 1; night <= 10; ++night) unlocks->NextDay();
   EXPECT_TRUE(unlocks->GetUnlockedJobs().empty()) << "not before the 11th night";
   unlocks->NextDay();
@@ -212,6 +220,7 @@ TEST_F(JobMarket, TheBestFriendUnlocksAJobAfterTheIntervalAtThreeQuartersOfThePa
   ASSERT_EQ(calls.size(), 1u);
   EXPECT_EQ(calls[0]->GetExtraJob(), Job(1400));
   EXPECT_EQ(calls[0]->GetSender(), best->GetFullName());
+  EXPECT_TRUE(advertised(Job(1400)));
 
   // Nothing left he could take: the friend never calls again, and the counter keeps counting.
   for (int night = 0; night < 30; ++night) unlocks->NextDay();
