@@ -63,10 +63,14 @@ float SIM_JobOffer::GetJobChance() {
     return 0.0f;
   }
   SIM_Vede* vede = SIM_GetVede();
+  // In the order of REJECTREASON; ill health counts only above, as a flat refusal.
   const float handicaps[6] = {
-      0.2f * vede->GetValue("alcohol"),         0.2f * (1.0f - vede->GetValue("confidence")),
-      0.2f * vede->GetValue("tiredness"),       0.2f * (1.0f - vede->GetValue("happiness")),
-      0.0f,                                     0.2f * (1.0f - vede->GetValue("optimism")),
+      0.2f * vede->GetValue("alcohol"),
+      0.2f * (1.0f - vede->GetValue("confidence")),
+      0.2f * vede->GetValue("tiredness"),
+      0.2f * (1.0f - vede->GetValue("happiness")),
+      0.0f,
+      0.2f * (1.0f - vede->GetValue("optimism")),
   };
   float chance = 1.0f;
   // Ties go to the first handicap: only a strictly greater one takes over.
@@ -103,6 +107,10 @@ void SIM_JobOffer::RaiseAnsweredCalls() {
   for (SIM_JobOffer* offer : All) {
     if (!offer->m_pending && !PhoneHoldsOffer(offer)) GUI_PhoneMessage::CreateJobOffer(offer);
   }
+}
+
+bool SIM_JobOffer::IsLive(const SIM_JobOffer* offer) {
+  return offer && std::find(All.begin(), All.end(), offer) != All.end();
 }
 
 const char* SIM_JobOffer::GetReasonKey(int reason) {

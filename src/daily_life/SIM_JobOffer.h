@@ -45,6 +45,9 @@ class SIM_JobOffer {
   static void RaiseAnsweredCalls();
   // The translation key that names a reason in a rejection ("JOB_REASON_...").
   static const char* GetReasonKey(int reason);
+  // Whether the offer is still one of All. A new or loaded game deletes every offer, so a window
+  // that holds one asks before it deletes it.
+  static bool IsLive(const SIM_JobOffer* offer);
 
   void Process();
   void ApplyOfferedEffects();  // "job_offered.txt", when the window shows an offer

@@ -1194,17 +1194,20 @@ void SIM_LoadGame::LoadRomance() {
   LoadInt(&daysApart, "daysapart");
   LoadInt(&sinceNag, "dayssincelastnag");
   Seek("/romance");
-  if (partner < 0) return;
-  SIM_NPC* npc = dynamic_cast<SIM_NPC*>(SIM_Person::GetBySLID(partner));
-  if (!npc) {
-    Warn("the romantic partner, SLID", std::to_string(partner), line);
-    romance->SetRomanticPartner(nullptr);
-    return;
+  if (partner >= 0) {
+    SIM_NPC* npc = dynamic_cast<SIM_NPC*>(SIM_Person::GetBySLID(partner));
+    if (npc) {
+      romance->SetRomanticPartner(npc);
+      romance->SetRomanceDuration(std::max(0, duration));
+      romance->SetDaysApart(std::max(0, daysApart));
+    } else {
+      Warn("the romantic partner, SLID", std::to_string(partner), line);
+      romance->SetRomanticPartner(nullptr);
+    }
   }
-  romance->SetRomanticPartner(npc);
-  romance->SetRomanceDuration(std::max(0, duration));
+  // A romance that ended leaves its cynicism and the count since the last nag behind: they are
+  // kept with or without a partner.
   romance->SetCynicism(std::max(0.0f, std::min(1.0f, cynicism)));
-  romance->SetDaysApart(std::max(0, daysApart));
   romance->SetDaysSinceLastNag(std::max(0, sinceNag));
 }
 
