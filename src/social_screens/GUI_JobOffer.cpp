@@ -59,7 +59,7 @@ void GUI_JobOffer::Accept(int) {
 void GUI_JobOffer::Reject(int) { Close(); }
 
 GUI_JobOffer::GUI_JobOffer(SIM_JobOffer* offer, GUI_PhoneMessage* message)
-    : GUI_Dialog(true), m_offer(offer), m_message(message) {
+    : GUI_Dialog(true), m_offer(offer), m_message(message), m_messageId(message->GetId()) {
   PTheWindow = this;
   SetSize(kWidth, kHeight);
   PlaceCentral();
@@ -101,8 +101,9 @@ GUI_JobOffer::GUI_JobOffer(SIM_JobOffer* offer, GUI_PhoneMessage* message)
 
 GUI_JobOffer::~GUI_JobOffer() {
   if (PTheWindow == this) PTheWindow = nullptr;
-  delete m_offer;
-  delete m_message;
+  // A new or loaded game frees every offer and message before it sweeps the windows away.
+  if (SIM_JobOffer::IsLive(m_offer)) delete m_offer;
+  if (GUI_PhoneMessage::Find(m_messageId) == m_message) delete m_message;
   RefreshInbox();
 }
 
@@ -143,7 +144,7 @@ void GUI_JobUnlock::Close() {
 void GUI_JobUnlock::Answered() {
   GUI_PhoneMessage* message = PTheWindow->m_message;
   PTheWindow->m_message = nullptr;
-  delete message;
+  if (GUI_PhoneMessage::Find(PTheWindow->m_messageId) == message) delete message;
   Close();
   RefreshInbox();
 }
@@ -160,7 +161,7 @@ void GUI_JobUnlock::Reject(int) {
 }
 
 GUI_JobUnlock::GUI_JobUnlock(SIM_NPC* npc, GUI_PhoneMessage* message, SIM_JobBase* job)
-    : GUI_Dialog(true), m_job(job), m_message(message), m_npc(npc) {
+    : GUI_Dialog(true), m_job(job), m_message(message), m_messageId(message->GetId()), m_npc(npc) {
   PTheWindow = this;
   SetSize(kWidth, kHeight);
   PlaceCentral();

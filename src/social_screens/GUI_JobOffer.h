@@ -46,6 +46,7 @@ class GUI_JobOffer : public GUI_Dialog {
   GUI_ButtonText* m_rejectButton = nullptr;
   std::string m_text;
   GUI_PhoneMessage* m_message;  // owned
+  int m_messageId;              // to tell whether a new game has freed the message already
 };
 
 class GUI_JobUnlock : public GUI_Dialog {
@@ -82,6 +83,7 @@ class GUI_JobUnlock : public GUI_Dialog {
   std::string m_employerLabel;
   std::string m_salaryLabel;
   GUI_PhoneMessage* m_message;  // deleted by the answer buttons
+  int m_messageId;
   SIM_NPC* m_npc;               // not owned
   GUI_NPCPortrait* m_portrait = nullptr;  // a child
 };

@@ -329,6 +329,18 @@ TEST_F(JobAnswers, ClosingAnOfferByItsCloseButtonDropsItsRowFromTheOpenInbox) {
   EXPECT_EQ(Vede()->GetJob(), Job(1112));
 }
 
+TEST_F(JobAnswers, AnOfferDialogLeftOpenIntoANewGameFreesNothingTwice) {
+  SIM_JobOffer* offer = Answer(1300, true, SIM_JobOffer::REASON_ALCOHOL);
+  MessageOf(offer)->Open();
+  ASSERT_NE(GUI_JobOffer::PTheWindow, nullptr);
+  // A new or loaded game frees the offers and messages first, then sweeps the windows away.
+  SIM_JobOffer::DeleteAll();
+  GUI_PhoneMessage::ClearAll();
+  GUI_JobOffer::Close();
+  EXPECT_EQ(GUI_JobOffer::PTheWindow, nullptr);
+  EXPECT_TRUE(GUI_PhoneMessage::All.empty());
+}
+
 TEST_F(JobAnswers, AnUnlockClosedByItsCloseButtonStaysInTheInbox) {
   SIM_NPC* npc = Friend();
   GUI_PhoneMessage* message = GUI_PhoneMessage::CreateJobUnlock(npc, Job(1300));
