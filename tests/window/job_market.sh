@@ -130,6 +130,24 @@ find_job() {
   return 1
 }
 
+# open_row TYPE: the inbox's rows from the top until a message of that type opens.
+open_row() {
+  local row opened
+  for row in $(seq 0 12); do
+    # A hint that came up meanwhile (a friend's cold shoulder) takes the clicks until it is closed.
+    close_hint 162 || return 1
+    close_hint || return 1
+    opened=$(count '^Phone message opened: ')
+    click 150 $((164 + 127 + 14 + 32 * row))
+    point 500 60
+    wait_log_line 5 "row $row to open its message" "$opened" '^Phone message opened: ' || return 1
+    last '^Phone message opened: ' | grep -q "type $1 " && return 0
+    sleep 0.3
+    xdotool key Escape
+    sleep 0.3
+  done
+  return 1
+}
 xdotool windowfocus --sync "$wid" 2>/dev/null
 point 200 100
 new_game_from_menu || finish
@@ -173,22 +191,9 @@ for attempt in 1 2 3; do
   wait_log_line 10 "P to open the inbox" "$inboxes" '^Inbox: ' || finish
   sleep 1
   shot inbox
-  found=""
-  for row in $(seq 0 12); do
-    opened=$(count '^Phone message opened: ')
-    click 150 $((164 + 127 + 14 + 32 * row))
-    point 500 60
-    wait_log_line 5 "row $row to open its message" "$opened" '^Phone message opened: ' || break
-    if last '^Phone message opened: ' | grep -q 'type 1 '; then
-      found=yes
-      break
-    fi
-    sleep 0.3
-    xdotool key Escape
-    sleep 0.3
-  done
-  [ -n "$found" ] || { fail "no answer to the application in the inbox"; finish; }
-  wait_log_line 10 "the answer's dialog" 0 '^Job offer dialog: ' || finish
+  answers=$(count '^Job offer dialog: ')
+  open_row 1 || { fail "no answer to the application in the inbox"; finish; }
+  wait_log_line 10 "the answer's dialog" "$answers" '^Job offer dialog: ' || finish
   sleep 0.5
   shut_hint 632 52 || finish
   if last '^Job offer dialog: ' | grep -q "^Job offer dialog: offered job $job\$"; then
@@ -217,21 +222,6 @@ last '^Career window: ' | grep -q "^Career window: job $job," || fail "the caree
 sleep 0.5
 shot career-new-job
 
-# open_row TYPE: the inbox's rows from the top until a message of that type opens.
-open_row() {
-  local row opened
-  for row in $(seq 0 12); do
-    opened=$(count '^Phone message opened: ')
-    click 150 $((164 + 127 + 14 + 32 * row))
-    point 500 60
-    wait_log_line 5 "row $row to open its message" "$opened" '^Phone message opened: ' || return 1
-    last '^Phone message opened: ' | grep -q "type $1 " && return 0
-    sleep 0.3
-    xdotool key Escape
-    sleep 0.3
-  done
-  return 1
-}
 click 840 737
 point 500 60
 sleep 0.8
