@@ -30,6 +30,7 @@
 #include "CInput.h"
 #include "GRandom.h"
 #include "Game.h"
+#include "HeadlessJobs.h"
 #include "HeadlessTownLife.h"
 #include "SIM_Attribute.h"
 #include "SIM_Boredom.h"
@@ -44,6 +45,8 @@
 #include "SIM_SaveGame.h"
 #include "SIM_JobBase.h"
 #include "SIM_JobInstance.h"
+#include "SIM_JobOffer.h"
+#include "SIM_JobUnlocks.h"
 #include "SIM_Memory.h"
 #include "SIM_NPC.h"
 #include "SIM_NamedValue.h"
@@ -314,6 +317,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   GUI_MenuIntro::Start(0);
   FaresThisYear = 0.0f;
   HeadlessTownLife::StartGame();
+  HeadlessJobs::StartGame();
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);
@@ -353,10 +357,13 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
         GUI_CommuteBackScreen::IsOpen() ? GUI_CommuteBackScreen::CommuteBack(0) : sim->ProcessAfterWork();
         break;
       case SIM_SIM::TURNMODE_EVENING:
+        HeadlessJobs::OpenAnswers();
         if (GUI_AfterWorkScreen::IsOpen()) {
           GUI_AfterWorkScreen::Continue(0);
         } else if (HeadlessTownLife::AnswerInvitations()) {
           // The invitation's evening used the slot.
+        } else if (HeadlessJobs::SearchForJob()) {
+          // The job search used the slot.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
           HeadlessQuietEvening evening;
           evening.ProcessChunk();
@@ -512,6 +519,23 @@ uint64_t HeadlessPlayer::Digest() {
     }
     h.Float(instance->GetAvePerformance());
   }
+
+  // The job market: every job's application timer, lock and distance, the answers on their way
+  // and the jobs a friend unlocked.
+  for (const SIM_JobBase* job : SIM_JobBase::AllJobs) {
+    h.Int(job->GetDaysUntilReapply());
+    h.Int(job->IsUnlockable());
+    h.Float(job->GetCommuteDistance());
+  }
+  for (const SIM_JobOffer* offer : SIM_JobOffer::All) {
+    h.Int(offer->GetJob() ? offer->GetJob()->GetGUID() : -1);
+    h.Int(offer->Offered());
+    h.Int(offer->IsPending());
+    h.Int(offer->GetDaysToWait());
+    h.Int(offer->GetReason());
+    h.Int(offer->RejectEffectsApplied());
+  }
+  for (const SIM_JobBase* job : SIM_GetJobUnlocks()->GetUnlockedJobs()) h.Int(job->GetGUID());
 
   SIM_Weather* weather = SIM_GetWeather();
   h.Int(weather->GetType());

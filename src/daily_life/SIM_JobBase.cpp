@@ -258,7 +258,8 @@ void SIM_JobBase::RebuildValidJobsList(const std::string& industry, bool require
   SIM_JobBase* current = SIM_GetVede()->GetJob();
   for (SIM_JobBase* job : AllJobs) {
     if (job->m_industryName != industry || job == current || job->m_daysUntilReapply > 0) continue;
-    if (!job->SuitsMilosGender()) continue;
+    // A locked job cannot be applied for: only a friend's word opens it.
+    if (!job->SuitsMilosGender() || job->m_unlockable) continue;
     if (requireValid ? !job->ValidForVede() : !job->m_availableToday) continue;
     ValidJobs.push_back(job);
   }

@@ -47,6 +47,8 @@
 #include "SIM_JobBase.h"
 #include "SIM_JobEvent.h"
 #include "SIM_JobInstance.h"
+#include "SIM_JobOffer.h"
+#include "SIM_JobUnlocks.h"
 #include "SIM_Magazine.h"
 #include "SIM_Memory.h"
 #include "SIM_Movie.h"
@@ -464,6 +466,7 @@ void SIM_LoadGame::Rebuild(const std::string& name) {
   // The last game's windows go; the in-game screen starts as at a new game, with the morning page.
   GUI_GetWindowManager()->CloseOnRestart();
   GUI_GetGUI()->StartNewGame();
+  SIM_JobOffer::RaiseAnsweredCalls();  // after the phone of the game left is emptied
 
   const int slots = std::max(1, m_maxActs);
   sim->SetSlots(slots, ClampInt(m_acts, 0, slots));
@@ -951,12 +954,52 @@ void SIM_LoadGame::LoadJob() {
   }
   Seek("/jobs_applied");
 
-  // The job offers and the unlocked jobs keep nothing yet: their groups are passed over.
+  // The applications of the game left name jobs of the tables just replaced.
+  SIM_JobOffer::DeleteAll();
   Seek("jobs_offered");
-  while (CheckNextTag("job_offer")) SkipGroup();
+  while (CheckNextTag("job_offer")) {
+    const int offerLine = CurrentLine();
+    Seek("job_offer");
+    int id = 0, daysToWait = 0, reason = SIM_JobOffer::REASON_OTHER;
+    bool offered = false, pending = false, rejected = false;
+    LoadInt(&id, "jobid");
+    LoadBool(&offered, "offered");
+    LoadBool(&pending, "active");
+    LoadBool(&rejected, "reject");
+    LoadInt(&daysToWait, "daystowait");
+    LoadInt(&reason, "reason");
+    Seek("/job_offer");
+    SIM_JobBase* offeredJob = SIM_JobBase::GetJobByGUID(id, false);
+    if (!offeredJob) {
+      Warn("job", std::to_string(id), offerLine);
+      continue;
+    }
+    SIM_JobOffer* offer = new SIM_JobOffer();
+    offer->m_job = offeredJob;
+    offer->m_offered = offered;
+    offer->m_pending = pending;
+    offer->m_rejectEffectsApplied = rejected;
+    offer->m_daysToWait = std::max(0, daysToWait);
+    offer->m_reason = (SIM_JobOffer::REJECTREASON)ClampInt(reason, 0, SIM_JobOffer::REASON_OTHER);
+  }
   Seek("/jobs_offered");
+
+  // The list points into the tables that were replaced, and a second load must not add to it.
+  SIM_JobUnlocks* unlocks = SIM_GetJobUnlocks();
+  unlocks->Reset();
   Seek("jobs_unlocked");
-  while (CheckNextTag("job")) SkipGroup();
+  while (CheckNextTag("job")) {
+    const int jobLine = CurrentLine();
+    Seek("job");
+    int id = 0;
+    LoadInt(&id, "id");
+    Seek("/job");
+    if (SIM_JobBase* found = SIM_JobBase::GetJobByGUID(id, false)) {
+      unlocks->AddUnlocked(found);
+    } else {
+      Warn("job", std::to_string(id), jobLine);
+    }
+  }
   Seek("/jobs_unlocked");
 
   if (Seek("jobdistances")) {

@@ -25,6 +25,8 @@
 #include "SIM_InterestType.h"
 #include "SIM_JobBase.h"
 #include "SIM_JobInstance.h"
+#include "SIM_JobOffer.h"
+#include "SIM_JobUnlocks.h"
 #include "SIM_Memory.h"
 #include "SIM_NPC.h"
 #include "SIM_NamedValue.h"
@@ -507,9 +509,27 @@ void SIM_SaveGame::SaveJob() {
       SaveKeyValue("appliedtimer", applied->GetDaysUntilReapply());
     }
   }
-  // The job offers and the unlocked jobs hold nothing yet: empty lists.
-  { SaveGroup group(this, "jobs_offered"); }
-  { SaveGroup group(this, "jobs_unlocked"); }
+  {
+    // Every offer, the answered ones too: their call is back in the phone after a load.
+    SaveGroup group(this, "jobs_offered");
+    for (const SIM_JobOffer* offer : SIM_JobOffer::All) {
+      if (!offer->GetJob()) continue;
+      SaveGroup item(this, "job_offer");
+      SaveKeyValue("jobid", offer->GetJob()->GetGUID());
+      SaveKeyValue("offered", offer->Offered());
+      SaveKeyValue("active", offer->IsPending());
+      SaveKeyValue("reject", offer->RejectEffectsApplied());
+      SaveKeyValue("daystowait", offer->GetDaysToWait());
+      SaveKeyValue("reason", (int)offer->GetReason());
+    }
+  }
+  {
+    SaveGroup group(this, "jobs_unlocked");
+    for (const SIM_JobBase* unlocked : SIM_GetJobUnlocks()->GetUnlockedJobs()) {
+      SaveGroup item(this, "job");
+      SaveKeyValue("id", unlocked->GetGUID());
+    }
+  }
   {
     SaveGroup group(this, "jobdistances");
     for (const SIM_JobBase* each : SIM_JobBase::AllJobs) {

@@ -168,6 +168,7 @@ void SIM_SIM::Reset() {
   SIM_AchievementBase::Open();
   SIM_JobBase::Open();
   SIM_GetJobUnlocks()->Reset();
+  SIM_JobOffer::DeleteAll();  // they name jobs of the tables just replaced
 
   SIM_NamedValueList::Globals.Clear();
   SIM_Attribute::Clear();

@@ -16,6 +16,8 @@
 #include "GUI_GUI.h"
 #include "GUI_GameModeBase.h"
 #include "GUI_YearlyReview.h"
+#include "GDebug.h"
+#include "HeadlessJobs.h"
 #include "HeadlessPlayer.h"
 #include "HeadlessTownLife.h"
 #include "SIM_Statistics.h"
@@ -25,12 +27,14 @@
 #include "GUI_NameEditor.h"
 #include "Game.h"
 #include "SIM_GameConfig.h"
+#include "SIM_JobBase.h"
 #include "SIM_NPC.h"
 #include "SIM_Relationship.h"
 #include "SIM_SIM.h"
 #include "SIM_SocialiseEffect.h"
 #include "SIM_SocialiseInstance.h"
 #include "SIM_Vede.h"
+#include "TestSupport.h"
 
 namespace {
 
@@ -137,7 +141,7 @@ TEST(HeadlessPlayer, EveningsOutGoThroughTheChooserAndKeepAFriend) {
 // Friends' invitations reach the player, who goes to most, pleads poverty to some and forgets the
 // rest; what it counts is what the game counted.
 TEST(HeadlessPlayer, AnswersItsFriendsInvitationsInEachOfTheThreeWays) {
-  HeadlessPlayer::Run(60, 2, nullptr);
+  HeadlessPlayer::Run(120, 3, nullptr);
   const HeadlessTownLife::Counts& town = HeadlessTownLife::GetCounts();
   EXPECT_GT(town.accepted, 0);
   EXPECT_GT(town.pleaded, 0);
@@ -145,6 +149,21 @@ TEST(HeadlessPlayer, AnswersItsFriendsInvitationsInEachOfTheThreeWays) {
   EXPECT_EQ(town.posted, town.accepted + town.pleaded + town.lapsed);
   EXPECT_EQ(SIM_GetStatistics()->GetIntCounter("INVITES_ACCEPTED"), town.accepted);
   EXPECT_EQ(SIM_GetStatistics()->GetIntCounter("INVITES_REJECTED"), town.pleaded + town.lapsed);
+  for (const std::string& line : HeadlessPlayer::LogProblems()) ADD_FAILURE() << line;
+}
+
+// Some evenings go on the job search: applications answered by phone, a better job taken, and
+// every step through the real job market, none through a stand-in.
+TEST(HeadlessPlayer, HuntsForABetterJobAndTakesOne) {
+  HeadlessPlayer::Run(200, 1, nullptr);
+  const HeadlessJobs::Counts& jobs = HeadlessJobs::GetCounts();
+  EXPECT_GT(jobs.applications, 0);
+  EXPECT_GT(jobs.offers, 0);
+  EXPECT_GT(jobs.changes, 0);
+  EXPECT_LE(jobs.offers + jobs.rejections, jobs.applications);
+  EXPECT_GT(SIM_GetVede()->GetJob()->GetMinSalary(), SIM_JobBase::GetJobByGUID(SIM_JobBase::kStartJobGUID)->GetMinSalary());
+  const std::string log = testsupport::ReadFile(GetDebug()->GetPath());
+  for (const char* mark : {"STAND-IN: SIM_JobOffer", "STAND-IN: SIM_JobUnlocks"}) EXPECT_EQ(log.find(mark), std::string::npos) << mark;
   for (const std::string& line : HeadlessPlayer::LogProblems()) ADD_FAILURE() << line;
 }
 

@@ -2,7 +2,7 @@
 // of a new game with the random seed S (1 by default), or until the game ends, without a window.
 // With K above 0, every K-th morning the game is saved, loaded back and played on. Prints one line per
 // in-game year, then what the town did (invitations received and how they were answered, friends
-// made and lost, romances begun) and last "days=<n> end=<yes|no> digest=<hex>". Two runs with the same seed print
+// made and lost, romances begun), the job hunt (applications, answers, friends' tips, jobs taken) and last "days=<n> end=<yes|no> digest=<hex>". Two runs with the same seed print
 // the same digest. Exits 1 when the debug log reports an assertion or an error, 2 on bad usage.
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +11,7 @@
 
 #include "GDebug.h"
 #include "Game.h"
+#include "HeadlessJobs.h"
 #include "HeadlessPlayer.h"
 #include "HeadlessTownLife.h"
 
@@ -60,6 +61,9 @@ int main(int argc, char** argv) {
   std::printf("town: invitations=%d accepted=%d pleaded=%d snubbed=%d friends_gained=%d friends_lost=%d romances=%d\n",
               town.posted, town.accepted, town.pleaded, town.lapsed, town.friendsGained, town.friendsLost,
               town.romances);
+  const HeadlessJobs::Counts& jobs = HeadlessJobs::GetCounts();
+  std::printf("jobs: applications=%d offers=%d rejections=%d unlocks=%d changes=%d\n", jobs.applications, jobs.offers,
+              jobs.rejections, jobs.unlocks, jobs.changes);
   std::printf("days=%d end=%s digest=%s\n", result.days, result.ended ? "yes" : "no",
               HeadlessPlayer::Hex(result.digest).c_str());
   std::fflush(stdout);

@@ -23,6 +23,7 @@
 #include "GUI_GUI.h"
 #include "GUI_HelpWindow.h"
 #include "GUI_HintHelp.h"
+#include "GUI_JobInstanceDetails.h"
 #include "GUI_IconButton.h"
 #include "GUI_SocialActivityChooser.h"
 #include "GUI_WindowManager.h"
@@ -195,11 +196,8 @@ TEST_F(InGame, AnActivityButtonPressedTwiceClosesWhatItOpenedAndAnotherReplacesI
   while (!GUI_HintHelp::AllWindows.empty()) delete GUI_HintHelp::AllWindows.front();
   ClickAt(panel->GetJobButton());
   EXPECT_FALSE(GUI_SocialActivityChooser::IsOpen());
-  EXPECT_TRUE(GUI_EveningStandIn::IsOpen(GUI_EveningStandIn::KIND_JOB));
-  int open = 0;
-  for (GUI_WindowBase* window : GUI_GetWindowManager()->GetWindows())
-    if (dynamic_cast<GUI_EveningStandIn*>(window)) ++open;
-  EXPECT_EQ(open, 1);
+  EXPECT_TRUE(GUI_JobInstanceDetails::IsOpen());
+  while (!GUI_HintHelp::AllWindows.empty()) delete GUI_HintHelp::AllWindows.front();
   // The C key toggles the evening classes the same way.
   GUI_GetGUI()->HandleKey(8);
   EXPECT_TRUE(GUI_EveningStandIn::IsOpen(GUI_EveningStandIn::KIND_CLASSES));
