@@ -33,24 +33,7 @@ xdotool windowfocus --sync "$wid" 2>/dev/null
 point 200 100
 new_game_from_menu || finish
 wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || finish
-pages() { grep -c -- '^Day page: ' "$log"; }
-# page_button: a diary page's big button at the bottom right is drawn.
-page_button() {
-  local r g b
-  read -r r g b <<<"$(pixel 1000 735)"
-  [ "$r" -lt 100 ] && [ "$b" -lt 100 ]
-}
-for _ in $(seq 6); do
-  on_screen evening_panel && break
-  wait_until 60 "the page's button" on_screen page_button || finish
-  close_hint || finish
-  before=$(pages)
-  click 980 735
-  point 200 100
-  wait_until 60 "the next page or the evening" page_or_evening "$before" || finish
-  running || { fail "the game ended during the day"; finish; }
-done
-wait_until 60 "the evening's control panel" on_screen evening_panel || finish
+day_to_evening 200 100 || finish
 
 # The friend column: every friend's face where the layout puts it.
 shot friend-column

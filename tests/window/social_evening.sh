@@ -26,11 +26,6 @@ find_log || { fail "no debug log"; finish; }
 friends=$(sed -n 's/^GV_INITIALFRIENDS=\([0-9]*\).*/\1/p' "$src/data/config.txt")
 friend_y() { echo $((384 - 35 * friends + 25 + 70 * $1)); }
 friend_x() { awk -v y="$(friend_y "$1")" 'BEGIN { printf "%d", 538 + sqrt(460 * 460 + (384 - y) ^ 2) - 460 }'; }
-page_button() {
-  local r g b
-  read -r r g b <<<"$(pixel 1000 735)"
-  [ "$r" -lt 100 ] && [ "$b" -lt 100 ]
-}
 # hint_at X Y: a hint window's red close button ringed at that point; shut_hint X Y closes it.
 hint_at() {
   local r g b
@@ -67,18 +62,7 @@ xdotool windowfocus --sync "$wid" 2>/dev/null
 point 200 100
 new_game_from_menu || finish
 wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || finish
-pages() { grep -c -- '^Day page: ' "$log"; }
-for _ in $(seq 6); do
-  on_screen evening_panel && break
-  wait_until 60 "the page's button" on_screen page_button || finish
-  close_hint || finish
-  before=$(pages)
-  click 980 735
-  point 500 60
-  wait_until 60 "the next page or the evening" page_or_evening "$before" || finish
-  running || { fail "the game ended during the day"; finish; }
-done
-wait_until 60 "the evening's control panel" on_screen evening_panel || finish
+day_to_evening 500 60 || finish
 sleep 1
 shot evening-skills
 evening_shot=$(keep)

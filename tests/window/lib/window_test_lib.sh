@@ -379,8 +379,6 @@ page_or_evening() { log_has "$1" '^Day page: ' || on_screen evening_panel; }
 # day of the game's year N: its night opens the yearly review, or for N = 10 the end-of-game screen.
 # Nothing but these tests sets the variable.
 
-# day_play_to_night: from a morning page, the day's pages, a quiet evening per evening slot, the
-# end-of-day arrow and the end-day button. Returns 1 (after a failure) when a step does not come.
 # day_page_button: a diary page's big dark button at the bottom right.
 day_page_button() {
   local r g b
@@ -405,6 +403,8 @@ day_to_evening() {
   wait_until 60 "the evening's control panel" on_screen evening_panel
 }
 
+# day_play_to_night: from a morning page, the day's pages, a quiet evening per evening slot, the
+# end-of-day arrow and the end-day button. Returns 1 (after a failure) when a step does not come.
 day_play_to_night() {
   local evenings left before
   day_arrow() {
@@ -486,23 +486,23 @@ close_hint() {
   wait_until 60 "the hint to close" on_screen not_hint_shown "${1:-142}"
 }
 not_hint_shown() { ! hint_shown "$@"; }
-# hint_at X Y: a hint window whose top left is X, Y, by the red ring of its close button.
-hint_at() {
+# hint_window_at X Y: a hint window whose top left is X, Y, by the red ring of its close button.
+hint_window_at() {
   local r g b
   read -r r g b <<<"$(pixel $(($1 + 270)) $(($2 + 22)))"
   [ "$r" -gt 170 ] && [ "$g" -lt 120 ] && [ "$b" -lt 100 ]
 }
-not_hint_at() { ! hint_at "$@"; }
+not_hint_window_at() { ! hint_window_at "$@"; }
 # close_report_hint: an evening report's own first-time hint (its window's top left at 620, 160),
 # closed if it is up.
 close_report_hint() {
   # A click while the hint still fades in can go unheard: it is clicked again until it has gone.
   local tries
   for tries in $(seq 30); do
-    on_screen hint_at 620 160 || return 0
+    on_screen hint_window_at 620 160 || return 0
     click 898 181
     point 500 100
-    until_shown 2 not_hint_at 620 160 && return 0
+    until_shown 2 not_hint_window_at 620 160 && return 0
   done
   fail "the report's hint did not close"
   return 1
