@@ -11,7 +11,9 @@
 #include "GRandom.h"
 #include "Game.h"
 #include "SIM_Finances.h"
+#include "SIM_Dirt.h"
 #include "SIM_FriendGenerator.h"
+#include "SIM_FunctionTable.h"
 #include "SIM_GlobalVariable.h"
 #include "SIM_SoloActivityInstance.h"
 #include "SIM_StandInLog.h"
@@ -53,6 +55,22 @@ bool IsSoloNumber(const std::string& text) {
     }
   }
   return digits;
+}
+
+// A script calling a hook nobody registered would only fail on the evening it runs; the row says
+// so when it is read.
+void WarnUnknownHooks(const std::string& script, const std::string& origin, const std::string& name) {
+  SIM_GetDirt();  // the home's dirt registers "cleanhome" when it is first made
+  const SIM_FunctionTable* hooks = SIM_GetFunctionTable();
+  for (size_t at = script.find("Call("); at != std::string::npos; at = script.find("Call(", at + 5)) {
+    const size_t end = script.find(')', at);
+    if (end == std::string::npos) break;
+    std::string key = script.substr(at + 5, end - at - 5);
+    const size_t first = key.find_first_not_of(" \t");
+    const size_t last = key.find_last_not_of(" \t");
+    key = first == std::string::npos ? std::string() : key.substr(first, last - first + 1);
+    if (!hooks->HasHook(key)) WarnSoloRow(origin, "solo activity " + name + " calls the unknown hook \"" + key + "\"");
+  }
 }
 
 }  // namespace
@@ -122,6 +140,7 @@ bool SIM_SoloActivityType::Load(const std::string& row, const std::string& origi
   m_unlockThreshold = csv.GetNextFloat();
   m_locked = m_unlockThreshold > 0.0f;
   m_script = csv.GetNextString();
+  WarnUnknownHooks(m_script, origin, m_name);
   m_variableEffects = csv.GetNextInt() != 0;
   m_detailsKey = csv.GetNextString();
   if (m_detailsKey.empty()) m_detailsKey = "default";

@@ -74,16 +74,19 @@ TEST_F(SoloGame, ARowReadsIntoEveryColumn) {
 }
 
 TEST_F(SoloGame, BrokenRowsWarnWithFileAndLineAndKeepADefault) {
-  Load(SoloRow("pricey", "lots", "#") + SoloRow("open", "3", "\"happiness,0.1,0.5\",\"_energy,0.3\""));
-  ASSERT_EQ(SIM_SoloActivityType::All.size(), 2u);
+  Load(SoloRow("pricey", "lots", "#") + SoloRow("open", "3", "\"happiness,0.1,0.5\",\"_energy,0.3\"") +
+       SoloRow("hooked", "0", "#", "Call(cleanhome);Call(nosuchhook)"));
+  ASSERT_EQ(SIM_SoloActivityType::All.size(), 3u);
   EXPECT_FLOAT_EQ(SIM_SoloActivityType::All.front()->GetCost(), 0.0f);
-  SIM_SoloActivityType* open = SIM_SoloActivityType::All.back();
+  SIM_SoloActivityType* open = SIM_SoloActivityType::GetByName("open");
   // Without the closing field everything after the unused column is an effect.
   EXPECT_EQ(open->GetModifiers().size(), 2u);
   EXPECT_TRUE(open->GetPreRequisites().empty());
   const std::string log = Log();
   EXPECT_NE(log.find("fixture.csv:2: cost \"lots\" of solo activity pricey is not a number"), std::string::npos) << log;
   EXPECT_NE(log.find("fixture.csv:3: the effects of solo activity open are not closed"), std::string::npos);
+  EXPECT_NE(log.find("fixture.csv:4: solo activity hooked calls the unknown hook \"nosuchhook\""), std::string::npos);
+  EXPECT_EQ(log.find("unknown hook \"cleanhome\""), std::string::npos);
 
   EXPECT_EQ(SIM_SoloActivityType::GetByName("nosuch"), nullptr);
   EXPECT_NE(Log().find("SIM_SoloActivityType not found"), std::string::npos);
