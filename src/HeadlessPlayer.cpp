@@ -31,6 +31,7 @@
 #include "GRandom.h"
 #include "Game.h"
 #include "HeadlessJobs.h"
+#include "HeadlessSolo.h"
 #include "HeadlessTownLife.h"
 #include "SIM_Attribute.h"
 #include "SIM_Boredom.h"
@@ -61,9 +62,8 @@
 
 namespace {
 
-// The evening the player spends until the solo activities arrive: nothing happens, and the slot
-// is used.
-class HeadlessQuietEvening : public SIM_TimeChunk {};
+// An evening with nothing to do at all (no solo activity in the table): the slot simply passes.
+class HeadlessEmptyEvening : public SIM_TimeChunk {};
 
 
 // No day takes more presses than this (five to the evening, two evenings, a page); more means the
@@ -318,6 +318,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   FaresThisYear = 0.0f;
   HeadlessTownLife::StartGame();
   HeadlessJobs::StartGame();
+  HeadlessSolo::StartGame();
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);
@@ -365,8 +366,10 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
         } else if (HeadlessJobs::SearchForJob()) {
           // The job search used the slot.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
-          HeadlessQuietEvening evening;
-          evening.ProcessChunk();
+          if (!HeadlessSolo::SpendEvening()) {
+            HeadlessEmptyEvening evening;
+            evening.ProcessChunk();
+          }
         }
         break;
       case SIM_SIM::TURNMODE_DAYENDED:

@@ -17,10 +17,10 @@ namespace {
 // An evening in which nothing happens but the slot is used.
 class QuietEvening : public SIM_TimeChunk {};
 
-const char* const kTitleKeys[2] = {"STANDIN_EVENING_CLASSES_TITLE", "STANDIN_EVENING_SOLO_TITLE"};
-const char* const kTextKeys[2] = {"STANDIN_EVENING_CLASSES_TEXT", "STANDIN_EVENING_SOLO_TEXT"};
-// The names the real screens will bear, so that the tutorial's steps can close the window.
-const char* const kScreenNames[2] = {"EveningClasses", "SoloActivity"};
+const char* const kTitleKeys[1] = {"STANDIN_EVENING_CLASSES_TITLE"};
+const char* const kTextKeys[1] = {"STANDIN_EVENING_CLASSES_TEXT"};
+// The name the real screen will bear, so that the tutorial's steps can close the window.
+const char* const kScreenNames[1] = {"EveningClasses"};
 
 }  // namespace
 
@@ -51,7 +51,7 @@ void GUI_EveningStandIn::SpendQuietEvening(int) {
 }
 
 GUI_EveningStandIn::GUI_EveningStandIn(KIND kind) : GUI_Dialog(true), m_kind(kind) {
-  STAND_IN();  // every evening chooser (classes, solo): a quiet evening at home
+  STAND_IN();  // the evening classes' chooser still to come: a quiet evening at home
   PTheWindow = this;
   SetTitle(GTranslation::GetString(kTitleKeys[kind]));
   m_text = GTranslation::GetString(kTextKeys[kind]);
