@@ -22,6 +22,7 @@
 #include "GUI_MenuNew.h"
 #include "GUI_NameEditor.h"
 #include "GUI_PostMortem.h"
+#include "HeadlessOutings.h"
 #include "GUI_SocialActivityChooser.h"
 #include "GUI_WokeUpScreen.h"
 #include "GUI_WorkDayScreen.h"
@@ -99,6 +100,7 @@ bool GoOut() {
   for (size_t page = 0; page < offered; ++page) {
     float score = 0.0f;
     for (SIM_NPC* npc : people) score += npc->GetActivityAttractiveness(chooser->GetType());
+    score += HeadlessOutings::Fancy(chooser->GetType(), (float)people.size());
     ranked.push_back({-score, page});
     GUI_SocialActivityChooser::NextPlace(chooser);
   }
@@ -143,7 +145,7 @@ bool GoOut() {
   }
   GUI_SocialActivityChooser::Socialise(0);
   BetweenPresses();
-  if (GUI_PostMortem::PTheWindow) GUI_PostMortem::Continue(0);
+  HeadlessOutings::FinishOpenOuting();  // the report, or first the machine or the fight
   return true;
 }
 
@@ -298,6 +300,7 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
   SIM_SIM* sim = SIM_GetSim();
   for (int press = 0; press < kMaxPressesPerDay; ++press) {
     BetweenPresses();
+    HeadlessOutings::FinishOpenOuting();  // an invitation to the tables is played out
     HeadlessTownLife::AnswerRomanticOffer();
     if (toEvening && sim->GetTurnMode() == SIM_SIM::TURNMODE_EVENING && !GUI_AfterWorkScreen::IsOpen()) return;
     switch (sim->GetTurnMode()) {

@@ -10,3 +10,13 @@ SIM_BowlingTeam* SIM_GetBowlingTeam() {
 void SIM_BowlingTeam::NextDay() { STAND_IN(); }
 
 void SIM_BowlingTeam::Reset() { STAND_IN(); }
+
+bool SIM_BowlingTeam::IsOnTeam() const {
+  STAND_IN();
+  return false;
+}
+
+bool SIM_BowlingTeam::HasBeenOnTeam() const {
+  STAND_IN();
+  return false;
+}

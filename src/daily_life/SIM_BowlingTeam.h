@@ -5,6 +5,8 @@ class SIM_BowlingTeam {
  public:
   void NextDay();
   void Reset();  // stand-in, logged once and recorded (SIM_StandInLog)
+  bool IsOnTeam() const;       // stand-in: never on the team
+  bool HasBeenOnTeam() const;  // stand-in: never was
 };
 
 SIM_BowlingTeam* SIM_GetBowlingTeam();
