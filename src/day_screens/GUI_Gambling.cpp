@@ -104,6 +104,7 @@ GUI_Gambling::GUI_Gambling(SIM_GamblingInstance* instance) : GUI_Dialog(false), 
   m_totalLabel = GTranslation::GetString("GAMBLING_TOTAL");
   SetModal(true);
   PlaceWheels();
+  GetDebug()->DebugOut("Fruit machine: open");
 }
 
 GUI_Gambling::~GUI_Gambling() {
@@ -113,6 +114,7 @@ GUI_Gambling::~GUI_Gambling() {
   // The evening's report opens from here: the machine leaves the screen first. A new game or a
   // load may have freed the evening already; then there is nothing left to finish.
   RemoveFromGUI();
+  GetDebug()->DebugOut("Fruit machine: left");
   if (MachineEveningExists(m_instance)) m_instance->FinishGaming();
 }
 
@@ -151,6 +153,7 @@ void GUI_Gambling::UpdateSpinning() {
   m_spinning = false;
   const int amount = m_won ? m_stake : -m_stake;
   m_instance->AddWinnings(amount);
+  GetDebug()->DebugOut(GFormat("Fruit machine: spin %s %d", m_won ? "won" : "lost", m_stake).c_str());
   // A loss is spending, not negative income: the year's earnings never go down at the tables.
   if (m_won) {
     SIM_GetFinances()->AddCash((float)m_stake);
