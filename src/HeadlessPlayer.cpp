@@ -24,6 +24,7 @@
 #include "GUI_PostMortem.h"
 #include "GUI_SocialActivityChooser.h"
 #include "GUI_WokeUpScreen.h"
+#include "GUI_TeamInvite.h"
 #include "GUI_WorkDayScreen.h"
 #include "GUI_YearlyReview.h"
 #include "CInput.h"
@@ -299,6 +300,8 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
   for (int press = 0; press < kMaxPressesPerDay; ++press) {
     BetweenPresses();
     HeadlessTownLife::AnswerRomanticOffer();
+    // A good game at the alley brings the team's invitation: the player always joins.
+    if (GUI_TeamInvite::PTheWindow) GUI_TeamInvite::Accept(0);
     if (toEvening && sim->GetTurnMode() == SIM_SIM::TURNMODE_EVENING && !GUI_AfterWorkScreen::IsOpen()) return;
     switch (sim->GetTurnMode()) {
       // Each page's button through its callback, as a click would; a page that is not open (the

@@ -17,3 +17,8 @@ bool SIM_SoloActivityType::IsAvailable() {
 }
 
 void SIM_SoloActivityType::ProcessChunk() { STAND_IN(); }
+
+float SIM_SoloActivityType::GetCost() const {
+  STAND_IN();
+  return 0.0f;
+}

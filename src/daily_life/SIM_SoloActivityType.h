@@ -10,4 +10,5 @@ class SIM_SoloActivityType {
 
   bool IsAvailable();
   void ProcessChunk();  // the player spends the evening on it
+  float GetCost() const;
 };
