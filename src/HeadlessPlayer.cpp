@@ -30,6 +30,7 @@
 #include "CInput.h"
 #include "GRandom.h"
 #include "Game.h"
+#include "HeadlessSolo.h"
 #include "HeadlessTownLife.h"
 #include "SIM_Attribute.h"
 #include "SIM_Boredom.h"
@@ -58,9 +59,8 @@
 
 namespace {
 
-// The evening the player spends until the solo activities arrive: nothing happens, and the slot
-// is used.
-class HeadlessQuietEvening : public SIM_TimeChunk {};
+// An evening with nothing to do at all (no solo activity in the table): the slot simply passes.
+class HeadlessEmptyEvening : public SIM_TimeChunk {};
 
 
 // No day takes more presses than this (five to the evening, two evenings, a page); more means the
@@ -287,6 +287,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   GUI_MenuIntro::Start(0);
   FaresThisYear = 0.0f;
   HeadlessTownLife::StartGame();
+  HeadlessSolo::StartGame();
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);
@@ -333,8 +334,10 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
         } else if (HeadlessTownLife::AnswerInvitations()) {
           // The invitation's evening used the slot.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
-          HeadlessQuietEvening evening;
-          evening.ProcessChunk();
+          if (!HeadlessSolo::SpendEvening()) {
+            HeadlessEmptyEvening evening;
+            evening.ProcessChunk();
+          }
         }
         break;
       case SIM_SIM::TURNMODE_DAYENDED:
