@@ -25,11 +25,13 @@
 #include "HeadlessOutings.h"
 #include "GUI_SocialActivityChooser.h"
 #include "GUI_WokeUpScreen.h"
+#include "GUI_TeamInvite.h"
 #include "GUI_WorkDayScreen.h"
 #include "GUI_YearlyReview.h"
 #include "CInput.h"
 #include "GRandom.h"
 #include "Game.h"
+#include "HeadlessSolo.h"
 #include "HeadlessTownLife.h"
 #include "SIM_Attribute.h"
 #include "SIM_Boredom.h"
@@ -58,9 +60,8 @@
 
 namespace {
 
-// The evening the player spends until the solo activities arrive: nothing happens, and the slot
-// is used.
-class HeadlessQuietEvening : public SIM_TimeChunk {};
+// An evening with nothing to do at all (no solo activity in the table): the slot simply passes.
+class HeadlessEmptyEvening : public SIM_TimeChunk {};
 
 
 // No day takes more presses than this (five to the evening, two evenings, a page); more means the
@@ -288,6 +289,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   GUI_MenuIntro::Start(0);
   FaresThisYear = 0.0f;
   HeadlessTownLife::StartGame();
+  HeadlessSolo::StartGame();
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);
@@ -302,6 +304,8 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
     BetweenPresses();
     HeadlessOutings::FinishOpenOuting();  // an invitation to the tables is played out
     HeadlessTownLife::AnswerRomanticOffer();
+    // A good game at the alley brings the team's invitation: the player always joins.
+    if (GUI_TeamInvite::PTheWindow) GUI_TeamInvite::Accept(0);
     if (toEvening && sim->GetTurnMode() == SIM_SIM::TURNMODE_EVENING && !GUI_AfterWorkScreen::IsOpen()) return;
     switch (sim->GetTurnMode()) {
       // Each page's button through its callback, as a click would; a page that is not open (the
@@ -333,8 +337,10 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
         } else if (HeadlessTownLife::AnswerInvitations()) {
           // The invitation's evening used the slot.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
-          HeadlessQuietEvening evening;
-          evening.ProcessChunk();
+          if (!HeadlessSolo::SpendEvening()) {
+            HeadlessEmptyEvening evening;
+            evening.ProcessChunk();
+          }
         }
         break;
       case SIM_SIM::TURNMODE_DAYENDED:

@@ -1,8 +1,8 @@
 #pragma once
 // A player without a window: runs the real game with VORLA2_HEADLESS=1 and presses each day's
 // buttons as a player would (wake up, commute in on a working day or stay at home, work, commute
-// back, after work, each evening slot spent out with friends through the social chooser or quietly
-// at home, the end-of-day prompt, end day). With a
+// back, after work, each evening slot spent out with friends through the social chooser or alone
+// through the solo chooser, the end-of-day prompt, end day). With a
 // fixed seed a whole game replays exactly, so the digest of the final state proves the simulation
 // and the time it takes measures it. The program vorla2-sim and the tests drive it.
 #include <cstdint>

@@ -17,12 +17,10 @@ namespace {
 // An evening in which nothing happens but the slot is used.
 class QuietEvening : public SIM_TimeChunk {};
 
-const char* const kTitleKeys[3] = {"STANDIN_EVENING_CLASSES_TITLE", "STANDIN_EVENING_SOLO_TITLE",
-                                   "STANDIN_EVENING_JOB_TITLE"};
-const char* const kTextKeys[3] = {"STANDIN_EVENING_CLASSES_TEXT", "STANDIN_EVENING_SOLO_TEXT",
-                                  "STANDIN_EVENING_JOB_TEXT"};
+const char* const kTitleKeys[2] = {"STANDIN_EVENING_CLASSES_TITLE", "STANDIN_EVENING_JOB_TITLE"};
+const char* const kTextKeys[2] = {"STANDIN_EVENING_CLASSES_TEXT", "STANDIN_EVENING_JOB_TEXT"};
 // The names the real screens will bear, so that the tutorial's steps can close the window.
-const char* const kScreenNames[3] = {"EveningClasses", "SoloActivity", "Career"};
+const char* const kScreenNames[2] = {"EveningClasses", "Career"};
 
 }  // namespace
 
@@ -53,7 +51,7 @@ void GUI_EveningStandIn::SpendQuietEvening(int) {
 }
 
 GUI_EveningStandIn::GUI_EveningStandIn(KIND kind) : GUI_Dialog(true), m_kind(kind) {
-  STAND_IN();  // every evening chooser (classes, solo, career): a quiet evening at home
+  STAND_IN();  // the evening choosers still to come (classes, career): a quiet evening at home
   PTheWindow = this;
   SetTitle(GTranslation::GetString(kTitleKeys[kind]));
   m_text = GTranslation::GetString(kTextKeys[kind]);

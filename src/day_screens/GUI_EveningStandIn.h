@@ -1,5 +1,5 @@
 #pragma once
-// The evening's choosers (evening classes, a solo activity, the career window)
+// The evening's choosers (evening classes, the career window)
 // until the real ones arrive: one small window in the left-hand area with a short note and one
 // button, "Spend a quiet evening at home", which finishes the evening slot as any activity does
 // (SIM_TimeChunk::ProcessChunk, so the day turn's EndDay runs). Each control-panel button toggles
@@ -10,7 +10,7 @@ class GUI_ButtonText;
 
 class GUI_EveningStandIn : public GUI_Dialog {
  public:
-  enum KIND { KIND_CLASSES = 0, KIND_SOLO = 1, KIND_JOB = 2 };
+  enum KIND { KIND_CLASSES = 0, KIND_JOB = 1 };
 
   // Opens the window of that kind (after closing the left-hand windows), or closes it when that
   // kind is open already.

@@ -221,6 +221,14 @@ SIM_SocialiseType* FindSocialType(const std::string& name) {
   return nullptr;
 }
 
+// GetByName would report a save naming a type the table lost as an error; a warning is enough.
+SIM_SoloActivityType* FindSoloType(const std::string& name) {
+  for (SIM_SoloActivityType* type : SIM_SoloActivityType::All) {
+    if (type->GetName() == name) return type;
+  }
+  return nullptr;
+}
+
 int ClampInt(int value, int low, int high) { return std::max(low, std::min(high, value)); }
 
 }  // namespace
@@ -1248,13 +1256,17 @@ void SIM_LoadGame::LoadAchievements() {
   Seek("/achievements");
 }
 
-// The bowling team is not built yet.
 void SIM_LoadGame::LoadBowlingTeam() {
-  SIM_GetBowlingTeam()->Reset();
+  SIM_BowlingTeam* team = SIM_GetBowlingTeam();
+  team->Reset();
   Seek("bowling");
-  LoadVar("onteam");
-  LoadVar("beenonteam");
+  bool onTeam = false;
+  bool beenOnTeam = false;
+  LoadBool(&onTeam, "onteam");
+  LoadBool(&beenOnTeam, "beenonteam");
+  team->SetFlags(onTeam, beenOnTeam);
   Seek("/bowling");
+  if (onTeam) team->ArrangeNextMatch();
 }
 
 // No evening class is enrolled in yet.
@@ -1265,10 +1277,24 @@ void SIM_LoadGame::LoadClasses() {
   Seek("/classes");
 }
 
-// The solo types keep no unlocks yet; the social ones and the points are real.
 void SIM_LoadGame::LoadUnlocks() {
   Seek("unlocks");
-  if (CheckNextTag("solo")) SkipGroup();
+  if (CheckNextTag("solo")) {
+    Seek("solo");
+    while (CheckNextTag("type")) {
+      const int line = CurrentLine();
+      Seek("type");
+      const std::string name = LoadVar("name");
+      Seek("/type");
+      SIM_SoloActivityType* type = FindSoloType(name);
+      if (!type) {
+        Warn("solo activity", name, line);
+        continue;
+      }
+      type->SetLocked(false);
+    }
+    Seek("/solo");
+  }
   if (CheckNextTag("social")) {
     Seek("social");
     while (CheckNextTag("type")) {

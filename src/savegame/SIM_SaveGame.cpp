@@ -16,6 +16,7 @@
 #include "Game.h"
 #include "SIM_Asset.h"
 #include "SIM_Attribute.h"
+#include "SIM_BowlingTeam.h"
 #include "SIM_Boredom.h"
 #include "SIM_CharacterType.h"
 #include "SIM_CommuteMethod.h"
@@ -34,6 +35,7 @@
 #include "SIM_EventQuality.h"
 #include "SIM_Romance.h"
 #include "SIM_SocialiseType.h"
+#include "SIM_SoloActivityType.h"
 #include "SIM_StandInLog.h"
 #include "SIM_Statistics.h"
 #include "SIM_TimeChunkType.h"
@@ -663,21 +665,28 @@ void SIM_SaveGame::SaveAchievements() {
   { SaveGroup strings(this, "strings"); }
 }
 
-// The bowling team is not built yet: never on it.
+// The match date is not kept: a loaded member gets a fresh one.
 void SIM_SaveGame::SaveBowlingTeam() {
   SaveGroup group(this, "bowling");
-  SaveKeyValue("onteam", false);
-  SaveKeyValue("beenonteam", false);
+  SaveKeyValue("onteam", SIM_GetBowlingTeam()->IsOnTeam());
+  SaveKeyValue("beenonteam", SIM_GetBowlingTeam()->HasBeenOnTeam());
 }
 
 // No evening class can be enrolled in yet.
 void SIM_SaveGame::SaveClasses() { SaveGroup group(this, "classes"); }
 
-// The solo types are not built yet, so none is unlocked; a social type is written once it was
-// unlocked (a type with a threshold that is no longer locked).
+// A solo or social type is written once it was unlocked (a type with a threshold that is no longer
+// locked).
 void SIM_SaveGame::SaveUnlocks() {
   SaveGroup group(this, "unlocks");
-  { SaveGroup solo(this, "solo"); }
+  {
+    SaveGroup solo(this, "solo");
+    for (SIM_SoloActivityType* type : SIM_SoloActivityType::All) {
+      if (type->GetUnlockThreshold() == 0.0f || type->IsLocked()) continue;
+      SaveGroup entry(this, "type");
+      SaveKeyValue("name", type->GetName());
+    }
+  }
   {
     SaveGroup social(this, "social");
     for (SIM_SocialiseType* type : SIM_SocialiseType::All) {

@@ -88,9 +88,9 @@ TEST_F(DayPages, AWorkingDayIsPressedThroughPageByPageToTheEnd) {
   EXPECT_EQ(OnlyPage(), nullptr);
   EXPECT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_EVENING);
 
-  // The evening window's one button uses the day's slot.
-  GUI_EveningStandIn::Toggle(GUI_EveningStandIn::KIND_SOLO);
-  EXPECT_EQ(GUI_EveningStandIn::PTheWindow->GetTitle(), GTranslation::GetString("STANDIN_EVENING_SOLO_TITLE"));
+  // The evening window's button uses the day's slot.
+  GUI_EveningStandIn::Toggle(GUI_EveningStandIn::KIND_CLASSES);
+  EXPECT_EQ(GUI_EveningStandIn::PTheWindow->GetTitle(), GTranslation::GetString("STANDIN_EVENING_CLASSES_TITLE"));
   EXPECT_TRUE(Click(GUI_EveningStandIn::PTheWindow->GetQuietButton()));
   EXPECT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_DAYENDED);
 }

@@ -25,6 +25,7 @@
 #include "GUI_HintHelp.h"
 #include "GUI_IconButton.h"
 #include "GUI_SocialActivityChooser.h"
+#include "GUI_SoloActivityChooser.h"
 #include "GUI_WindowManager.h"
 #include "GUI_WokeUpScreen.h"
 #include "Game.h"
@@ -152,14 +153,17 @@ TEST_F(InGame, ADisabledEndDayButtonExplainsWhyAndRunsNoNight) {
 }
 
 TEST_F(InGame, AQuietEveningEndsTheDayAndEndDayRunsTheNightToTheNextMorning) {
-  // A weekday with one evening: the solo button opens the evening window, its button uses the slot.
+  // A weekday with one evening: the solo button opens the chooser, its start button uses the slot
+  // on the first activity listed.
   Sim()->SetMode(SIM_SIM::TURNMODE_EVENING);
   Sim()->SetSlots(1, 0);
   Frame();
   EXPECT_TRUE(ClickAt(panel->GetSoloButton()));
-  ASSERT_TRUE(GUI_EveningStandIn::IsOpen(GUI_EveningStandIn::KIND_SOLO));
-  EXPECT_TRUE(ClickAt(GUI_EveningStandIn::PTheWindow->GetQuietButton()));
-  EXPECT_EQ(GUI_EveningStandIn::PTheWindow, nullptr);
+  ASSERT_TRUE(GUI_SoloActivityChooser::IsOpen());
+  // The chooser's first opening brings up its hint, which holds the clicks until it is read.
+  while (!GUI_HintHelp::AllWindows.empty()) delete GUI_HintHelp::AllWindows.front();
+  EXPECT_TRUE(ClickAt(GUI_SoloActivityChooser::PTheWindow->GetStartButton()));
+  EXPECT_FALSE(GUI_SoloActivityChooser::IsOpen());
   ASSERT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_DAYENDED);
 
   const SIM_Date today = *SIM_Date::PPresentDay;
@@ -185,9 +189,10 @@ TEST_F(InGame, AnActivityButtonPressedTwiceClosesWhatItOpenedAndAnotherReplacesI
   Sim()->SetMode(SIM_SIM::TURNMODE_EVENING);
   Frame();
   ClickAt(panel->GetSoloButton());
-  EXPECT_TRUE(GUI_EveningStandIn::IsOpen(GUI_EveningStandIn::KIND_SOLO));
+  EXPECT_TRUE(GUI_SoloActivityChooser::IsOpen());
+  while (!GUI_HintHelp::AllWindows.empty()) delete GUI_HintHelp::AllWindows.front();
   ClickAt(panel->GetSoloButton());
-  EXPECT_EQ(GUI_EveningStandIn::PTheWindow, nullptr);
+  EXPECT_FALSE(GUI_SoloActivityChooser::IsOpen());
 
   ClickAt(panel->GetSocialButton());
   EXPECT_TRUE(GUI_SocialActivityChooser::IsOpen());

@@ -1,0 +1,18 @@
+#pragma once
+// How the player without a window spends an evening alone: the control panel's solo button, a few
+// pages of the chooser's list (on past whatever it cannot afford or is too tired for) and the start
+// button. It counts the evenings by activity, for vorla2-sim's report.
+#include <map>
+#include <string>
+
+class HeadlessSolo {
+ public:
+  // True when an activity ran and used the slot; false (the chooser closed again) when nothing
+  // could be started tonight.
+  static bool SpendEvening();
+  static void StartGame() { Evenings.clear(); }
+  static const std::map<std::string, int>& GetEvenings() { return Evenings; }
+
+ private:
+  static std::map<std::string, int> Evenings;
+};
