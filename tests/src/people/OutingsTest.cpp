@@ -10,8 +10,10 @@
 #include "GUI_BeerPostMortem.h"
 #include "GUI_Gambling.h"
 #include "GUI_PostMortem.h"
+#include "GUI_TeamInvite.h"
 #include "HeadlessPlayer.h"
 #include "SIM_Attribute.h"
+#include "SIM_BowlingTeam.h"
 #include "SIM_Finances.h"
 #include "SIM_GlobalVariable.h"
 #include "SIM_NPC.h"
@@ -238,6 +240,30 @@ TEST_F(Outing, AGameIsWonOnSkillAndAnEvenGameIsDecidedByLuck) {
     SIM_GetSim()->SetMode(SIM_SIM::TURNMODE_EVENING);
   }
   delete chess;
+}
+
+TEST_F(Outing, AGoodBowlerIsAskedOntoTheTeamOnceAndNeverAgainAfterJoining) {
+  SIM_SocialiseType* bowling = Type("BOWLING", "bowling", 0, 0);
+  const struct {
+    float skill;
+    bool asked;
+  } cases[] = {{0.5f, false}, {0.51f, true}, {0.9f, false}};  // the last after joining
+  for (const auto& c : cases) {
+    auto* game = new SIM_BowlingInstance;
+    game->SetType(bowling);
+    game->SetHost(vede);
+    game->AddAttendee(Guest());
+    game->ProcessChunk();
+    ASSERT_NE(GUI_PostMortem::PTheWindow, nullptr);
+    // The skill as it stands when the report closes (a win has just raised it).
+    vede->GetNamedValue("bowling", true)->SetValue(c.skill);
+    GUI_PostMortem::Continue(0);
+    EXPECT_EQ(GUI_TeamInvite::PTheWindow != nullptr, c.asked) << c.skill;
+    if (GUI_TeamInvite::PTheWindow) GUI_TeamInvite::Accept(0);
+    SIM_GetSim()->SetMode(SIM_SIM::TURNMODE_EVENING);
+  }
+  EXPECT_TRUE(SIM_GetBowlingTeam()->IsOnTeam());
+  delete bowling;
 }
 
 TEST_F(Outing, TheNightclubShowsItsOwnBackdrop) {
