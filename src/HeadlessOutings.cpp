@@ -29,7 +29,7 @@ constexpr int kMaxFramesPerSpin = 2000;
 // How far a player pushes the stake: a few presses of higher, fewer when cash is short.
 constexpr int kMaxStakePresses = 4;
 constexpr float kLeaveEarlyChance = 0.15f;
-constexpr float kFlutterChance = 0.3f;
+constexpr float kFlutterChance = 0.1f;
 
 }  // namespace
 
