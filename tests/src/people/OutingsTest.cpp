@@ -178,23 +178,35 @@ TEST_F(Outing, ASpinIsFeltAgainstADaysPayAndNothingWonIsNotFeltAtAll) {
 }
 
 TEST_F(Outing, AGamblingNightChargesItsEntryOnceAHostsIncluded) {
-  SIM_SocialiseType* type = Type("GAMBLING", "casino", 30, 10);
-  std::list<SIM_Person*> guests = {Guest()};
-  const float cash = SIM_GetFinances()->GetCash();
-  SIM_SocialiseInstance* evening = SIM_SocialiseInstance::Create(guests, type, vede);
-  auto* night = dynamic_cast<SIM_GamblingInstance*>(evening);
-  ASSERT_NE(night, nullptr);
-  ASSERT_NE(GUI_Gambling::PTheWindow, nullptr) << "the machine opens at once";
-  EXPECT_EQ(GUI_PostMortem::PTheWindow, nullptr) << "the evening waits for the machine";
-  EXPECT_FLOAT_EQ(SIM_GetFinances()->GetCash(), cash - 30.0f);
-  EXPECT_EQ(SIM_GetSim()->GetTurnMode(), SIM_SIM::TURNMODE_EVENING);
-  GUI_Gambling::Stop(0);  // leaving before any spin still finishes the evening
-  EXPECT_FLOAT_EQ(SIM_GetFinances()->GetCash(), cash - 30.0f) << "the machine's leaving charges nothing";
-  EXPECT_EQ(night->GetCostPerHead(), 10) << "the cost per head is put back";
-  EXPECT_NE(GUI_PostMortem::PTheWindow, nullptr);
-  EXPECT_FLOAT_EQ(night->GetEventQuality(), 0.5f);
-  GUI_PostMortem::Continue(0);
-  delete type;
+  const struct {
+    int32_t hostCost, perHead;
+    bool hosting;
+    float paid;
+  } cases[] = {
+      {30, 10, true, 30.0f},                                   // the host's cost, once
+      {0, SIM_SocialiseType::kVariableCost, false, 20.0f},     // a reckoned price, never -99
+  };
+  for (const auto& c : cases) {
+    SIM_SocialiseType* type = Type("GAMBLING", "casino", c.hostCost, c.perHead);
+    SIM_NPC* friendly = Guest();
+    std::list<SIM_Person*> guests = {friendly};
+    const float cash = SIM_GetFinances()->GetCash();
+    SIM_SocialiseInstance* evening = SIM_SocialiseInstance::Create(guests, type, c.hosting ? (SIM_Person*)vede : friendly);
+    auto* night = dynamic_cast<SIM_GamblingInstance*>(evening);
+    ASSERT_NE(night, nullptr);
+    ASSERT_NE(GUI_Gambling::PTheWindow, nullptr) << "the machine opens at once";
+    EXPECT_EQ(GUI_PostMortem::PTheWindow, nullptr) << "the evening waits for the machine";
+    EXPECT_FLOAT_EQ(SIM_GetFinances()->GetCash(), cash - c.paid);
+    EXPECT_EQ(SIM_GetSim()->GetTurnMode(), SIM_SIM::TURNMODE_EVENING);
+    GUI_Gambling::Stop(0);  // leaving before any spin still finishes the evening
+    EXPECT_FLOAT_EQ(SIM_GetFinances()->GetCash(), cash - c.paid) << "the machine's leaving charges nothing";
+    EXPECT_EQ(night->GetCostPerHead(), c.perHead) << "the cost per head is put back";
+    EXPECT_NE(GUI_PostMortem::PTheWindow, nullptr);
+    EXPECT_FLOAT_EQ(night->GetEventQuality(), 0.5f);
+    GUI_PostMortem::Continue(0);
+    SIM_GetSim()->SetMode(SIM_SIM::TURNMODE_EVENING);
+    delete type;
+  }
 }
 
 TEST_F(Outing, AGameIsWonOnSkillAndAnEvenGameIsDecidedByLuck) {
