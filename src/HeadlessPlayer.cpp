@@ -21,7 +21,6 @@
 #include "GUI_MenuIntro.h"
 #include "GUI_MenuNew.h"
 #include "GUI_NameEditor.h"
-#include "GUI_PostMortem.h"
 #include "HeadlessOutings.h"
 #include "GUI_SocialActivityChooser.h"
 #include "GUI_WokeUpScreen.h"
