@@ -316,6 +316,6 @@ all_logs() { cat "$work"/run-*.log "$log" 2>/dev/null; }
 count() { all_logs | grep -c -- "$1"; }
 echo "$events events in $((SECONDS - start)) s over $runs runs:" \
   "$(count '^Day page: waking up') mornings, $(count '^Day page: ') day pages," \
-  "$(count '^Evening chooser: ') evening choosers, $(count '^Tutorial step ') tutorial steps," \
+  "$(count '^Evening chooser: ') evening choosers, $(count '^Solo chooser: ') solo chooser pages, $(count '^Tutorial step ') tutorial steps," \
   "$(count '^Begin RebuildSurfaces') screen switches"
 finish

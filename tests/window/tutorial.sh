@@ -83,9 +83,9 @@ first_step=$(grep '^Tutorial step ' "$log" | tail -n1)
 echo "first step:  $first_step"
 
 # The first step allows only its Next button. The control panel's solo button (which would open
-# the evening chooser) and its leave-game button (which would ask whether to leave) refuse the
+# the solo activity chooser) and its leave-game button (which would ask whether to leave) refuse the
 # click: nothing opens and the step stays.
-choosers=$(grep -c '^Evening chooser: ' "$log")
+choosers=$(grep -cE '^(Evening|Solo) chooser: ' "$log")
 click 692 737
 sleep 1
 click 914 737
@@ -96,7 +96,7 @@ shot refused-clicks
 refused_shot=$(keep)
 running || { fail "the game ended after a refused click"; finish; }
 [ "$(steps)" -eq 1 ] || fail "a refused click moved the tutorial on: $(grep '^Tutorial step ' "$log" | tail -n1)"
-[ "$(grep -c '^Evening chooser: ' "$log")" -eq "$choosers" ] || fail "a refused click opened the evening chooser"
+[ "$(grep -cE '^(Evening|Solo) chooser: ' "$log")" -eq "$choosers" ] || fail "a refused click opened the evening chooser"
 moved=$(changed "$first_shot" "$last_shot")
 [ "${moved:-0}" -lt 8000 ] || fail "the screen changed after refused clicks ($moved pixels)"
 
@@ -108,7 +108,7 @@ park
 wait_until 60 "the second step's window, changed, with its Next button" on_screen second_step_shown || finish
 shot second-step
 [ "$(steps)" -eq 2 ] || fail "Next moved on more than one step: $(grep '^Tutorial step ' "$log" | tail -n1)"
-[ "$(grep -c '^Evening chooser: ' "$log")" -eq "$choosers" ] || fail "a refused click opened the evening chooser"
+[ "$(grep -cE '^(Evening|Solo) chooser: ' "$log")" -eq "$choosers" ] || fail "a refused click opened the evening chooser"
 second_step=$(grep '^Tutorial step ' "$log" | tail -n1)
 echo "second step: $second_step"
 [ "$second_step" != "$first_step" ] || fail "the step did not change"

@@ -393,8 +393,7 @@ day_play_to_night() {
     read -r r g b <<<"$(pixel 912 735)"
     [ "$r" -gt 180 ] && [ "$r" -gt $((b + 80)) ]
   }
-  day_chooser() { is_gold 230 378; }
-  day_chooser_gone() { ! day_chooser && evening_panel; }
+  day_chooser_gone() { ! is_gold 95 547 && evening_panel; }
   for _ in $(seq 6); do
     on_screen evening_panel && break
     wait_until 60 "the page's button" on_screen day_page_button || return 1
@@ -406,16 +405,8 @@ day_play_to_night() {
   done
   wait_until 60 "the evening's control panel" on_screen evening_panel || return 1
   for _ in 1 2; do
-    before=$(grep -c '^Evening chooser: ' "$log")
-    click 692 737
-    wait_log_line 60 "the solo button to open a chooser" "$before" '^Evening chooser: ' || return 1
-    point 200 500
-    wait_until 60 "the chooser's quiet-evening button" on_screen day_chooser || return 1
-    evenings=$(grep -c '^Quiet evening at home' "$log")
-    click 230 378
-    wait_log_line 60 "the quiet evening" "$evenings" '^Quiet evening at home' || return 1
-    point 200 500
-    left=$(grep '^Quiet evening at home' "$log" | tail -n1 | sed 's/.*today: \([0-9-]*\)).*/\1/')
+    solo_evening || return 1
+    left=$(solo_evenings_left)
     [ "$left" -le 0 ] && break
     wait_until 60 "the chooser to close over the control panel" on_screen day_chooser_gone || return 1
   done
@@ -423,6 +414,29 @@ day_play_to_night() {
   click 988 737
   point 200 500
 }
+
+# solo_evening: an evening alone as a player spends one: the control panel's solo button, the
+# chooser's first-time hint closed, the next arrow once (past cleaning the home, which would change
+# the scene the tests look at) and the start button. solo_evenings_left: the evening slots the last
+# one left.
+solo_evening() {
+  local before evenings
+  before=$(grep -c '^Solo chooser: ' "$log")
+  click 692 737
+  wait_log_line 60 "the solo button to open the chooser" "$before" '^Solo chooser: ' || return 1
+  point 200 500
+  wait_until 60 "the solo chooser's start button" on_screen is_gold 95 547 || return 1
+  close_hint 181 790 || return 1
+  before=$(grep -c '^Solo chooser: ' "$log")
+  click 424 262
+  wait_log_line 60 "the solo chooser's next arrow" "$before" '^Solo chooser: ' || return 1
+  point 200 500
+  evenings=$(grep -c '^Solo evening: ' "$log")
+  click 235 547
+  wait_log_line 60 "the evening alone" "$evenings" '^Solo evening: ' || return 1
+  point 200 500
+}
+solo_evenings_left() { grep '^Solo evening: ' "$log" | tail -n1 | sed 's/.*today: \([0-9-]*\)).*/\1/'; }
 
 # first_day_to_night: from the main menu, a new game through the new-game screen, its first day
 # played to its night (day_play_to_night).
@@ -458,18 +472,19 @@ review_page() {
 }
 # end_game_buttons: the end-of-game screen's two text buttons near the panel's foot.
 end_game_buttons() { is_gold 100 621 && is_gold 460 621; }
-# hint_shown [Y]: a hint window with the ring of its red close button (left of the white cross) at
-# (632, Y): 142 for the first work day's hint, 52 for one raised above a dialog. close_hint [Y]
-# closes it if one is up, waiting until it has gone.
+# hint_shown [Y [X]]: a hint window with the ring of its red close button (left of the white cross)
+# at (X, Y): X 632 and Y 142 for the first work day's hint, Y 52 for one raised above a dialog,
+# (790, 181) for the one beside the solo chooser. close_hint [Y [X]] closes it if one is up, waiting
+# until it has gone.
 hint_shown() {
   local r g b
-  read -r r g b <<<"$(pixel 632 "${1:-142}")"
+  read -r r g b <<<"$(pixel "${2:-632}" "${1:-142}")"
   [ "$r" -gt 170 ] && [ "$g" -lt 120 ] && [ "$b" -lt 100 ]
 }
 close_hint() {
-  on_screen hint_shown "${1:-142}" || return 0
-  click 639 "${1:-142}"
+  on_screen hint_shown "${1:-142}" "${2:-632}" || return 0
+  click $((${2:-632} + 7)) "${1:-142}"
   point 200 500
-  wait_until 60 "the hint to close" on_screen not_hint_shown "${1:-142}"
+  wait_until 60 "the hint to close" on_screen not_hint_shown "${1:-142}" "${2:-632}"
 }
 not_hint_shown() { ! hint_shown "$@"; }
