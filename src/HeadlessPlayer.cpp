@@ -22,9 +22,10 @@
 #include "GUI_MenuIntro.h"
 #include "GUI_MenuNew.h"
 #include "GUI_NameEditor.h"
-#include "GUI_PostMortem.h"
+#include "HeadlessOutings.h"
 #include "GUI_SocialActivityChooser.h"
 #include "GUI_WokeUpScreen.h"
+#include "GUI_TeamInvite.h"
 #include "GUI_WorkDayScreen.h"
 #include "GUI_YearlyReview.h"
 #include "CInput.h"
@@ -114,6 +115,7 @@ bool GoOut() {
     for (SIM_NPC* npc : people) score += npc->GetActivityAttractiveness(chooser->GetType());
     // An evening the player is tired of goes last, whoever would like it.
     if (SIM_GetVede()->IsBored(chooser->GetType())) score -= (float)people.size() + 1.0f;
+    score += HeadlessOutings::Fancy(chooser->GetType(), (float)people.size());
     ranked.push_back({-score, page});
     GUI_SocialActivityChooser::NextPlace(chooser);
   }
@@ -174,7 +176,7 @@ bool GoOut() {
   }
   GUI_SocialActivityChooser::Socialise(0);
   BetweenPresses();
-  if (GUI_PostMortem::PTheWindow) GUI_PostMortem::Continue(0);
+  HeadlessOutings::FinishOpenOuting();  // the report, or first the machine or the fight
   return true;
 }
 
@@ -331,7 +333,10 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
   SIM_SIM* sim = SIM_GetSim();
   for (int press = 0; press < kMaxPressesPerDay; ++press) {
     BetweenPresses();
+    HeadlessOutings::FinishOpenOuting();  // an invitation to the tables is played out
     HeadlessTownLife::AnswerRomanticOffer();
+    // A good game at the alley brings the team's invitation: the player always joins.
+    if (GUI_TeamInvite::PTheWindow) GUI_TeamInvite::Accept(0);
     if (toEvening && sim->GetTurnMode() == SIM_SIM::TURNMODE_EVENING && !GUI_AfterWorkScreen::IsOpen()) return;
     switch (sim->GetTurnMode()) {
       // Each page's button through its callback, as a click would; a page that is not open (the

@@ -7,9 +7,7 @@
 
 void SIM_HookInvestigateStory() { STAND_IN(); }
 void SIM_HookSurfWeb() { STAND_IN(); }
-void SIM_HookBowlingMatch() { STAND_IN(); }
 void SIM_HookCharityRun() { STAND_IN(); }
-void SIM_HookDentist() { STAND_IN(); }
 void SIM_HookWriteScreenplay() { STAND_IN(); }
 void SIM_HookWriteSong() { STAND_IN(); }
 void SIM_HookDevelopTheory() { STAND_IN(); }

@@ -4,9 +4,9 @@
 // so once in the debug log.
 void SIM_HookInvestigateStory();
 void SIM_HookSurfWeb();
-void SIM_HookBowlingMatch();
+void SIM_HookBowlingMatch();  // the bowling team (daily_life/SIM_BowlingTeam.cpp)
 void SIM_HookCharityRun();
-void SIM_HookDentist();
+void SIM_HookDentist();  // the dentist (daily_life/SIM_Dentist.cpp)
 void SIM_HookWriteScreenplay();
 void SIM_HookWriteSong();
 void SIM_HookDevelopTheory();

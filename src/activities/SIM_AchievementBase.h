@@ -4,4 +4,5 @@
 class SIM_AchievementBase {
  public:
   static void Open();
+  static void AddAchievement(const char* key);  // awards the achievement once
 };

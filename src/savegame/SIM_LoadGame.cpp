@@ -1303,13 +1303,17 @@ void SIM_LoadGame::LoadAchievements() {
   Seek("/achievements");
 }
 
-// The bowling team is not built yet.
 void SIM_LoadGame::LoadBowlingTeam() {
-  SIM_GetBowlingTeam()->Reset();
+  SIM_BowlingTeam* team = SIM_GetBowlingTeam();
+  team->Reset();
   Seek("bowling");
-  LoadVar("onteam");
-  LoadVar("beenonteam");
+  bool onTeam = false;
+  bool beenOnTeam = false;
+  LoadBool(&onTeam, "onteam");
+  LoadBool(&beenOnTeam, "beenonteam");
+  team->SetFlags(onTeam, beenOnTeam);
   Seek("/bowling");
+  if (onTeam) team->ArrangeNextMatch();
 }
 
 // No evening class is enrolled in yet.

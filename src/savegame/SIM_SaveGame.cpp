@@ -16,6 +16,7 @@
 #include "Game.h"
 #include "SIM_Asset.h"
 #include "SIM_Attribute.h"
+#include "SIM_BowlingTeam.h"
 #include "SIM_Boredom.h"
 #include "SIM_CharacterType.h"
 #include "SIM_CommuteMethod.h"
@@ -684,11 +685,11 @@ void SIM_SaveGame::SaveAchievements() {
   { SaveGroup strings(this, "strings"); }
 }
 
-// The bowling team is not built yet: never on it.
+// The match date is not kept: a loaded member gets a fresh one.
 void SIM_SaveGame::SaveBowlingTeam() {
   SaveGroup group(this, "bowling");
-  SaveKeyValue("onteam", false);
-  SaveKeyValue("beenonteam", false);
+  SaveKeyValue("onteam", SIM_GetBowlingTeam()->IsOnTeam());
+  SaveKeyValue("beenonteam", SIM_GetBowlingTeam()->HasBeenOnTeam());
 }
 
 // No evening class can be enrolled in yet.

@@ -30,28 +30,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
 window_test_start "$@"
 find_log || { fail "no debug log"; finish; }
 
-page_button() {
-  local r g b
-  read -r r g b <<<"$(pixel 1000 735)"
-  [ "$r" -lt 100 ] && [ "$b" -lt 100 ]
-}
-# hint_at X Y: a hint window's red close button ringed at that point; shut_hint X Y closes it.
-hint_at() {
-  local r g b
-  read -r r g b <<<"$(pixel "$1" "$2")"
-  [ "$r" -gt 170 ] && [ "$g" -lt 120 ] && [ "$b" -lt 100 ]
-}
-shut_hint() {
-  local _
-  for _ in 1 2 3 4; do
-    on_screen hint_at "$1" "$2" || return 0
-    click $(($1 + 7)) "$2"
-    point 500 60
-    sleep 1
-  done
-  on_screen hint_at "$1" "$2" && fail "the hint at $1,$2 does not close" && return 1
-  return 0
-}
 # The career window's and the job search's hints (their windows at 560,160).
 shut_hints() {
   sleep 0.5
@@ -60,19 +38,6 @@ shut_hints() {
 }
 count() { grep -c -- "$1" "$log"; }
 last() { grep -- "$1" "$log" | tail -n1; }
-to_evening() {
-  local before
-  for _ in $(seq 6); do
-    on_screen evening_panel && return 0
-    wait_until 60 "the page's button" on_screen page_button || return 1
-    close_hint || return 1
-    before=$(count '^Day page: ')
-    click 980 735
-    point 500 100
-    wait_until 60 "the next page or the evening" page_or_evening "$before" || return 1
-  done
-  wait_until 60 "the evening's control panel" on_screen evening_panel
-}
 
 # The layout: the career window (445 x 415) and the job search (420 x 368) at the left edge,
 # centred on the 768-pixel height; the browser (450 x 531) likewise.
@@ -152,7 +117,7 @@ xdotool windowfocus --sync "$wid" 2>/dev/null
 point 200 100
 new_game_from_menu || finish
 wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || finish
-to_evening || finish
+day_to_evening 500 100 || finish
 close_hint || finish
 
 accepted=""
@@ -181,7 +146,7 @@ for attempt in 1 2 3; do
     point 500 100
   fi
   day_play_to_night || finish
-  to_evening || finish
+  day_to_evening 500 100 || finish
   close_hint || finish
   sleep 1
 

@@ -501,6 +501,24 @@ close_hint() {
   wait_until 60 "the hint to close" on_screen not_hint_shown "${1:-142}" "${2:-632}"
 }
 not_hint_shown() { ! hint_shown "$@"; }
+# hint_at X Y: a hint window's red close button ringed at that point; shut_hint X Y closes it.
+hint_at() {
+  local r g b
+  read -r r g b <<<"$(pixel "$1" "$2")"
+  [ "$r" -gt 170 ] && [ "$g" -lt 120 ] && [ "$b" -lt 100 ]
+}
+no_hint_at() { ! hint_at "$@"; }
+shut_hint() {
+  local _
+  for _ in 1 2 3 4; do
+    on_screen hint_at "$1" "$2" || return 0
+    click $(($1 + 7)) "$2"
+    point 500 60
+    sleep 1
+  done
+  on_screen hint_at "$1" "$2" && fail "the hint at $1,$2 does not close" && return 1
+  return 0
+}
 # hint_window_at X Y: a hint window whose top left is X, Y, by the red ring of its close button.
 hint_window_at() {
   local r g b
