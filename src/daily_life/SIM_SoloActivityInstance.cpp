@@ -8,6 +8,7 @@
 #include "SIM_Description.h"
 #include "SIM_Finances.h"
 #include "SIM_GlobalVariable.h"
+#include "SIM_SIM.h"
 #include "SIM_Script.h"
 #include "SIM_SoloActivityType.h"
 #include "SIM_StandInLog.h"
@@ -61,5 +62,7 @@ void SIM_SoloActivityInstance::ProcessChunk() {
   SIM_Vede* vede = SIM_GetVede();
   if (SIM_Boredom* boredom = vede->GetBoredom()) boredom->AddEffect(m_type->GetName(), 0.6f);
   if (vede->IsBored(m_type)) script->RunScript("bored_by_solo_choice.txt", 1.0f);
-  GetDebug()->DebugOut(GFormat("Solo evening: %s", m_type->GetName().c_str()).c_str());
+  GetDebug()->DebugOut(GFormat("Solo evening: %s (evenings left today: %d)", m_type->GetName().c_str(),
+                               (int)SIM_GetSim()->GetActivitiesRemaining())
+                           .c_str());
 }

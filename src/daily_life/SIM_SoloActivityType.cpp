@@ -184,15 +184,18 @@ bool SIM_SoloActivityType::IsAffordable() const {
   return m_cost <= 0.0f || m_cost <= SIM_GetFinances()->GetCash();
 }
 
+float SIM_SoloActivityType::MeetingChance(float chance, int friendships, float extravert) {
+  if (friendships > 6 || chance <= 0.0f) return 0.0f;
+  // Somebody with hardly any friends goes out of the way to meet people.
+  if (friendships <= 1) chance = std::clamp(chance * 2.0f, 0.0f, 1.0f);
+  return chance * (1.0f + 0.5f * extravert - 0.25f);
+}
+
 void SIM_SoloActivityType::CheckForNewFriends() {
   SIM_Vede* vede = SIM_GetVede();
   const int friendships = vede->CountFriendships();
   if (friendships > 6 || m_newFriendChance <= 0.0f) return;
-  float chance = m_newFriendChance;
-  // Somebody with hardly any friends goes out of the way to meet people.
-  if (friendships <= 1) chance = std::clamp(chance * 2.0f, 0.0f, 1.0f);
-  chance *= 1.0f + 0.5f * vede->GetValue("extravert") - 0.25f;
-  if (!GRandom::IsChance(chance)) return;
+  if (!GRandom::IsChance(MeetingChance(m_newFriendChance, friendships, vede->GetValue("extravert")))) return;
   if (vede->GetValue("happiness") > SIM_GetGlobalVariables()->Get("NEWFRIEND_MINHAPPINESS") || friendships == 0)
     SIM_GetFriendGenerator()->MeetNewFriend();
 }

@@ -29,6 +29,9 @@ class SIM_SoloActivityType : public SIM_TimeChunkType {
 
   bool IsAffordable() const;
   void CheckForNewFriends();
+  // The chance that an evening of the type brings somebody new, for a player with that many
+  // friendships and that "extravert" value; 0 when it never can.
+  static float MeetingChance(float chance, int friendships, float extravert);
 
   const std::string& GetScript() const { return m_script; }
   const std::string& GetDetailsKey() const { return m_detailsKey; }

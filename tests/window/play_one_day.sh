@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Plays one whole day in a real window under its own X server, as a player would, with the mouse:
 # from the main menu into a new game, the way to work changed in the morning's commute chooser,
-# through the morning's diary pages, the evening (a quiet
-# evening at home from the control panel, twice on a two-evening day), the end-of-day prompt and
+# through the morning's diary pages, the evening (an evening alone from the control panel's solo
+# activity chooser, twice on a two-evening day), the end-of-day prompt and
 # the end-day button, to the next morning, whose date has moved on; the second day's pages up to
 # the evening, with the after-work page's news of a dirty home. Then Escape asks to leave the game
 # and OK goes back to the main menu. A screenshot of every step lands in /tmp/vorla2-day-*.png (or
@@ -45,7 +45,8 @@ end_of_day_arrow() {
   read -r r g b <<<"$(pixel 912 735)"
   [ "$r" -gt 180 ] && [ "$r" -gt $((b + 80)) ]
 }
-chooser_open() { is_gold 230 378; }
+# The solo chooser's start button, left of its label.
+chooser_open() { is_gold 95 547; }
 # main_menu_leaving: the main menu's options button, and no question any more; the mouse may
 # still rest on the question's OK, over the menu's logo.
 main_menu_leaving() { is_gold 484 705 && ! question_shown; }
@@ -117,19 +118,41 @@ play_pages || finish
 # The evening: the in-game screen with the control panel.
 shot evening
 
-# One quiet evening at home per evening slot, from the control panel's solo button.
+# One evening alone per evening slot, from the control panel's solo button: the chooser opens on
+# the first activity of the evening (cleaning), the arrows page on and back, on again, and the start
+# button spends the slot on the second activity, so the home stays dirty for the next day.
 for _ in 1 2; do
-  choosers=$(grep -c '^Evening chooser: ' "$log")
+  choosers=$(grep -c '^Solo chooser: ' "$log")
   click 692 737
-  wait_log_line 60 "the solo button to open a chooser" "$choosers" '^Evening chooser: ' || finish
+  wait_log_line 60 "the solo button to open the chooser" "$choosers" '^Solo chooser: ' || finish
   park
-  wait_until 60 "the chooser's quiet-evening button" on_screen chooser_open || finish
+  wait_until 60 "the solo chooser's start button" on_screen chooser_open || finish
+  if on_screen hint_shown 181 790; then
+    shot solo-chooser-hint
+    close_hint 181 790 || finish
+  fi
   shot evening-chooser
-  evenings=$(grep -c '^Quiet evening at home' "$log")
-  click 230 378
-  wait_log_line 60 "the quiet evening" "$evenings" '^Quiet evening at home' || finish
+  first=$(grep '^Solo chooser: ' "$log" | tail -n1)
+  pages=$(grep -c '^Solo chooser: ' "$log")
+  click 424 262
+  wait_log_line 60 "the chooser's next arrow" "$pages" '^Solo chooser: ' || finish
   park
-  left=$(grep '^Quiet evening at home' "$log" | tail -n1 | sed 's/.*today: \([0-9-]*\)).*/\1/')
+  shot evening-chooser-next
+  pages=$(grep -c '^Solo chooser: ' "$log")
+  click 45 262
+  wait_log_line 60 "the chooser's previous arrow" "$pages" '^Solo chooser: ' || finish
+  park
+  [ "$(grep '^Solo chooser: ' "$log" | tail -n1)" = "$first" ] || fail "the arrows did not come back to the first activity"
+  pages=$(grep -c '^Solo chooser: ' "$log")
+  click 424 262
+  wait_log_line 60 "the chooser's next arrow again" "$pages" '^Solo chooser: ' || finish
+  park
+  evenings=$(grep -c '^Solo evening: ' "$log")
+  click 235 547
+  wait_log_line 60 "the evening alone" "$evenings" '^Solo evening: ' || finish
+  grep '^Solo evening: ' "$log" | tail -n1 | grep -vq '^Solo evening: clean ' || fail "the start button cleaned the house"
+  park
+  left=$(grep '^Solo evening: ' "$log" | tail -n1 | sed 's/.*today: \([0-9-]*\)).*/\1/')
   [ "$left" -le 0 ] && break
   wait_until 60 "the chooser to close over the control panel" on_screen chooser_closed_panel || finish
 done

@@ -96,16 +96,18 @@ stains=$(convert "$last_shot" -crop 500x300+0+100 +repage -fx "(r>g*1.15 && g>b*
 [ "$stains" -gt 500 ] || fail "no mess over the town of a dirty home ($stains brownish pixels)"
 [ "$(light_specks 0 0 1024 500)" -gt 50 ] || fail "no rain drawn over the evening"
 
-# The evening spent quietly at home; the finished day is night under the rain.
+# The evening spent alone on the solo chooser's first activity; the finished day is night under
+# the rain.
 for _ in 1 2; do
-  before=$(grep -c '^Quiet evening at home' "$log")
+  before=$(grep -c '^Solo evening: ' "$log")
   click 692 737
   point 200 500
-  wait_until 60 "the chooser's quiet-evening button" on_screen is_gold 230 378 || finish
-  click 230 378
-  wait_log_line 60 "the quiet evening" "$before" '^Quiet evening at home' || finish
+  wait_until 60 "the solo chooser's start button" on_screen is_gold 95 547 || finish
+  close_hint 181 790 || finish
+  click 235 547
+  wait_log_line 60 "the evening alone" "$before" '^Solo evening: ' || finish
   point 200 500
-  left=$(grep '^Quiet evening at home' "$log" | tail -n1 | sed 's/.*today: \([0-9-]*\)).*/\1/')
+  left=$(grep '^Solo evening: ' "$log" | tail -n1 | sed 's/.*today: \([0-9-]*\)).*/\1/')
   [ "$left" -le 0 ] && break
   sleep 1
 done

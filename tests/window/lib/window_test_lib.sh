@@ -458,18 +458,19 @@ review_page() {
 }
 # end_game_buttons: the end-of-game screen's two text buttons near the panel's foot.
 end_game_buttons() { is_gold 100 621 && is_gold 460 621; }
-# hint_shown [Y]: a hint window with the ring of its red close button (left of the white cross) at
-# (632, Y): 142 for the first work day's hint, 52 for one raised above a dialog. close_hint [Y]
-# closes it if one is up, waiting until it has gone.
+# hint_shown [Y [X]]: a hint window with the ring of its red close button (left of the white cross)
+# at (X, Y): X 632 and Y 142 for the first work day's hint, Y 52 for one raised above a dialog,
+# (790, 181) for the one beside the solo chooser. close_hint [Y [X]] closes it if one is up, waiting
+# until it has gone.
 hint_shown() {
   local r g b
-  read -r r g b <<<"$(pixel 632 "${1:-142}")"
+  read -r r g b <<<"$(pixel "${2:-632}" "${1:-142}")"
   [ "$r" -gt 170 ] && [ "$g" -lt 120 ] && [ "$b" -lt 100 ]
 }
 close_hint() {
-  on_screen hint_shown "${1:-142}" || return 0
-  click 639 "${1:-142}"
+  on_screen hint_shown "${1:-142}" "${2:-632}" || return 0
+  click $((${2:-632} + 7)) "${1:-142}"
   point 200 500
-  wait_until 60 "the hint to close" on_screen not_hint_shown "${1:-142}"
+  wait_until 60 "the hint to close" on_screen not_hint_shown "${1:-142}" "${2:-632}"
 }
 not_hint_shown() { ! hint_shown "$@"; }
