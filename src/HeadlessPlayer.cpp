@@ -22,6 +22,7 @@
 #include "GUI_MenuNew.h"
 #include "GUI_NameEditor.h"
 #include "GUI_PostMortem.h"
+#include "HeadlessOutings.h"
 #include "GUI_SocialActivityChooser.h"
 #include "GUI_WokeUpScreen.h"
 #include "GUI_TeamInvite.h"
@@ -100,6 +101,7 @@ bool GoOut() {
   for (size_t page = 0; page < offered; ++page) {
     float score = 0.0f;
     for (SIM_NPC* npc : people) score += npc->GetActivityAttractiveness(chooser->GetType());
+    score += HeadlessOutings::Fancy(chooser->GetType(), (float)people.size());
     ranked.push_back({-score, page});
     GUI_SocialActivityChooser::NextPlace(chooser);
   }
@@ -144,7 +146,7 @@ bool GoOut() {
   }
   GUI_SocialActivityChooser::Socialise(0);
   BetweenPresses();
-  if (GUI_PostMortem::PTheWindow) GUI_PostMortem::Continue(0);
+  HeadlessOutings::FinishOpenOuting();  // the report, or first the machine or the fight
   return true;
 }
 
@@ -300,6 +302,7 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
   SIM_SIM* sim = SIM_GetSim();
   for (int press = 0; press < kMaxPressesPerDay; ++press) {
     BetweenPresses();
+    HeadlessOutings::FinishOpenOuting();  // an invitation to the tables is played out
     HeadlessTownLife::AnswerRomanticOffer();
     // A good game at the alley brings the team's invitation: the player always joins.
     if (GUI_TeamInvite::PTheWindow) GUI_TeamInvite::Accept(0);

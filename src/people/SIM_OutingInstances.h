@@ -1,7 +1,10 @@
 #pragma once
-// The outing kinds of social evening and the romantic date. The outings are stand-ins until they
-// arrive: each runs as a plain evening (the type's own costs, the report) and logs once
-// that it stood in. The restaurant and the cinema have not chosen a venue.
+// The outing kinds of social evening and the romantic date. The restaurant and the cinema are
+// stand-ins until they arrive: each runs as a plain evening (the type's own costs, the report) and
+// logs once that it stood in; they have not chosen a venue.
+#include <array>
+#include <cstdint>
+
 #include "SIM_SocialiseInstance.h"
 
 class SIM_Movie;
@@ -19,19 +22,40 @@ class SIM_MovieInstance : public SIM_SocialiseInstance {
   SIM_Movie* GetChosen() const { return nullptr; }
 };
 
+// A night at the tables: the entry is paid when it starts, then the fruit machine is played (up
+// to five spins); the evening itself runs when the machine is left, judged by the winnings.
 class SIM_GamblingInstance : public SIM_SocialiseInstance {
  public:
+  static constexpr int kMaxSpins = 5;
+
   void ProcessChunk() override;
+  void EvaluateEventSuccess() override;
+
+  // One spin's result, cash won (negative: lost); the mood follows its size against a day's pay.
+  void AddWinnings(int amount);
+  int GetWinnings(int index) const;
+  bool MoreSpinsLeft() const { return m_spinsPlayed < kMaxSpins; }
+  int GetSpinsPlayed() const { return m_spinsPlayed; }
+  int GetTotalWinnings() const;
+  // The machine was left: the evening runs, with nothing more to pay.
+  void FinishGaming();
+
+ private:
+  std::array<int32_t, kMaxSpins> m_results{};
+  int32_t m_spinsPlayed = 0;
 };
 
+// The pub: a drunk alcoholic may start a fight instead of having an evening.
 class SIM_BeerInstance : public SIM_SocialiseInstance {
  public:
   void ProcessChunk() override;
+  bool GotViolentlyDrunk();
+  void ProcessBrawl();
 };
 
 class SIM_NightclubInstance : public SIM_SocialiseInstance {
  public:
-  void ProcessChunk() override;
+  SIM_NightclubInstance();
 };
 
 // The romantic date: the partner minds a grubby player, then the evening runs as any other.
@@ -41,12 +65,23 @@ class SIM_RomanceInstance : public SIM_SocialiseInstance {
   void ProcessChunk() override;
 };
 
-class SIM_BowlingInstance : public SIM_SocialiseInstance {
- public:
-  void ProcessChunk() override;
-};
-
+// A competitive game named after the skill it trains: the player's skill against the opponents'
+// mean decides the victory, shown on the report.
 class SIM_GameInstance : public SIM_SocialiseInstance {
  public:
+  void DisplayPostMortem() override;
+  void CalculateVictory();
+  void ImproveSkill();
+  void ApplyGameEffects();
+  float GetVictory() const { return m_victory; }
+
+ protected:
+  float m_victory = 0.5f;
+};
+
+// Bowling: a good bowler may be asked onto the team.
+class SIM_BowlingInstance : public SIM_GameInstance {
+ public:
   void ProcessChunk() override;
+  void AfterPostMortem() override;
 };

@@ -223,7 +223,7 @@ void SIM_SocialiseInstance::SpendMoney() {
   } else {
     amount = m_type->GetHostCost();
   }
-  if (amount > 0) SIM_GetFinances()->SpendCash((float)amount);
+  if (amount > 0 && !m_entryPaid) SIM_GetFinances()->SpendCash((float)amount);
   for (SIM_Person* attendee : m_attendees) {
     if (SIM_NPC* npc = AsNPC(attendee)) npc->SpendMoney((float)perHead);
   }

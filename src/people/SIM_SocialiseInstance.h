@@ -100,4 +100,7 @@ class SIM_SocialiseInstance : public SIM_TimeChunk {
   float m_socialVorla = 0.0f;
   float m_uniqueActivityVorla = 0.0f;
   int32_t m_costPerHead = 0;
+  // Set while an evening whose entry the player paid up front runs: SpendMoney charges the
+  // player nothing more (the guests still pay their share of the cost per head).
+  bool m_entryPaid = false;
 };

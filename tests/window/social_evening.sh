@@ -22,63 +22,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
 window_test_start "$@"
 find_log || { fail "no debug log"; finish; }
 
-# The friend column as the game lays it out (see people.sh).
-friends=$(sed -n 's/^GV_INITIALFRIENDS=\([0-9]*\).*/\1/p' "$src/data/config.txt")
-friend_y() { echo $((384 - 35 * friends + 25 + 70 * $1)); }
-friend_x() { awk -v y="$(friend_y "$1")" 'BEGIN { printf "%d", 538 + sqrt(460 * 460 + (384 - y) ^ 2) - 460 }'; }
-page_button() {
-  local r g b
-  read -r r g b <<<"$(pixel 1000 735)"
-  [ "$r" -lt 100 ] && [ "$b" -lt 100 ]
-}
-# hint_at X Y: a hint window's red close button ringed at that point; shut_hint X Y closes it.
-hint_at() {
-  local r g b
-  read -r r g b <<<"$(pixel "$1" "$2")"
-  [ "$r" -gt 170 ] && [ "$g" -lt 120 ] && [ "$b" -lt 100 ]
-}
-no_hint_at() { ! hint_at "$@"; }
-shut_hint() {
-  local _
-  for _ in 1 2 3 4; do
-    on_screen hint_at "$1" "$2" || return 0
-    click $(($1 + 7)) "$2"
-    point 500 60
-    sleep 1
-  done
-  on_screen hint_at "$1" "$2" && fail "the hint at $1,$2 does not close" && return 1
-  return 0
-}
-# shut_hints: every hint the social screens bring up, closed (they hold the clicks): the chooser's
-# (its window at 520,160), the friend tints' (362,120) and the report's two (620,160, one above the
-# other). Looked for twice, as one may come a frame after another closed.
-shut_hints() {
-  local _
-  for _ in 1 2; do
-    sleep 0.5
-    shut_hint 790 182 || return 1
-    shut_hint 632 142 || return 1
-    shut_hint 890 182 || return 1
-  done
-}
-shown_type() { grep '^Social chooser: ' "$log" | grep -v ' invited$' | tail -n1 | sed 's/^Social chooser: //'; }
+source "$(dirname "${BASH_SOURCE[0]}")/lib/evening_out_lib.sh"
 
-xdotool windowfocus --sync "$wid" 2>/dev/null
-point 200 100
-new_game_from_menu || finish
-wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || finish
-pages() { grep -c -- '^Day page: ' "$log"; }
-for _ in $(seq 6); do
-  on_screen evening_panel && break
-  wait_until 60 "the page's button" on_screen page_button || finish
-  close_hint || finish
-  before=$(pages)
-  click 980 735
-  point 500 60
-  wait_until 60 "the next page or the evening" page_or_evening "$before" || finish
-  running || { fail "the game ended during the day"; finish; }
-done
-wait_until 60 "the evening's control panel" on_screen evening_panel || finish
+new_game_to_first_evening || finish
 sleep 1
 shot evening-skills
 evening_shot=$(keep)
@@ -130,24 +76,8 @@ wait_log_line 30 "the arrow button to page" "$before" '^Social chooser: ' || fin
 sleep 0.3
 shot chooser-paged
 
-# Friends dragged from the column and let go over the chooser join the guests (the player is
-# persuasive; should one still say no, the next is tried), two of them so that the report has
-# another guest to look at.
-invited=$(grep -c '^Social chooser: .* invited$' "$log")
-for i in $(seq 0 $((friends - 1))); do
-  point "$(friend_x "$i")" "$(friend_y "$i")"
-  xdotool mousedown 1
-  sleep 0.2
-  xdotool mousemove --window "$wid" 250 300
-  sleep 0.2
-  xdotool mousemove --window "$wid" 170 330
-  sleep 0.3
-  xdotool mouseup 1
-  sleep 0.5
-  shut_hints || finish
-  log_has $((invited + 1)) '^Social chooser: .* invited$' && break
-done
-log_has "$invited" '^Social chooser: .* invited$' || fail "no friend joined the chooser's guests"
+# Two friends join the guests, so that the report has another guest to look at.
+invite_friends 2 || finish
 point 500 60
 sleep 0.5
 shot friend-invited

@@ -2,7 +2,8 @@
 # Makes the game's pictures: every SVG under tools/art/svg is rasterised with rsvg-convert into
 # data/bitmaps as a PNG of the same name (subfolders are mirrored: svg/ui/x.svg -> data/bitmaps/ui/x.png).
 # A picture the game asks for as a JPEG is drawn as NAME.jpg.svg and comes out as NAME.jpg
-# (rasterised to PNG first, then converted by ImageMagick).
+# (rasterised to PNG first, then converted by ImageMagick); NAME.bmp.svg comes out as a 24-bit
+# Windows bitmap NAME.bmp the same way.
 # The test pictures under tools/art/fixtures go to tests/fixtures/bitmaps the same way.
 #
 # Size: the line "<svg path relative to its folder> <width> <height>" in sizes.txt beside the
@@ -67,6 +68,19 @@ render_tree() {
         convert "$tmp" -strip -quality 90 "$jpg"
         rm -f "$tmp"
         png=$jpg
+        ;;
+      *.bmp.svg)
+        local bmp="$out/${rel%.svg}"
+        if ! command -v convert >/dev/null; then
+          echo "make_art.sh: convert is missing (apt-get install imagemagick) for $rel" >&2
+          exit 1
+        fi
+        local tmpb
+        tmpb=$(mktemp --suffix=.png)
+        rsvg-convert --format png "${args[@]}" --output "$tmpb" "$svg"
+        convert "$tmpb" -background white -alpha remove -alpha off -type TrueColor "BMP3:$bmp"
+        rm -f "$tmpb"
+        png=$bmp
         ;;
       *)
         rsvg-convert --format png "${args[@]}" --output "$png" "$svg"
