@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ActivityHooks.h"
+#include "GDebug.h"
 #include "GRandom.h"
 #include "GTranslation.h"
 #include "GUI_MatchReport.h"
@@ -37,6 +38,7 @@ void SIM_BowlingTeam::JoinTeam() {
   m_hasBeenOnTeam = true;
   SIM_AchievementBase::AddAchievement("ACH_JOIN_BOWL");
   ArrangeNextMatch();
+  GetDebug()->DebugOut("Bowling team: joined");
 }
 
 void SIM_BowlingTeam::ArrangeNextMatch() {
@@ -75,6 +77,7 @@ void SIM_BowlingTeam::LeaveTeam() {
                                          GTranslation::GetString("BOWLING_TEAM_SENDER"));
   SIM_AchievementBase::AddAchievement("ACH_LEAVE_BOWL");
   SIM_GetScript()->RunScript("bowling_team_kicked_off.txt", 1.0f);
+  GetDebug()->DebugOut("Bowling team: dropped after a missed match");
 }
 
 void SIM_BowlingTeam::NextDay() {

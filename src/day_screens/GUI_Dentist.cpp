@@ -71,6 +71,7 @@ GUI_Dentist::GUI_Dentist() : GUI_Dialog(true) {
   m_message = GTranslation::GetString("DENTIST_MESSAGE");
   GTranslation::ReplaceToken(m_message, "<TOWNNAME>", GetGame()->GetTownName());
   GTranslation::ReplaceToken(m_message, "<COST>", GFormat("%s %.2f", GetGame()->GetCurrency(), (double)cost));
+  GetDebug()->DebugOut("Dentist: the chart");
 }
 
 GUI_Dentist::~GUI_Dentist() {
@@ -86,6 +87,7 @@ void GUI_Dentist::Draw() {
       m_timer.PauseTimer();
       m_finished = true;
       SetTitle(m_name);
+      GetDebug()->DebugOut("Dentist: the bill");
     }
   }
   const RECT& c = GetClientArea();

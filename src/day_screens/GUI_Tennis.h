@@ -1,7 +1,7 @@
 #pragma once
 // A bare tennis court: the court, two rackets and a ball, the player's racket following the mouse.
-// No rules, no score, no effect on the player; the page only shows the pieces moving and closes on
-// its button. No hook key opens it: code that wants it calls SIM_HookTennis.
+// No rules, no score, no effect on the player; the page only shows the rackets and the ball moving
+// and closes on its button. No hook key opens it: code that wants it calls SIM_HookTennis.
 #include "CTexturedSprite.h"
 #include "GUI_WindowBase.h"
 #include "SmartTexture.h"

@@ -1,6 +1,7 @@
 #include "GUI_TeamInvite.h"
 
 #include "D3DTypes.h"
+#include "GDebug.h"
 #include "GTranslation.h"
 #include "GUI_ButtonText.h"
 #include "GUI_Sounds.h"
@@ -51,6 +52,7 @@ GUI_TeamInvite::GUI_TeamInvite() : GUI_Dialog(false) {
   m_picture.SetSize(kInvitePictureSize, kInvitePictureSize);
   GUI_GetSounds()->PlaySound(GUI_Sounds::SOUND_FLOURISH);
   m_text = GTranslation::GetString("BOWLING_TEAM_TEXT");
+  GetDebug()->DebugOut("Bowling team: invited");
 }
 
 GUI_TeamInvite::~GUI_TeamInvite() {

@@ -98,7 +98,7 @@ TEST_F(EveningWindowsGL, TheDentistsChartIsTracedInRedThenTheBillReplacesIt) {
   EXPECT_GT(Sum(At((c.left + c.right) / 2, c.bottom - 20)), 400) << "the bill's light page";
 }
 
-TEST_F(EveningWindowsGL, TheTennisCourtFillsTheScreenUnderItsPieces) {
+TEST_F(EveningWindowsGL, TheTennisCourtFillsTheScreenUnderRacketsAndBall) {
   GUI_Tennis::Create();
   ASSERT_NE(GUI_Tennis::PTheWindow, nullptr);
   Shoot("/tmp/vorla2-tennis.png");

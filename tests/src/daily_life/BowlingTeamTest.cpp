@@ -13,8 +13,10 @@
 #include "GUI_WindowManager.h"
 #include "Game.h"
 #include "HeadlessPlayer.h"
+#include "HeadlessSolo.h"
 #include "SIM_BowlingTeam.h"
 #include "SIM_Date.h"
+#include "SIM_SIM.h"
 #include "SIM_LoadGame.h"
 #include "SIM_NamedValue.h"
 #include "SIM_SaveGame.h"
@@ -179,6 +181,17 @@ TEST_F(BowlingTeam, AMembersGameLoadsWithOneFreshMatchAndSavesTheSameFile) {
   EXPECT_LE(ahead[0], 13);
   ASSERT_TRUE(SIM_GetSaveGame()->SaveGame("again"));
   EXPECT_EQ(savetest::SaveFile("again"), first);
+}
+
+TEST_F(BowlingTeam, TheHeadlessPlayerKeepsTheMatchOnItsEvening) {
+  Team()->JoinTeam();
+  const SIM_Date match = Team()->GetNextMatchDate();
+  MoveTo(match);
+  SIM_GetSim()->SetMode(SIM_SIM::TURNMODE_EVENING);
+  ASSERT_TRUE(HeadlessSolo::SpendEvening());
+  EXPECT_EQ(HeadlessSolo::GetEvenings().at("bowlingmatch"), 1);
+  EXPECT_FALSE(Team()->GetNextMatchDate().IsSameDay(match)) << "the match was played and the next one arranged";
+  EXPECT_FALSE(Reports().empty());
 }
 
 }  // namespace

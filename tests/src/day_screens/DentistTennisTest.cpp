@@ -15,6 +15,8 @@
 #include "GUI_Postit.h"
 #include "GUI_Tennis.h"
 #include "Game.h"
+#include "SIM_Finances.h"
+#include "SIM_SoloActivityType.h"
 
 void SIM_HookDentist();
 
@@ -73,6 +75,24 @@ TEST_F(DentistChair, TheChartTracesHalfItsPointsAtFiveSecondsAndThenShowsTheBill
   DrawAt(12000);
   EXPECT_EQ(TraceSegments(), 0) << "the bill replaces the chart";
   EXPECT_TRUE(D3DEngine::GetRecorder().HasText("Elmstead"));
+}
+
+TEST_F(DentistChair, TheBillIsTheCostOfTheEveningsVisitAndNothingIsCharged) {
+  SIM_SoloActivityType::Open();
+  const SIM_SoloActivityType* visit = SIM_SoloActivityType::GetByName("dentist");
+  ASSERT_NE(visit, nullptr);
+  GetGame()->SetCurrency("$");
+  SIM_GetFinances()->SetCash(500.0f);
+  GUI_Dentist::Create();
+  const std::string bill = GFormat("$ %.2f", (double)visit->GetCost());
+  EXPECT_NE(GUI_Dentist::PTheWindow->GetMessage().find(bill), std::string::npos) << GUI_Dentist::PTheWindow->GetMessage();
+  for (uint32_t ms : {2000u, 12000u, 13000u}) {
+    guitest::g_now = ms;
+    GUI_Dentist::PTheWindow->Draw();
+  }
+  GUI_Dentist::Close();
+  EXPECT_FLOAT_EQ(SIM_GetFinances()->GetCash(), 500.0f);
+  SIM_SoloActivityType::Close();
 }
 
 TEST_F(DentistChair, TheTraceNeverLeavesTheChart) {
