@@ -59,6 +59,8 @@ SIM_NPC::SIM_NPC() {
 
 SIM_NPC::~SIM_NPC() {
   Hide();
+  // A link made after the person was hidden must not outlive them in the other person's list.
+  DropRelationships();
   All.remove(this);
   Hidden.remove(this);
   delete m_memory;
@@ -194,9 +196,7 @@ bool SIM_NPC::IsBirthdayToday() const {
 
 // ---- Leaving the player's world ---------------------------------------------------------------
 
-void SIM_NPC::Hide() {
-  if (m_hidden) return;
-  m_hidden = true;
+void SIM_NPC::DropRelationships() {
   // The list is emptied first: the other persons' removals and the deletions below must not
   // walk a list that changes under them.
   std::list<SIM_Relationship*> links;
@@ -205,6 +205,12 @@ void SIM_NPC::Hide() {
     if (SIM_Person* other = link->GetOther(this)) other->RemoveRelationship(link);
     link->Delete();
   }
+}
+
+void SIM_NPC::Hide() {
+  if (m_hidden) return;
+  m_hidden = true;
+  DropRelationships();
   All.remove(this);
   Hidden.push_back(this);
   SIM_GetPortraits()->ReusePortrait(m_portrait, m_gender);

@@ -139,6 +139,8 @@ class SIM_NPC : public SIM_Person {
   static std::list<SIM_NPC*> Hidden;
 
  private:
+  // Ends every link this person holds, taking it from the other person first.
+  void DropRelationships();
   friend class SIM_LoadGame;  // a loaded NPC is given its saved fields as they were
 
   std::vector<SIM_CharacterType*> m_characterTypes;  // not owned

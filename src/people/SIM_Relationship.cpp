@@ -34,6 +34,11 @@ SIM_Relationship* SIM_Relationship::Create(SIM_Person* a, SIM_Person* b) {
     GError("Nonsense relationship created", __FILE__, __LINE__);
     return nullptr;
   }
+  // Someone who has left the player's world (a lost friend's circle goes with them, even in the
+  // middle of an evening they attend) takes no new link: it would outlive them.
+  for (SIM_Person* person : {a, b}) {
+    if (const SIM_NPC* npc = dynamic_cast<SIM_NPC*>(person); npc && npc->IsHidden()) return nullptr;
+  }
   return new SIM_Relationship(a, b);
 }
 

@@ -106,8 +106,10 @@ SIM_SocialiseInstance* SIM_SocialiseInstance::Create(SIM_SocialInvitation* invit
   }
   SIM_SocialiseInstance* instance = CreateInstanceFromType(invitation->GetType());
   if (!instance) return nullptr;
+  // A guest who has left the player's world since the invitation came (a friendship lost in the
+  // meantime) does not come.
   for (SIM_NPC* attendee : invitation->GetAttendees()) {
-    if (attendee) instance->m_attendees.push_back(attendee);
+    if (attendee && !attendee->IsHidden()) instance->m_attendees.push_back(attendee);
   }
   instance->m_type = invitation->GetType();
   instance->m_host = invitation->GetInvitee();

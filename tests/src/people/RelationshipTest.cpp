@@ -134,4 +134,19 @@ TEST_F(Town, ANonsenseLinkIsRefused) {
   EXPECT_TRUE(SIM_Relationship::All.empty());
 }
 
+// A lost friend's circle leaves even in the middle of an evening its members attend; the evening
+// must not link the player to one of them again, or the link outlives them when the town is freed
+// (a saved game then held a link the load refused).
+TEST_F(Town, SomeoneWhoLeftTakesNoNewLinkAndLeavesNoneBehind) {
+  SIM_NPC* gone = Friend();
+  gone->Hide();
+  EXPECT_EQ(SIM_Relationship::Create(SIM_GetVede(), gone), nullptr);
+  EXPECT_EQ(SIM_Relationship::Create(gone, SIM_GetVede()), nullptr);
+  EXPECT_EQ(SIM_GetVede()->CountRelationships(), 0);
+
+  SIM_NPC::Close();
+  EXPECT_EQ(SIM_GetVede()->CountRelationships(), 0);
+  EXPECT_TRUE(SIM_Relationship::All.empty());
+}
+
 }  // namespace
