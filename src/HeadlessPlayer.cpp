@@ -387,6 +387,7 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
 
 HeadlessPlayer::NIGHT HeadlessPlayer::PlayDay() {
   PlayToEndOfDay();
+  HeadlessTownLife::BeforeNight();
   // The control panel draws the end-of-day prompt, then the player presses end day.
   SIM_GetSim()->ProcessPreBedTasks();
   GUI_ControlPanel::NextDay(0);

@@ -45,15 +45,15 @@ bool HeadlessTownLife::AnswerInvitations() {
   for (SIM_SocialInvitation* invitation : invitations) {
     if (!Answered.insert(invitation).second) continue;
     ++TheCounts.posted;
-    // A sociable player: goes to five in six, pleads poverty to one in twelve, forgets the rest.
+    // A sociable player: goes to three in four, pleads poverty to one in six, forgets the rest.
     const int answer = std::rand() % 12;
-    if (answer < 10 && HeadlessCanAccept(invitation)) {
+    if (answer < 9 && HeadlessCanAccept(invitation)) {
       ++TheCounts.accepted;
       invitation->Accept();
       SIM_SocialiseInstance::Create(invitation);
       return true;
     }
-    if (answer == 10 && invitation->GetCost() > 0) {
+    if (answer < 11 && invitation->GetCost() > 0) {
       ++TheCounts.pleaded;
       invitation->PleadPoverty();
       continue;
@@ -77,6 +77,14 @@ void HeadlessTownLife::AnswerRomanticOffer() {
     ++TheCounts.romances;
   } else {
     GUI_RomanticOffer::Reject(0);
+  }
+}
+
+void HeadlessTownLife::BeforeNight() {
+  for (SIM_SocialInvitation* invitation : SIM_SocialInvitation::All) {
+    if (invitation->IsAccepted() || !Answered.insert(invitation).second) continue;
+    ++TheCounts.posted;
+    ++TheCounts.lapsed;
   }
 }
 

@@ -20,6 +20,8 @@ class HeadlessTownLife {
   // True when the answer was to go: the evening ran and used the slot.
   static bool AnswerInvitations();
   static void AnswerRomanticOffer();
+  // Before the night: the invitations never looked at (the evening went to another) lapse.
+  static void BeforeNight();
   // After each night: friends made and lost since the last night; the day's answers forgotten.
   static void AfterNight();
   static const Counts& GetCounts() { return TheCounts; }
