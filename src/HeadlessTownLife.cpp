@@ -1,5 +1,6 @@
 #include "HeadlessTownLife.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -40,8 +41,12 @@ void HeadlessTownLife::StartGame() {
 }
 
 bool HeadlessTownLife::AnswerInvitations() {
-  const std::vector<SIM_SocialInvitation*> invitations(SIM_SocialInvitation::All.begin(),
-                                                       SIM_SocialInvitation::All.end());
+  std::vector<SIM_SocialInvitation*> invitations(SIM_SocialInvitation::All.begin(), SIM_SocialInvitation::All.end());
+  // Read with the friend nearest to taking offence first: when two ask for the same evening, the
+  // player goes with the one another snub would cost.
+  std::stable_sort(invitations.begin(), invitations.end(), [](SIM_SocialInvitation* a, SIM_SocialInvitation* b) {
+    return a->GetInvitee()->GetSnubCount() > b->GetInvitee()->GetSnubCount();
+  });
   for (SIM_SocialInvitation* invitation : invitations) {
     if (!Answered.insert(invitation).second) continue;
     ++TheCounts.posted;
