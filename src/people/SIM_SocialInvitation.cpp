@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ExitCleanup.h"
 #include "GDebug.h"
 #include "GTranslation.h"
 #include "GUI_PhoneMessage.h"
@@ -19,6 +20,13 @@
 
 std::list<SIM_SocialInvitation*> SIM_SocialInvitation::All;
 
+namespace {
+// Not Clear: the day-turn record it writes to is gone by the time exit handlers run.
+void DeleteInvitationsAtExit() {
+  while (!SIM_SocialInvitation::All.empty()) delete SIM_SocialInvitation::All.front();
+}
+}  // namespace
+
 SIM_SocialInvitation* SIM_SocialInvitation::Create(SIM_NPC* inviter, SIM_SocialiseType* type, IMPORTANCE importance) {
   GAssert(inviter != nullptr, __FILE__, __LINE__);
   GAssert(type != nullptr, __FILE__, __LINE__);
@@ -31,6 +39,8 @@ SIM_SocialInvitation::SIM_SocialInvitation(SIM_NPC* inviter, SIM_SocialiseType* 
   // The effective cost: a "VARIABLE" evening never charges its raw marker.
   m_cost = std::max<int32_t>(type->GetEffectiveCostPerHead(), 0);
   All.push_back(this);
+  // Invitations still open when the program ends (a game quit in the evening) are freed with it.
+  RegisterExitCleanup(DeleteInvitationsAtExit);
 }
 
 SIM_SocialInvitation::~SIM_SocialInvitation() { All.remove(this); }

@@ -1,5 +1,6 @@
 #include "GUI_JobAdTemplate.h"
 
+#include "ExitCleanup.h"
 #include "GDebug.h"
 #include "GFileList.h"
 #include "IniLoader.h"
@@ -12,6 +13,8 @@ GUI_JobAdTemplate::~GUI_JobAdTemplate() { All.remove(this); }
 
 void GUI_JobAdTemplate::Open() {
   Close();
+  // A run that ends without closing the in-game screens (the tests, a signal) still frees them.
+  RegisterExitCleanup(Close);
   GFileList files;
   files.StoreFullPaths();
   files.AddFiles("data/adtemplates/*.txt");

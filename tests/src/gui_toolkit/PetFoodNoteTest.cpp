@@ -34,7 +34,6 @@ TEST(PetFoodNote, GoesToTheShopsElseOnlineElseNowhere) {
     SIM_GetFinances()->SetCash(100.0f);
     GUI_Postit::LaunchPetFood();
     EXPECT_FLOAT_EQ(100.0f - SIM_GetFinances()->GetCash(), c.spent) << c.shops << c.online;
-    GUI_GetWindowManager()->CloseAll();
   }
   SIM_SoloActivityType::Close();
 }
