@@ -161,7 +161,7 @@ void GUI_JobUnlock::Reject(int) {
 }
 
 GUI_JobUnlock::GUI_JobUnlock(SIM_NPC* npc, GUI_PhoneMessage* message, SIM_JobBase* job)
-    : GUI_Dialog(true), m_job(job), m_message(message), m_messageId(message->GetId()), m_npc(npc) {
+    : GUI_Dialog(true), m_job(job), m_message(message), m_messageId(message->GetId()) {
   PTheWindow = this;
   SetSize(kWidth, kHeight);
   PlaceCentral();

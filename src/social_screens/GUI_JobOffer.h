@@ -84,6 +84,5 @@ class GUI_JobUnlock : public GUI_Dialog {
   std::string m_salaryLabel;
   GUI_PhoneMessage* m_message;  // deleted by the answer buttons
   int m_messageId;
-  SIM_NPC* m_npc;               // not owned
   GUI_NPCPortrait* m_portrait = nullptr;  // a child
 };
