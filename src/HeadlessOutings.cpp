@@ -12,6 +12,7 @@
 #include "GUI_GamblingWheel.h"
 #include "GUI_IconButton.h"
 #include "GUI_PostMortem.h"
+#include "SIM_BowlingTeam.h"
 #include "SIM_OutingInstances.h"
 #include "SIM_SocialiseType.h"
 #include "Timing.h"
@@ -30,12 +31,21 @@ constexpr int kMaxFramesPerSpin = 2000;
 constexpr int kMaxStakePresses = 4;
 constexpr float kLeaveEarlyChance = 0.15f;
 constexpr float kFlutterChance = 0.1f;
+// A player who wants a place on the bowling team practises: most evenings out are spent at the
+// lanes until the team has asked.
+constexpr float kPracticeChance = 0.6f;
 
 }  // namespace
 
 float HeadlessOutings::Fancy(SIM_SocialiseType* type, float friends) {
-  if (!type || type->GetProcessFunction() != "GAMBLING") return 0.0f;
-  return GRandom::IsChance(kFlutterChance) ? friends + 1.0f : 0.0f;
+  if (!type) return 0.0f;
+  if (type->GetProcessFunction() == "GAMBLING") return GRandom::IsChance(kFlutterChance) ? friends + 1.0f : 0.0f;
+  if (type->GetName() == "bowling") {
+    const SIM_BowlingTeam* team = SIM_GetBowlingTeam();
+    if (team->IsOnTeam() || team->HasBeenOnTeam()) return 0.0f;
+    return GRandom::IsChance(kPracticeChance) ? friends + 1.0f : 0.0f;
+  }
+  return 0.0f;
 }
 
 bool HeadlessOutings::PlayOneSpin() {

@@ -6,7 +6,8 @@ class SIM_SocialiseType;
 
 namespace HeadlessOutings {
 // How much more the player wants the evening than the friends would: now and then a flutter on
-// the machine beats anything they like (worth as much as every friend liking it fully).
+// the machine, or practice for the bowling team, beats anything they like (worth as much as every
+// friend liking it fully).
 float Fancy(SIM_SocialiseType* type, float friends);
 // Plays an open machine to the end and closes the reports it leads to; false when nothing was
 // open.

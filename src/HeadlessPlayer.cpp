@@ -366,6 +366,8 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
         HeadlessJobs::OpenAnswers();
         if (GUI_AfterWorkScreen::IsOpen()) {
           GUI_AfterWorkScreen::Continue(0);
+        } else if (HeadlessSolo::KeepAppointment()) {
+          // A booked evening (the team's match, the dentist) comes before anything else.
         } else if (HeadlessTownLife::AnswerInvitations()) {
           // The invitation's evening used the slot.
         } else if (HeadlessJobs::SearchForJob()) {

@@ -1,30 +1,41 @@
 #include "HeadlessSolo.h"
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "GUI_ButtonText.h"
 #include "GUI_SoloActivityChooser.h"
-#include "SIM_BowlingTeam.h"
 #include "SIM_ScheduledEvents.h"
 #include "SIM_SoloActivityType.h"
 
 std::map<std::string, int> HeadlessSolo::Evenings;
+
+bool HeadlessSolo::KeepAppointment() {
+  std::vector<std::string> due;
+  for (const SIM_ScheduledEvents::SIM_ScheduleData* data : SIM_GetScheduledEvents()->GetEvents())
+    if (data->date.IsPresentDay()) due.push_back(data->key);
+  if (due.empty()) return false;
+  for (const std::string& key : due) {
+    // The chooser opened on the booked row, as the reminder note's click does.
+    GUI_SoloActivityChooser::ScrollToActivity(key.c_str());
+    GUI_SoloActivityChooser* chooser = GUI_SoloActivityChooser::PTheWindow;
+    if (!chooser) return false;
+    if (chooser->GetType() && chooser->GetType()->GetName() == key && chooser->GetStartButton()->IsEnabled()) {
+      ++Evenings[key];
+      GUI_SoloActivityChooser::StartActivity(0);
+      return true;
+    }
+  }
+  GUI_SoloActivityChooser::Close();
+  return false;
+}
 
 bool HeadlessSolo::SpendEvening() {
   GUI_SoloActivityChooser::Create();
   GUI_SoloActivityChooser* chooser = GUI_SoloActivityChooser::PTheWindow;
   if (!chooser) return false;
   const size_t listed = chooser->GetList().size();
-  // A member keeps the team's appointments: a missed match is the end of the team.
-  if (SIM_GetBowlingTeam()->IsOnTeam() && SIM_GetScheduledEvents()->ScheduledForToday("bowlingmatch")) {
-    GUI_SoloActivityChooser::ScrollToActivity("bowlingmatch");
-    if (chooser->GetType() && chooser->GetType()->GetName() == "bowlingmatch" &&
-        chooser->GetStartButton()->IsEnabled()) {
-      ++Evenings["bowlingmatch"];
-      GUI_SoloActivityChooser::StartActivity(0);
-      return true;
-    }
-  }
   // The arrow pressed a few times, as the player reads what there is; then on past what is greyed.
   const size_t pages = listed ? (size_t)std::rand() % listed : 0;
   for (size_t page = 0; page < pages; ++page) GUI_SoloActivityChooser::NextActivity(0);

@@ -10,6 +10,9 @@ class HeadlessSolo {
   // True when an activity ran and used the slot; false (the chooser closed again) when nothing
   // could be started tonight.
   static bool SpendEvening();
+  // An appointment on the calendar for today (the team's match, the dentist) kept through the
+  // chooser: true when it ran; false when none is due or none could start.
+  static bool KeepAppointment();
   static void StartGame() { Evenings.clear(); }
   static const std::map<std::string, int>& GetEvenings() { return Evenings; }
 

@@ -13,38 +13,18 @@ shots=/tmp/vorla2-fruit
 pass_message="the casino chosen, the machine opened, a spin played to its result, and the evening's report"
 prepare_world() {
   printf '#,%s\n' persuasion,1.0 charisma,1.0 >"$work/res/data/cheats.txt"
-  local table
-  table=$(replace_data simulation/social_events.csv)
-  # The casino first among the rows, open from the start (no unlock points needed) and every day.
-  {
-    grep -v '^#' "$src/data/simulation/social_events.csv"
-    grep '^#,GAMBLING,casino,' "$src/data/simulation/social_events.csv" |
-      awk -F, 'BEGIN { OFS = "," } { $8 = "0"; for (d = 21; d <= 27; ++d) $d = "1"; print }'
-    grep '^#' "$src/data/simulation/social_events.csv" | grep -v '^#,GAMBLING,casino,'
-  } >"$table"
+  event_first_every_day GAMBLING casino
 }
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/evening_out_lib.sh"
 window_test_start "$@"
 find_log || { fail "no debug log"; finish; }
-
-source "$(dirname "${BASH_SOURCE[0]}")/lib/evening_out_lib.sh"
 
 new_game_to_first_evening || finish
 sleep 1
 
 # The social button opens the chooser; the casino is the first page, or paged to.
-opened=$(grep -c '^Social chooser: ' "$log")
-click 766 737
-point 500 60
-wait_log_line 30 "the social chooser" "$opened" '^Social chooser: ' || finish
-shut_hints || finish
-for _ in $(seq 30); do
-  [ "$(shown_type)" = casino ] && break
-  before=$(grep -c '^Social chooser: ' "$log")
-  xdotool key Right
-  wait_log_line 30 "the right arrow key to page" "$before" '^Social chooser: ' || finish
-done
-[ "$(shown_type)" = casino ] || { fail "the chooser never showed the casino"; finish; }
+chooser_on casino || finish
 
 invite_friends 1 || finish
 point 500 60

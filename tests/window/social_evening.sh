@@ -19,10 +19,9 @@ prepare_world() {
     >"$work/res/data/cheats.txt"
 }
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/evening_out_lib.sh"
 window_test_start "$@"
 find_log || { fail "no debug log"; finish; }
-
-source "$(dirname "${BASH_SOURCE[0]}")/lib/evening_out_lib.sh"
 
 new_game_to_first_evening || finish
 sleep 1

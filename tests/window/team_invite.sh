@@ -13,36 +13,17 @@ shots=/tmp/vorla2-team
 pass_message="bowling chosen, its report, the team's invitation, and joining the team"
 prepare_world() {
   printf '#,%s\n' bowling,0.9 persuasion,1.0 charisma,1.0 >"$work/res/data/cheats.txt"
-  local table
-  table=$(replace_data simulation/social_events.csv)
-  {
-    grep -v '^#' "$src/data/simulation/social_events.csv"
-    grep '^#,BOWLING,bowling,' "$src/data/simulation/social_events.csv" |
-      awk -F, 'BEGIN { OFS = "," } { $8 = "0"; for (d = 21; d <= 27; ++d) $d = "1"; print }'
-    grep '^#' "$src/data/simulation/social_events.csv" | grep -v '^#,BOWLING,bowling,'
-  } >"$table"
+  event_first_every_day BOWLING bowling
 }
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/evening_out_lib.sh"
 window_test_start "$@"
 find_log || { fail "no debug log"; finish; }
-
-source "$(dirname "${BASH_SOURCE[0]}")/lib/evening_out_lib.sh"
 
 new_game_to_first_evening || finish
 sleep 1
 
-opened=$(grep -c '^Social chooser: ' "$log")
-click 766 737
-point 500 60
-wait_log_line 30 "the social chooser" "$opened" '^Social chooser: ' || finish
-shut_hints || finish
-for _ in $(seq 30); do
-  [ "$(shown_type)" = bowling ] && break
-  before=$(grep -c '^Social chooser: ' "$log")
-  xdotool key Right
-  wait_log_line 30 "the right arrow key to page" "$before" '^Social chooser: ' || finish
-done
-[ "$(shown_type)" = bowling ] || { fail "the chooser never showed bowling"; finish; }
+chooser_on bowling || finish
 invite_friends 1 || finish
 point 500 60
 

@@ -184,11 +184,13 @@ TEST_F(BowlingTeam, AMembersGameLoadsWithOneFreshMatchAndSavesTheSameFile) {
 }
 
 TEST_F(BowlingTeam, TheHeadlessPlayerKeepsTheMatchOnItsEvening) {
+  SIM_GetSim()->SetMode(SIM_SIM::TURNMODE_EVENING);
+  EXPECT_FALSE(HeadlessSolo::KeepAppointment()) << "nothing is booked yet";
   Team()->JoinTeam();
   const SIM_Date match = Team()->GetNextMatchDate();
   MoveTo(match);
   SIM_GetSim()->SetMode(SIM_SIM::TURNMODE_EVENING);
-  ASSERT_TRUE(HeadlessSolo::SpendEvening());
+  ASSERT_TRUE(HeadlessSolo::KeepAppointment());
   EXPECT_EQ(HeadlessSolo::GetEvenings().at("bowlingmatch"), 1);
   EXPECT_FALSE(Team()->GetNextMatchDate().IsSameDay(match)) << "the match was played and the next one arranged";
   EXPECT_FALSE(Reports().empty());

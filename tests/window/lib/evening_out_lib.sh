@@ -1,10 +1,10 @@
-# The steps of an evening out that the window tests share, sourced after window_test_lib.sh: a new
-# game played to its first evening, the social chooser's hints shut, friends dragged from the
-# friend column onto the chooser.
+# The steps of an evening out that the window tests share, sourced beside window_test_lib.sh: an
+# event made first and open every day, a new game played to its first evening, the social chooser
+# paged to an event with its hints shut, friends dragged from the friend column onto the chooser.
 
 # The friend column as the game lays it out (see people.sh).
-friends=$(sed -n 's/^GV_INITIALFRIENDS=\([0-9]*\).*/\1/p' "$src/data/config.txt")
-friend_y() { echo $((384 - 35 * friends + 25 + 70 * $1)); }
+friend_count() { sed -n 's/^GV_INITIALFRIENDS=\([0-9]*\).*/\1/p' "$src/data/config.txt"; }
+friend_y() { echo $((384 - 35 * $(friend_count) + 25 + 70 * $1)); }
 friend_x() { awk -v y="$(friend_y "$1")" 'BEGIN { printf "%d", 538 + sqrt(460 * 460 + (384 - y) ^ 2) - 460 }'; }
 # shut_hints: every hint the social screens bring up, closed (they hold the clicks): the chooser's
 # (its window at 520,160), the friend tints' (362,120) and the report's two (620,160, one above the
@@ -19,6 +19,40 @@ shut_hints() {
   done
 }
 shown_type() { grep '^Social chooser: ' "$log" | grep -v ' invited$' | tail -n1 | sed 's/^Social chooser: //'; }
+
+# event_first_every_day KIND NAME (in prepare_world): the private world's event table with the row
+# KIND,NAME first, open from the start (no unlock points) and on every day of the week.
+event_first_every_day() {
+  local table row
+  table=$(replace_data simulation/social_events.csv)
+  row="^#,$1,$2,"
+  {
+    grep -v '^#' "$src/data/simulation/social_events.csv"
+    grep "$row" "$src/data/simulation/social_events.csv" |
+      awk -F, 'BEGIN { OFS = "," } { $8 = "0"; for (d = 21; d <= 27; ++d) $d = "1"; print }'
+    grep '^#' "$src/data/simulation/social_events.csv" | grep -v "$row"
+  } >"$table"
+}
+
+# chooser_on NAME: the social button opens the chooser, its hints shut, paged right until it shows
+# the event NAME.
+chooser_on() {
+  local opened before _
+  opened=$(grep -c '^Social chooser: ' "$log")
+  click 766 737
+  point 500 60
+  wait_log_line 30 "the social chooser" "$opened" '^Social chooser: ' || return 1
+  shut_hints || return 1
+  for _ in $(seq 30); do
+    [ "$(shown_type)" = "$1" ] && return 0
+    before=$(grep -c '^Social chooser: ' "$log")
+    xdotool key Right
+    wait_log_line 30 "the right arrow key to page" "$before" '^Social chooser: ' || return 1
+  done
+  [ "$(shown_type)" = "$1" ] && return 0
+  fail "the chooser never showed $1"
+  return 1
+}
 
 # new_game_to_first_evening: from the main menu, a new game's first day paged through to its
 # evening's control panel. Returns 1 (after a failure) when a step does not come.
@@ -36,7 +70,7 @@ new_game_to_first_evening() {
 invite_friends() {
   local invited i
   invited=$(grep -c '^Social chooser: .* invited$' "$log")
-  for i in $(seq 0 $((friends - 1))); do
+  for i in $(seq 0 $(($(friend_count) - 1))); do
     point "$(friend_x "$i")" "$(friend_y "$i")"
     xdotool mousedown 1
     sleep 0.2
