@@ -31,7 +31,9 @@ float FormattedTextChunk::Render(float x, float y) {
   }
   LibTextEngine* engine = GetTextEngine();
   engine->SetCurrentFont(m_font, m_size);
-  if (m_align == LibTextEngine::ALIGN_CENTER) {
+  // A centred line too wide for its box (a long name typed by the player) wraps like any other
+  // rather than spilling out on both sides.
+  if (m_align == LibTextEngine::ALIGN_CENTER && float(engine->GetStringLength(m_text.c_str())) <= m_wrapWidth) {
     engine->AddQueueString(m_text.c_str(), x, y, m_colour, m_wrapWidth, LibTextEngine::ALIGN_CENTER);
     return y + m_size;
   }

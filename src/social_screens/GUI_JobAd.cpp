@@ -50,6 +50,8 @@ void GUI_JobAd::Initialise(SIM_JobBase* job) {
     m_requirementsText += GFormat(" (%s: %.0f%%)", you.c_str(), (double)(vede->GetValue(term->name) * 100.0f));
     m_requirementsText += "</N>";
   }
+  // A heading of the advert's own may promise a list: an opening for anyone still says so.
+  if (m_requirementsText.empty()) m_requirementsText = std::string("\t") + GTranslation::GetString("JOBAD_NOREQUIREMENTS") + "</N>";
 
   // Composed in a string: a long employer name or many requirements must not overflow a buffer.
   m_composed = m_template ? m_template->GetLayout() : kPlainLayout;

@@ -66,6 +66,19 @@ TEST_F(Formatted, CenterCentresOnePieceAndSetsTheWrapWidth) {
   for (size_t i = 1; i < texts.size(); ++i) EXPECT_LE(texts[i].right, 400.0f) << texts[i].text;
 }
 
+TEST_F(Formatted, ACentredLineTooWideForItsBoxWrapsInsideIt) {
+  FormattedText t;
+  t.SetTextBuffer("<CENTER=120>Llanfairpwllgwyngyll Borough Council Offices\nafter");
+  t.Render(100, 50);
+  auto texts = D3DEngine::GetRecorder().Filter(DrawKind::Text);
+  ASSERT_GE(texts.size(), 3u) << "the long line in two or more lines, then the next";
+  for (const auto& piece : texts) {
+    EXPECT_GE(piece.left, 100.0f) << piece.text;
+    EXPECT_LE(piece.right, 220.0f + 16.0f) << piece.text;  // a word longer than the box may run on
+  }
+  EXPECT_GT(texts.back().top, texts[1].top) << "what follows goes below the wrapped lines";
+}
+
 TEST_F(Formatted, ColourSizeFontAndWrapStayInForce) {
   FormattedText t;
   t.SetTextBuffer("<COLOR=1,2,3,4><SIZE=20><FONTNAME=anime16.dds><WRAP=250>one<HR=2>three<SIZE=14>four");

@@ -219,7 +219,7 @@ TEST_F(JobScreens, AdvertsShowOneSalaryOrALadderAndEachRequirementWithThePlayers
   GUI_JobAd ad;
   ad.Initialise(Job(1300));  // 15000 both ends
   EXPECT_EQ(ad.GetSalaryText(), Str("JOBAD_SALARY") + " " + Money("15,000", true));
-  EXPECT_EQ(ad.GetRequirementsText(), "");
+  EXPECT_EQ(ad.GetRequirementsText(), "\t" + Str("JOBAD_NOREQUIREMENTS") + "</N>") << "an opening for anyone says so";
   EXPECT_EQ(ad.GetComposed().find("<REQUIREMENTS>"), std::string::npos);
   ad.Initialise(Job(1112));
   EXPECT_EQ(ad.GetSalaryText(), Str("JOBAD_SALARY") + " " + Money("13,000", true) + " - " + Money("26,000", true));
