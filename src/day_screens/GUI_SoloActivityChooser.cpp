@@ -69,17 +69,8 @@ GUI_SoloActivityChooser::GUI_SoloActivityChooser() : GUI_Dialog(true) {
   AddHelpButton("HELP_SOLOACTIVITY");
 
   m_nextButton = new GUI_IconButton("smallbuttons.dds", NextActivity, 0);
-  m_nextButton->SetHighlightTexture("smallbuttons.dds");
-  m_nextButton->SetCells(16, 2, 3);
-  m_nextButton->SetPosition((float)rect.right - 62.0f, (float)c.top + 19.0f, (float)rect.right - 29.0f,
-                            (float)c.top + 51.0f);
-  AddButton(m_nextButton);
   m_prevButton = new GUI_IconButton("smallbuttons.dds", PrevActivity, 0);
-  m_prevButton->SetHighlightTexture("smallbuttons.dds");
-  m_prevButton->SetCells(16, 0, 1);
-  m_prevButton->SetPosition((float)rect.left + 29.0f, (float)c.top + 19.0f, (float)rect.left + 62.0f,
-                            (float)c.top + 51.0f);
-  AddButton(m_prevButton);
+  AddPageArrows(m_prevButton, m_nextButton);
   m_startButton = new GUI_ButtonText("START_SOLO_ACTIVITY", StartActivity, 0);
   m_startButton->SetPosition((float)c.left + 70.0f, (float)c.bottom - 44.0f, (float)c.right - 70.0f,
                              (float)c.bottom - 20.0f);

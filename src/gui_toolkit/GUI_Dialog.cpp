@@ -2,6 +2,7 @@
 
 #include "GUI_CloseButton.h"
 #include "GUI_HelpButton.h"
+#include "GUI_IconButton.h"
 #include "GUI_WindowBackground.h"
 #include "LibTextEngine.h"
 
@@ -29,6 +30,19 @@ void GUI_Dialog::AddHelpButton(const char* text) {
   help->SetPosition((float)rect.right - 79.0f, (float)rect.top + 15.0f, (float)rect.right - 47.0f,
                     (float)rect.top + 47.0f);
   AddButton(help);
+}
+
+void GUI_Dialog::AddPageArrows(GUI_IconButton* prev, GUI_IconButton* next) {
+  const RECT& c = m_clientArea;
+  const float top = (float)c.top + 19.0f, bottom = (float)c.top + 51.0f;
+  next->SetHighlightTexture("smallbuttons.dds");
+  next->SetCells(16, 2, 3);
+  next->SetPosition((float)rect.right - 62.0f, top, (float)rect.right - 29.0f, bottom);
+  AddButton(next);
+  prev->SetHighlightTexture("smallbuttons.dds");
+  prev->SetCells(16, 0, 1);
+  prev->SetPosition((float)rect.left + 29.0f, top, (float)rect.left + 62.0f, bottom);
+  AddButton(prev);
 }
 
 void GUI_Dialog::Draw() {

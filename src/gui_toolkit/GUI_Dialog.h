@@ -9,6 +9,7 @@
 #include "GUI_WindowBase.h"
 
 class GUI_CloseButton;
+class GUI_IconButton;
 
 class GUI_Dialog : public GUI_WindowBase {
  public:
@@ -25,6 +26,8 @@ class GUI_Dialog : public GUI_WindowBase {
   const std::string& GetTitle() const { return m_title; }
   // A help button with the help key, left of the close button.
   void AddHelpButton(const char* text);
+  // A chooser's paging arrows, left and right of the top of the client area, added to the buttons.
+  void AddPageArrows(GUI_IconButton* prev, GUI_IconButton* next);
   const RECT& GetClientArea() const { return m_clientArea; }
   GUI_CloseButton* GetCloseButton() const { return m_closeButton; }
   // Cleared by a dialog that draws its own content over the whole frame.

@@ -116,17 +116,8 @@ GUI_SocialActivityChooser::GUI_SocialActivityChooser() : GUI_Dialog(true) {
 
   const RECT& c = m_clientArea;
   m_nextButton = new GUI_DataButton("smallbuttons.dds", NextPlace, this);
-  m_nextButton->SetHighlightTexture("smallbuttons.dds");
-  m_nextButton->SetCells(16, 2, 3);
-  m_nextButton->SetPosition((float)rect.right - 62.0f, (float)c.top + 19.0f, (float)rect.right - 29.0f,
-                            (float)c.top + 51.0f);
-  AddButton(m_nextButton);
   m_prevButton = new GUI_DataButton("smallbuttons.dds", PrevPlace, this);
-  m_prevButton->SetHighlightTexture("smallbuttons.dds");
-  m_prevButton->SetCells(16, 0, 1);
-  m_prevButton->SetPosition((float)rect.left + 29.0f, (float)c.top + 19.0f, (float)rect.left + 62.0f,
-                            (float)c.top + 51.0f);
-  AddButton(m_prevButton);
+  AddPageArrows(m_prevButton, m_nextButton);
 
   m_socialiseButton = new GUI_ButtonText("SOCIALISE", Socialise, 0);
   m_socialiseButton->SetPosition((float)c.left + 20.0f, (float)c.bottom - 44.0f, (float)c.right - 20.0f,

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cctype>
 
+#include <gtest/gtest.h>
+
+#include "CSV.h"
+#include "CSpreadsheet.h"
 #include "TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -139,6 +143,28 @@ std::map<std::string, std::vector<int>> IniKeys(const std::string& relative, con
     keys[key].push_back(int(i) + 1);
   }
   return keys;
+}
+
+std::vector<Row> TableRows(const std::string& relative) {
+  std::vector<Row> rows;
+  CSpreadsheet sheet(testsupport::RepoPath(relative).c_str());
+  if (sheet.empty()) ADD_FAILURE() << relative << ": missing, or no rows (lines beginning with \"#\")";
+  for (size_t i = 0; i < sheet.size(); ++i) {
+    CSV csv;
+    csv.Initialise(sheet[i], ',', sheet.Origin(i));
+    csv.GetNextToken();
+    Row row{relative + ":" + std::to_string(sheet.LineOf(i)), {}};
+    while (!csv.Finished()) row.fields.push_back(csv.GetNextString());
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+std::set<std::string> FirstColumn(const std::string& relative) {
+  std::set<std::string> names;
+  for (const Row& row : TableRows(relative))
+    if (!row.fields.empty()) names.insert(row.fields[0]);
+  return names;
 }
 
 }  // namespace lint

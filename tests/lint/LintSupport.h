@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -54,5 +55,17 @@ std::vector<Mention> Mentions(const std::vector<std::filesystem::path>& files, c
 // The keys of one section of an ini file with the line of each occurrence, the way the game's ini
 // parser sees them (comments ";" and "#", a section header may come more than once).
 std::map<std::string, std::vector<int>> IniKeys(const std::string& relative, const std::string& section);
+
+// One row of a data table: where it stands ("file:line") and its fields after the row marker.
+struct Row {
+  std::string origin;
+  std::vector<std::string> fields;
+};
+
+// The rows of a table. A table that is missing or has no rows fails the calling test: the checks
+// over its rows would otherwise pass by finding nothing to check.
+std::vector<Row> TableRows(const std::string& relative);
+// The first field of every row (the names a table defines).
+std::set<std::string> FirstColumn(const std::string& relative);
 
 }  // namespace lint

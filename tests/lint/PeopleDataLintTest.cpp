@@ -19,30 +19,12 @@ namespace {
 
 using namespace lint;
 
-struct PeopleRow {
-  std::string origin;
-  std::vector<std::string> fields;  // after the row marker, each without trailing blanks
-};
 
-std::vector<PeopleRow> ReadTable(const std::string& relative) {
-  CSpreadsheet sheet(testsupport::RepoPath(relative).c_str());
-  std::vector<PeopleRow> rows;
-  for (size_t i = 0; i < sheet.size(); ++i) {
-    CSV csv;
-    csv.Initialise(sheet[i], ',', sheet.Origin(i));
-    csv.GetNextToken();
-    PeopleRow row{relative + ":" + std::to_string(sheet.LineOf(i)), {}};
-    while (!csv.Finished()) row.fields.push_back(csv.GetNextString());
-    rows.push_back(row);
-  }
-  return rows;
-}
+std::string Field(const Row& row, size_t i) { return i < row.fields.size() ? row.fields[i] : std::string(); }
 
-std::string Field(const PeopleRow& row, size_t i) { return i < row.fields.size() ? row.fields[i] : std::string(); }
-
-std::set<std::string> Column(const std::vector<PeopleRow>& rows, size_t i) {
+std::set<std::string> Column(const std::vector<Row>& rows, size_t i) {
   std::set<std::string> names;
-  for (const PeopleRow& row : rows) names.insert(Field(row, i));
+  for (const Row& row : rows) names.insert(Field(row, i));
   return names;
 }
 
@@ -66,10 +48,10 @@ TEST(PeopleDataLint, NamePoolsAreLargeEnoughAndPlain) {
                                                  {"data/simulation/femaleforenames.csv", 60},
                                                  {"data/simulation/townnames.csv", 15}};
   for (const auto& [file, least] : minimum) {
-    std::vector<PeopleRow> rows = ReadTable(file);
+    std::vector<Row> rows = TableRows(file);
     EXPECT_GE(rows.size(), least) << file;
     std::set<std::string> seen;
-    for (const PeopleRow& row : rows) {
+    for (const Row& row : rows) {
       const std::string name = Field(row, 0);
       EXPECT_FALSE(name.empty()) << row.origin;
       EXPECT_EQ(name.find('<'), std::string::npos) << row.origin << ": a name is never a token";
@@ -79,7 +61,7 @@ TEST(PeopleDataLint, NamePoolsAreLargeEnoughAndPlain) {
 }
 
 TEST(PeopleDataLint, CharacterTypesNameWhatExists) {
-  const std::vector<PeopleRow> types = ReadTable("data/simulation/charactertypes.csv");
+  const std::vector<Row> types = TableRows("data/simulation/charactertypes.csv");
   EXPECT_GE(types.size(), 10u);
   EXPECT_LE(types.size(), 14u);
   const std::set<std::string> names = Column(types, 0);
@@ -88,18 +70,18 @@ TEST(PeopleDataLint, CharacterTypesNameWhatExists) {
     tested.insert(name);
   for (const std::string& name : tested) EXPECT_TRUE(names.count(name)) << "no character type \"" << name << "\"";
 
-  std::set<std::string> attributes = Column(ReadTable("data/simulation/attributes.csv"), 0);
+  std::set<std::string> attributes = Column(TableRows("data/simulation/attributes.csv"), 0);
   const std::set<std::string> strings = IniKeySet("data/strings.ini", "strings");
   const std::set<std::string> tuning = IniKeySet("data/config.txt", "config");
   Findings findings;
-  for (const PeopleRow& row : types) {
+  for (const Row& row : types) {
     if (Field(row, 2).empty() || Field(row, 3).empty()) findings.push_back(row.origin + ": two descriptions");
     if (!strings.count("nv_" + Field(row, 0)) && Field(row, 1).empty()) findings.push_back(row.origin + ": no display name");
     const std::string opposite = Field(row, 7);
     if (!opposite.empty()) {
       if (!names.count(opposite)) findings.push_back(row.origin + ": opposite \"" + opposite + "\" is no type");
       // Opposites come in pairs, so neither of the two can be drawn beside the other.
-      for (const PeopleRow& other : types) {
+      for (const Row& other : types) {
         if (Field(other, 0) == opposite && Field(other, 7) != Field(row, 0))
           findings.push_back(row.origin + ": \"" + opposite + "\" does not name \"" + Field(row, 0) + "\" back");
       }
@@ -120,7 +102,7 @@ TEST(PeopleDataLint, CharacterTypesNameWhatExists) {
 }
 
 TEST(PeopleDataLint, InterestsNameWhatExists) {
-  const std::vector<PeopleRow> interests = ReadTable("data/simulation/interests.csv");
+  const std::vector<Row> interests = TableRows("data/simulation/interests.csv");
   EXPECT_GE(interests.size(), 20u);
   EXPECT_LE(interests.size(), 30u);
   const std::set<std::string> names = Column(interests, 0);
@@ -129,7 +111,7 @@ TEST(PeopleDataLint, InterestsNameWhatExists) {
   for (const std::string& name : tested) EXPECT_TRUE(names.count(name)) << "no interest \"" << name << "\"";
   const std::set<std::string> levels = {"", "LOW", "MEDIUM", "HIGH"};
   Findings findings;
-  for (const PeopleRow& row : interests) {
+  for (const Row& row : interests) {
     if (Field(row, 1).empty()) findings.push_back(row.origin + ": no display name");
     for (size_t column : {3u, 4u}) {
       if (!levels.count(Field(row, column))) findings.push_back(row.origin + ": level \"" + Field(row, column) + "\"");
@@ -141,12 +123,12 @@ TEST(PeopleDataLint, InterestsNameWhatExists) {
 }
 
 TEST(PeopleDataLint, HiddenTraitsNameWhatExists) {
-  const std::vector<PeopleRow> traits = ReadTable("data/simulation/hidden_attributes.csv");
+  const std::vector<Row> traits = TableRows("data/simulation/hidden_attributes.csv");
   const std::set<std::string> names = Column(traits, 0);
   std::set<std::string> tested = NamesPassedTo("HasAttribute");
   for (const char* name : {"cat_allergy", "dog_allergy", "understanding", "neurotic"}) tested.insert(name);
   for (const std::string& name : tested) EXPECT_TRUE(names.count(name)) << "no hidden trait \"" << name << "\"";
-  for (const PeopleRow& row : traits) {
+  for (const Row& row : traits) {
     const std::string excluded = Field(row, 2);
     EXPECT_TRUE(excluded.empty() || names.count(excluded)) << row.origin << ": \"" << excluded << "\" is no trait";
   }

@@ -75,28 +75,6 @@ const char* const kRequiredAttributes[] = {
     "iq_problemsolving", "culture", "culture_arts", "culture_literature", "culture_knowledge",
 };
 
-struct Row {
-  std::string origin;
-  std::vector<std::string> fields;  // after the row marker
-};
-
-// The rows of a table. A table that is missing or has no rows fails the calling test: the checks
-// over its rows would otherwise pass by finding nothing to check.
-std::vector<Row> TableRows(const std::string& relative) {
-  std::vector<Row> rows;
-  CSpreadsheet sheet(testsupport::RepoPath(relative).c_str());
-  if (sheet.empty()) ADD_FAILURE() << relative << ": missing, or no rows (lines beginning with \"#\")";
-  for (size_t i = 0; i < sheet.size(); ++i) {
-    CSV csv;
-    csv.Initialise(sheet[i].c_str(), ',');
-    csv.GetNextToken();
-    Row row{relative + ":" + std::to_string(sheet.LineOf(i)), {}};
-    while (!csv.Finished()) row.fields.push_back(csv.GetNextString());
-    rows.push_back(row);
-  }
-  return rows;
-}
-
 TEST(SimDataLint, EveryTuningKeyIsDefinedOnce) {
   auto keys = IniKeys("data/config.txt", "config");
   Findings findings;

@@ -24,17 +24,6 @@ namespace {
 
 using namespace lint;
 
-std::set<std::string> SocialFirstColumn(const std::string& relative) {
-  CSpreadsheet sheet(testsupport::RepoPath(relative).c_str());
-  std::set<std::string> names;
-  for (size_t i = 0; i < sheet.size(); ++i) {
-    CSV csv;
-    csv.Initialise(sheet[i], ',', sheet.Origin(i));
-    csv.GetNextToken();
-    names.insert(csv.GetNextString());
-  }
-  return names;
-}
 
 std::set<std::string> SocialSectionKeys(const std::string& file, const std::string& section) {
   std::set<std::string> keys;
@@ -56,9 +45,9 @@ class SocialDataLint : public ::testing::Test {
 };
 
 TEST_F(SocialDataLint, EveryNameARowGivesExists) {
-  const std::set<std::string> interests = SocialFirstColumn("data/simulation/interests.csv");
-  const std::set<std::string> attributes = SocialFirstColumn("data/simulation/attributes.csv");
-  const std::set<std::string> skills = SocialFirstColumn("data/simulation/skills.csv");
+  const std::set<std::string> interests = FirstColumn("data/simulation/interests.csv");
+  const std::set<std::string> attributes = FirstColumn("data/simulation/attributes.csv");
+  const std::set<std::string> skills = FirstColumn("data/simulation/skills.csv");
   const std::set<std::string> tuning = SocialSectionKeys("data/config.txt", "config");
   // Values that follow another (relaxation is the other side of stress): an effect aims at that one.
   std::set<std::string> mirrored;

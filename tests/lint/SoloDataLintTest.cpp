@@ -24,17 +24,6 @@ namespace {
 
 using namespace lint;
 
-std::set<std::string> SoloLintNames(const std::string& relative) {
-  CSpreadsheet sheet(testsupport::RepoPath(relative).c_str());
-  std::set<std::string> names;
-  for (size_t i = 0; i < sheet.size(); ++i) {
-    CSV csv;
-    csv.Initialise(sheet[i], ',', sheet.Origin(i));
-    csv.GetNextToken();
-    names.insert(csv.GetNextString());
-  }
-  return names;
-}
 
 class SoloDataLint : public ::testing::Test {
  protected:
@@ -78,8 +67,8 @@ TEST_F(SoloDataLint, TheTableReadsCleanlyAndHoldsWhatTheGameLooksFor) {
 }
 
 TEST_F(SoloDataLint, EveryNameARowGivesExists) {
-  const std::set<std::string> attributes = SoloLintNames("data/simulation/attributes.csv");
-  const std::set<std::string> skills = SoloLintNames("data/simulation/skills.csv");
+  const std::set<std::string> attributes = FirstColumn("data/simulation/attributes.csv");
+  const std::set<std::string> skills = FirstColumn("data/simulation/skills.csv");
   std::set<std::string> texts;
   for (const auto& [key, lines] : IniKeys("data/strings.ini", "strings")) texts.insert(key);
   const std::set<std::string> panels = {"default", "sciencetheory", "songwriting", "screenplay", "story"};
