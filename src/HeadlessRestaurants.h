@@ -1,0 +1,8 @@
+#pragma once
+// What the headless player does at a restaurant: as host it asks at each restaurant on offer in
+// turn until a waiter has a table (a full one turns it away), then, as at a friend's table, it
+// orders a drink and a main course drawn from tonight's menu.
+namespace HeadlessRestaurants {
+// Finishes the restaurant evening waiting for the player's choice; false when none was waiting.
+bool FinishWaitingMeal();
+}  // namespace HeadlessRestaurants
