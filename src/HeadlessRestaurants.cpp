@@ -6,6 +6,7 @@
 #include <set>
 #include <vector>
 
+#include "GRandom.h"
 #include "GUI_RestaurantChooser.h"
 #include "GUI_RestaurantInstance.h"
 #include "SIM_Finances.h"
@@ -13,6 +14,7 @@
 #include "SIM_RestaurantInstance.h"
 #include "SIM_RestaurantOption.h"
 #include "SIM_Script.h"
+#include "SIM_SocialiseType.h"
 
 namespace {
 
@@ -50,7 +52,14 @@ void FindTable(SIM_RestaurantInstance* outing) {
   }
 }
 
+constexpr float kDineOutChance = 0.15f;
+
 }  // namespace
+
+float HeadlessRestaurants::Fancy(SIM_SocialiseType* type, float friends) {
+  if (!type || type->GetProcessFunction() != "RESTAURANT") return 0.0f;
+  return GRandom::IsChance(kDineOutChance) ? friends + 1.0f : 0.0f;
+}
 
 bool HeadlessRestaurants::FinishWaitingMeal() {
   ForgetFreedEvenings();
