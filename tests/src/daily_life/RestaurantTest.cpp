@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@
 #include "SIM_Restaurant.h"
 #include "SIM_RestaurantInstance.h"
 #include "SIM_RestaurantOption.h"
+#include "SIM_Rumour.h"
 #include "SIM_SIM.h"
 #include "SIM_SocialiseType.h"
 #include "SIM_Vede.h"
@@ -384,6 +386,57 @@ TEST_F(Restaurants, ADishEatenTwiceIsStillBoringAfterTheGameIsSavedAndLoaded) {
   ASSERT_TRUE(SIM_GetSaveGame()->SaveGame("again"));
   EXPECT_EQ(savetest::SaveFile("again"), first);
   savetest::ExpectCleanLog();
+}
+
+}  // namespace
+
+namespace {
+
+class DiningOut : public Restaurants {};
+
+TEST_F(DiningOut, TheRestaurantsGossipOnlyAboutThemselvesAndOnlyTheLatest) {
+  SIM_Rumour::KillRumours(SIM_Rumour::RUMOUR_RESTAURANT);
+  SIM_Rumour::AddRumour("stale gossip", SIM_Rumour::RUMOUR_RESTAURANT, nullptr);
+  SIM_Rumour::AddRumour("a film", SIM_Rumour::RUMOUR_MOVIE, nullptr);
+  std::set<const void*> talkedOf;
+  for (int day = 0; day < 60; ++day) {
+    SIM_Restaurant::GenerateRumoursAll();
+    size_t films = 0;
+    for (SIM_Rumour* rumour : SIM_Rumour::All) {
+      if (rumour->GetType() == SIM_Rumour::RUMOUR_MOVIE) {
+        ++films;
+        continue;
+      }
+      if (rumour->GetType() != SIM_Rumour::RUMOUR_RESTAURANT) continue;
+      auto* restaurant = static_cast<const SIM_Restaurant*>(rumour->GetSubject());
+      ASSERT_NE(restaurant, nullptr) << rumour->GetText();
+      EXPECT_EQ(rumour->GetText(), restaurant->GetRumourText());
+      EXPECT_NE(rumour->GetText().find(restaurant->GetGUIName()), std::string::npos) << rumour->GetText();
+      talkedOf.insert(restaurant);
+    }
+    EXPECT_EQ(films, 1u) << "the films' rumours are left alone";
+  }
+  EXPECT_GE(talkedOf.size(), 4u) << "one restaurant in ten is talked of each day";
+}
+
+// The headless player's evenings at restaurants: tables at each, dishes from tonight's menu, and
+// the restaurant further down the chooser's list when the first turns it away.
+TEST_F(DiningOut, TheHeadlessPlayerDinesOutOrdersByDrawAndMovesOnWhenTurnedAway) {
+  HeadlessPlayer::Run(300, 1, nullptr);
+  int meals = 0, hostedElsewhere = 0;
+  std::set<std::string> dishes;
+  for (SIM_SocialiseInstance* evening : SIM_SocialiseInstance::All) {
+    auto* restaurant = dynamic_cast<SIM_RestaurantInstance*>(evening);
+    if (!restaurant || !restaurant->GetChosen() || restaurant->GetSelectedOptions().empty()) continue;
+    ++meals;
+    EXPECT_TRUE(restaurant->ReadyToEat());
+    for (SIM_RestaurantOption* option : restaurant->GetSelectedOptions()) dishes.insert(option->GetGUIName());
+    if (restaurant->IsVedeHost() && restaurant->GetChosen() != restaurant->GetRestaurants().front()) ++hostedElsewhere;
+  }
+  EXPECT_GE(meals, 5);
+  EXPECT_GE(dishes.size(), 6u);
+  EXPECT_GT(hostedElsewhere, 0);
+  for (const std::string& line : HeadlessPlayer::LogProblems()) ADD_FAILURE() << line;
 }
 
 }  // namespace
