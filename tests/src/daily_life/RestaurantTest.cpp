@@ -15,6 +15,8 @@
 #include "GDebug.h"
 #include "GTranslation.h"
 #include "GUI_PostMortem.h"
+#include "GUI_RestaurantChooser.h"
+#include "GUI_RestaurantInstance.h"
 #include "GUI_WindowManager.h"
 #include "Game.h"
 #include "HeadlessPlayer.h"
@@ -280,7 +282,8 @@ TEST_F(Restaurants, AFriendsInvitationGoesToTheMidRangeRestaurantAndEachGuestPay
   EXPECT_EQ(chosen->GetStyle(), SIM_Restaurant::MIDRANGE);
   EXPECT_TRUE(chosen->MatchesType(pizzeria));
   EXPECT_EQ(evening->GetCostPerHead(), 0);
-  EXPECT_EQ(SIM_RestaurantInstance::FindAwaitingOrder(), evening);
+  ASSERT_NE(GUI_RestaurantInstance::PTheWindow, nullptr) << "the menu opens at once";
+  EXPECT_EQ(GUI_RestaurantInstance::PTheWindow->GetRestaurantInstance(), evening);
 
   SIM_RestaurantOption* drink = Dish(chosen, SIM_RestaurantOption::DRINK);
   SIM_RestaurantOption* main = Dish(chosen, SIM_RestaurantOption::MAINCOURSE);
@@ -297,7 +300,6 @@ TEST_F(Restaurants, AFriendsInvitationGoesToTheMidRangeRestaurantAndEachGuestPay
   EXPECT_FLOAT_EQ(guest->GetCash(), 500.0f - perHead);
   EXPECT_FLOAT_EQ(SIM_GetFinances()->GetCash(), 20.0f - main->GetCost() - drink->GetCost()) << "the player pays the food";
   EXPECT_NE(GUI_PostMortem::PTheWindow, nullptr);
-  EXPECT_EQ(SIM_RestaurantInstance::FindAwaitingOrder(), nullptr);
 }
 
 TEST_F(Restaurants, AnInvitationWithoutAMidRangeRestaurantTakesTheLastOfItsKindAndWithNoneRunsPlain) {
@@ -326,10 +328,11 @@ TEST_F(Restaurants, AnInvitationWithoutAMidRangeRestaurantTakesTheLastOfItsKindA
   plain->SetType(noodles);
   plain->SetHost(host);
   plain->AddAttendee(host);
+  GUI_RestaurantInstance::Close();
   plain->ProcessChunk();
   EXPECT_EQ(plain->GetChosen(), nullptr);
   EXPECT_TRUE(plain->RanWithoutRestaurant());
-  EXPECT_EQ(SIM_RestaurantInstance::FindAwaitingOrder(), evening) << "the plain evening waits for nothing";
+  EXPECT_EQ(GUI_RestaurantInstance::PTheWindow, nullptr) << "no menu without a restaurant";
   EXPECT_NE(GUI_PostMortem::PTheWindow, nullptr);
   EXPECT_EQ(Count(NewLog(), "No restaurant serves \"noodlebar\""), 1u);
 }
@@ -343,6 +346,7 @@ TEST_F(Restaurants, ThePlayersOwnEveningIsAsGoodAsTheTableAndAMealEatenTooOftenI
   evening->SetHost(SIM_GetVede());
   evening->AddAttendee(Friend(200.0f));
   evening->ProcessChunk();
+  EXPECT_NE(GUI_RestaurantChooser::PTheWindow, nullptr);
   ASSERT_FALSE(evening->GetRestaurants().empty());
   for (SIM_Restaurant* restaurant : evening->GetRestaurants()) EXPECT_TRUE(restaurant->MatchesType(chinese));
   EXPECT_EQ(evening->GetChosen(), nullptr);
