@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 
 #include "D3DEngine.h"
 #include "GDebug.h"
@@ -29,15 +28,6 @@ namespace {
 constexpr float kDrinkRowHeight = 75.0f;
 constexpr float kMainCourseRowHeight = 118.0f;
 constexpr uint32_t kMoneyLabelColour = 0x80000000u;  // black at alpha 128
-
-// Moves `count` dishes drawn at random from the candidates onto the listed ones.
-void DrawDishes(std::list<SIM_RestaurantOption*>& listed, std::vector<SIM_RestaurantOption*>& candidates, int count) {
-  for (int i = 0; i < count && !candidates.empty(); ++i) {
-    const size_t pick = (size_t)std::rand() % candidates.size();
-    listed.push_back(candidates[pick]);
-    candidates.erase(candidates.begin() + (std::ptrdiff_t)pick);
-  }
-}
 
 }  // namespace
 
@@ -136,25 +126,9 @@ GUI_RestaurantInstance::~GUI_RestaurantInstance() {
 void GUI_RestaurantInstance::ChooseTodaysMenu() {
   GetDebug()->DebugOut("GUI_RestaurantInstance::ChooseTodaysMenu() begins");
   m_todaysMenu.clear();
+  // Drinks first, then main courses: the always-listed ones and draws to fill the places.
   SIM_Restaurant* restaurant = m_outing ? m_outing->GetChosen() : nullptr;
-  if (restaurant) {
-    std::list<SIM_RestaurantOption*> drinks;
-    std::list<SIM_RestaurantOption*> mains;
-    std::vector<SIM_RestaurantOption*> drinkCandidates;
-    std::vector<SIM_RestaurantOption*> mainCandidates;
-    for (SIM_RestaurantOption* option : restaurant->GetOptions()) {
-      const bool drink = option->GetType() == SIM_RestaurantOption::DRINK;
-      if (option->IsAlwaysListed()) {
-        (drink ? drinks : mains).push_back(option);
-      } else {
-        (drink ? drinkCandidates : mainCandidates).push_back(option);
-      }
-    }
-    DrawDishes(drinks, drinkCandidates, kDrinksListed - (int)drinks.size());
-    DrawDishes(mains, mainCandidates, kMainCoursesListed - (int)mains.size());
-    m_todaysMenu = drinks;
-    m_todaysMenu.insert(m_todaysMenu.end(), mains.begin(), mains.end());
-  }
+  if (restaurant) m_todaysMenu = restaurant->DrawTodaysMenu();
   GetDebug()->DebugOut("GUI_RestaurantInstance::ChooseTodaysMenu() ends");
 }
 

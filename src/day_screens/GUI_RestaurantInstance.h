@@ -21,9 +21,6 @@ class SIM_RestaurantOption;
 
 class GUI_RestaurantInstance : public GUI_WindowBase {
  public:
-  static constexpr int kDrinksListed = 4;
-  static constexpr int kMainCoursesListed = 6;
-
   static void Create(SIM_RestaurantInstance* outing);
   static void Close();
   static void OrderItem(SIM_RestaurantOption* option);
