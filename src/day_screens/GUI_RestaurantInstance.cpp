@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 
 #include "D3DEngine.h"
 #include "GDebug.h"
@@ -127,6 +126,7 @@ GUI_RestaurantInstance::~GUI_RestaurantInstance() {
 void GUI_RestaurantInstance::ChooseTodaysMenu() {
   GetDebug()->DebugOut("GUI_RestaurantInstance::ChooseTodaysMenu() begins");
   m_todaysMenu.clear();
+  // Drinks first, then main courses: the always-listed ones and draws to fill the places.
   SIM_Restaurant* restaurant = m_outing ? m_outing->GetChosen() : nullptr;
   if (restaurant) m_todaysMenu = restaurant->DrawTodaysMenu();
   GetDebug()->DebugOut("GUI_RestaurantInstance::ChooseTodaysMenu() ends");

@@ -21,7 +21,6 @@ class SIM_RestaurantOption;
 
 class GUI_RestaurantInstance : public GUI_WindowBase {
  public:
-
   static void Create(SIM_RestaurantInstance* outing);
   static void Close();
   static void OrderItem(SIM_RestaurantOption* option);
