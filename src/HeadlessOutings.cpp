@@ -12,6 +12,7 @@
 #include "GUI_GamblingWheel.h"
 #include "GUI_IconButton.h"
 #include "GUI_PostMortem.h"
+#include "HeadlessRestaurants.h"
 #include "SIM_BowlingTeam.h"
 #include "SIM_OutingInstances.h"
 #include "SIM_SocialiseType.h"
@@ -76,7 +77,7 @@ bool HeadlessOutings::PlayOneSpin() {
 }
 
 bool HeadlessOutings::FinishOpenOuting() {
-  bool any = false;
+  bool any = HeadlessRestaurants::FinishWaitingMeal();
   if (GUI_Gambling* machine = GUI_Gambling::PTheWindow) {
     any = true;
     const int presses = std::rand() % (kMaxStakePresses + 1);

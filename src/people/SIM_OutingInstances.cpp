@@ -39,11 +39,6 @@ constexpr float kDrunkEnoughToFight = 0.75f;
 
 }  // namespace
 
-void SIM_RestaurantInstance::ProcessChunk() {
-  STAND_IN();
-  SIM_SocialiseInstance::ProcessChunk();
-}
-
 void SIM_MovieInstance::ProcessChunk() {
   STAND_IN();
   SIM_SocialiseInstance::ProcessChunk();

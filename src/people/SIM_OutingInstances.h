@@ -1,21 +1,14 @@
 #pragma once
-// The outing kinds of social evening and the romantic date. The restaurant and the cinema are
-// stand-ins until they arrive: each runs as a plain evening (the type's own costs, the report) and
-// logs once that it stood in; they have not chosen a venue.
+// The outing kinds of social evening and the romantic date (the restaurant has its own file). The
+// cinema is a stand-in until it arrives: it runs as a plain evening (the type's own costs, the
+// report) and logs once that it stood in; it has not chosen a film.
 #include <array>
 #include <cstdint>
 
+#include "SIM_RestaurantInstance.h"
 #include "SIM_SocialiseInstance.h"
 
 class SIM_Movie;
-class SIM_Restaurant;
-
-class SIM_RestaurantInstance : public SIM_SocialiseInstance {
- public:
-  void ProcessChunk() override;
-  SIM_Restaurant* GetChosen() const { return nullptr; }
-};
-
 class SIM_MovieInstance : public SIM_SocialiseInstance {
  public:
   void ProcessChunk() override;

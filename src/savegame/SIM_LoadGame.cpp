@@ -1394,7 +1394,23 @@ void SIM_LoadGame::LoadMisc() {
     Seek("/eventqualities");
   }
   SIM_FoodMemory::Open();
-  if (CheckNextTag("foodmemories")) SkipGroup();
+  if (CheckNextTag("foodmemories")) {
+    Seek("foodmemories");
+    while (CheckNextTag("item")) {
+      const int line = CurrentLine();
+      Seek("item");
+      const std::string dish = LoadVar("name");
+      int turn = 0;
+      LoadInt(&turn, "turn");
+      Seek("/item");
+      if (dish.empty()) {
+        Warn("remembered dish", dish, line);
+        continue;
+      }
+      SIM_GetFoodMemory()->Restore(dish, (int32_t)turn);
+    }
+    Seek("/foodmemories");
+  }
   if (CheckNextTag("crossword")) SkipGroup();
   Seek("misc");
   int topSLID = 0, turnCount = 0;

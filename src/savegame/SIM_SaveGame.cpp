@@ -22,6 +22,7 @@
 #include "SIM_CommuteMethod.h"
 #include "SIM_Date.h"
 #include "SIM_Finances.h"
+#include "SIM_FoodMemory.h"
 #include "SIM_Health.h"
 #include "SIM_InterestType.h"
 #include "SIM_JobBase.h"
@@ -745,7 +746,14 @@ void SIM_SaveGame::SaveMisc() {
       SaveKeyValue("max", quality->GetHigh());
     }
   }
-  { SaveGroup memories(this, "foodmemories"); }
+  {
+    SaveGroup memories(this, "foodmemories");
+    for (const SIM_FoodMemoryItem* item : SIM_GetFoodMemory()->GetItems()) {
+      SaveGroup entry(this, "item");
+      SaveKeyValue("name", item->name);
+      SaveKeyValue("turn", (int)item->turn);
+    }
+  }
   {
     SaveGroup group(this, "crossword");
     SaveKeyValue("ids", "");

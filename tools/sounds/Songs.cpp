@@ -372,6 +372,35 @@ synth::Buffer RestaurantCheapo(int rate) {
   return s.Render(rate);
 }
 
+// A friendly neighbourhood restaurant: an easy bossa for nylon guitar, piano and flute.
+synth::Buffer RestaurantMidrange(int rate) {
+  Song s(112, 4, synth::Seed("restaurant_midrange"));
+  s.drumLevel = -22;
+  s.swing = 0.04;
+  s.room = 0.5, s.wet = 0.25;
+  const Bars intro = P("Gmaj7 Am7 Bm7 Am7+D7");
+  const Bars a = P("Gmaj7 Em7 Am7 D7 Bm7 E7 Am7 D7");
+  const Bars b = P("Cmaj7 Cm7 Bm7 E7 Am7 D7 Gmaj7 Gmaj7");
+  const Bars outro = P("Cmaj7 D7 Gmaj7 Gmaj7");
+  const Bars all = Cat({intro, a, b, a, outro});  // 4 + 8 + 8 + 8 + 4 bars
+  Part& guitar = s.AddPart(Voice::Pluck, -20.0, -0.3, 0.2);
+  Part& piano = s.AddPart(Voice::Piano, -23.0, 0.2, 0.3);
+  Part& bass = s.AddPart(Voice::UpBass, -18.0, 0.0, 0.1);
+  Part& flute = s.AddPart(Voice::Flute, -16.0, 0.15, 0.35);
+  s.Comp(guitar, Cat({intro, a, b, a, P("Cmaj7 D7")}), 0, "x..x..x...x..x..", 59, 4, 0.6);
+  FinalChord(s, guitar, P("Gmaj7 Gmaj7"), 30, 59, 4, 0.6);
+  s.Sustain(piano, Cat({a, b, a}), 4, 64, 3, 0.35);
+  s.Bass(bass, Cat({intro, a, b, a, P("Cmaj7 D7")}), 0, "1--.5-..1--.5-..", 38, 0.8);
+  s.Bass(bass, P("Gmaj7"), 30, "1---------------", 38, 0.8);
+  s.Drums(4, 24, Drum::Rim, "..x..x....x..x..", 0.45);
+  s.Drums(4, 24, Drum::Shaker, "oooooooooooooooo", 0.3);
+  s.Drums(4, 24, Drum::Kick, "x.....x.x.....x.", 0.6);
+  s.Melody(flute, a, 4, Major(7), 67, 83, kFlowing, {0, 1, 2, 3, 1, 0, 2, 4}, 0.8);
+  s.Melody(flute, b, 12, Major(7), 67, 83, kSlow, {1, 2, 0, 3, 2, 1, 0, 3}, 0.75);
+  s.Melody(flute, a, 20, Major(7), 67, 83, kFlowing, {0, 1, 2, 3, 1, 0, 2, 4}, 0.8);
+  return s.Render(rate);
+}
+
 // The video game's music: a chip-tune loop, played under the dogfight until it ends.
 synth::Buffer VideogamePlanes(int rate) {
   Song s(150, 4, synth::Seed("videogame_planes"));
@@ -413,6 +442,7 @@ const Entry kSongs[] = {
     {"data/sounds/music/restaurant_snooty.ogg", RestaurantSnooty},
     {"data/sounds/music/restaurant_hip.ogg", RestaurantHip},
     {"data/sounds/music/restaurant_cheapo.ogg", RestaurantCheapo},
+    {"data/sounds/music/restaurant_midrange.ogg", RestaurantMidrange},
     {"data/sounds/videogame_planes.ogg", VideogamePlanes},
 };
 
