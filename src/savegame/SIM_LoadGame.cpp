@@ -1442,8 +1442,15 @@ void SIM_LoadGame::LoadAppointments() {
       Seek("/appointment");
       size_t which = 0;
       while (which < 2 && events[which]->GetEventName() != name) ++which;
-      if (which == 2 || eventDate.size() != 3 || reminderDate.size() != 3) {
-        Warn("Appointment not restored", name, line);
+      if (which == 2) {
+        Warn("Appointment", name, line);
+        continue;
+      }
+      if (eventDate.size() != 3 || reminderDate.size() != 3) {
+        GWarning((m_origin + ":" + std::to_string(line) + ": the appointment \"" + name +
+                  "\" has no readable dates; booked again")
+                     .c_str(),
+                 __FILE__, __LINE__);
         continue;
       }
       events[which]->Restore(SIM_Date(ToInt(eventDate[0]), ToInt(eventDate[1]), ToInt(eventDate[2])),

@@ -3,6 +3,9 @@
 // and a file without the dates (an older save) books them afresh.
 #include <string>
 
+#include "GDebug.h"
+#include "TestSupport.h"
+
 #include "SIM_Charity.h"
 #include "SIM_Crime.h"
 #include "SIM_Date.h"
@@ -78,6 +81,25 @@ TEST(CrimeAndAppointmentsSave, AFileWithoutTheDatesBooksThemAgain) {
   savetest::PlayNights(2, 1, false);
   EXPECT_FALSE(SIM_GetDentist()->IsAwaitingFirstNight());
   EXPECT_GE(SIM_GetDentist()->GetReminderDate().GetDaysAsInt() - SIM_Date::PPresentDay->GetDaysAsInt(), 20);
+  savetest::ExpectCleanLog();
+}
+
+// A damaged entry is named in the log and its event booked afresh; the other comes back.
+TEST(CrimeAndAppointmentsSave, ADamagedDateIsReportedAndBookedAgain) {
+  PlayUntilBooked();
+  const SIM_Date run = SIM_GetCharity()->GetEventDate();
+  ASSERT_TRUE(SIM_GetSaveGame()->SaveGame("damaged"));
+  std::string text = SaveFile("damaged");
+  const size_t dentist = text.find("<name>dentist</name>\n<eventdate>");
+  ASSERT_NE(dentist, std::string::npos);
+  const size_t value = text.find("<eventdate>", dentist) + std::string("<eventdate>").size();
+  text.replace(value, text.find("</eventdate>", value) - value, "soon");
+  ASSERT_TRUE(SIM_GetLoadGame()->LoadFromText(text, "damaged", "damaged.xml"));
+  EXPECT_TRUE(SIM_GetDentist()->IsAwaitingFirstNight());
+  EXPECT_TRUE(SIM_GetCharity()->GetEventDate().IsSameDay(run));
+  const std::string log = testsupport::ReadFile(GetDebug()->GetPath());
+  EXPECT_NE(log.find("damaged.xml:"), std::string::npos);
+  EXPECT_NE(log.find("the appointment \"dentist\" has no readable dates; booked again"), std::string::npos);
   savetest::ExpectCleanLog();
 }
 
