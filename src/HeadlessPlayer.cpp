@@ -32,15 +32,19 @@
 #include "CInput.h"
 #include "GRandom.h"
 #include "Game.h"
+#include "HeadlessEvents.h"
 #include "HeadlessJobs.h"
 #include "HeadlessSolo.h"
 #include "HeadlessTownLife.h"
 #include "SIM_Attribute.h"
 #include "SIM_Boredom.h"
 #include "SIM_CharacterType.h"
+#include "SIM_Charity.h"
 #include "SIM_Commute.h"
 #include "SIM_CommuteMethod.h"
+#include "SIM_Crime.h"
 #include "SIM_Date.h"
+#include "SIM_Dentist.h"
 #include "SIM_Finances.h"
 #include "SIM_GameConfig.h"
 #include "SIM_Health.h"
@@ -323,6 +327,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   HeadlessTownLife::StartGame();
   HeadlessJobs::StartGame();
   HeadlessSolo::StartGame();
+  HeadlessEvents::StartGame();
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);
@@ -372,6 +377,8 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
           // A booked evening (the team's match, the dentist) comes before anything else.
         } else if (HeadlessTownLife::AnswerInvitations()) {
           // The invitation's evening used the slot.
+        } else if (HeadlessEvents::KeepAppointment()) {
+          // The charity run or the dentist used the slot.
         } else if (HeadlessJobs::SearchForJob()) {
           // The job search used the slot.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
@@ -556,6 +563,18 @@ uint64_t HeadlessPlayer::Digest() {
   for (int type = 0; type < SIM_Weather::WEATHER_COUNT; ++type) h.Float(weather->GetIntensity(type));
   h.Int(SIM_GetHealth()->GetState());
   h.Int(SIM_GetHealth()->GetDaysLeft());
+
+  // Crime's countdowns and the appointments' dates.
+  const SIM_Crime* crime = SIM_GetCrime();
+  h.Int(crime->GetDaysToNextMugging());
+  h.Int(crime->GetDaysToNextBurglary());
+  h.Int(crime->GetLastCrimeTurn());
+  for (const SIM_OccasionalEvent* event : {(const SIM_OccasionalEvent*)SIM_GetCharity(),
+                                           (const SIM_OccasionalEvent*)SIM_GetDentist()}) {
+    h.Int(event->IsAwaitingFirstNight());
+    h.Int(event->GetEventDate().GetDaysAsInt());
+    h.Int(event->GetReminderDate().GetDaysAsInt());
+  }
 
   SIM_Statistics* statistics = SIM_GetStatistics();
   for (const SIM_Statistics::IntCounter& counter : statistics->GetIntCounters()) {

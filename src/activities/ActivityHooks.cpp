@@ -7,7 +7,6 @@
 
 void SIM_HookInvestigateStory() { STAND_IN(); }
 void SIM_HookSurfWeb() { STAND_IN(); }
-void SIM_HookCharityRun() { STAND_IN(); }
 void SIM_HookWriteScreenplay() { STAND_IN(); }
 void SIM_HookWriteSong() { STAND_IN(); }
 void SIM_HookDevelopTheory() { STAND_IN(); }

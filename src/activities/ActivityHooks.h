@@ -5,7 +5,7 @@
 void SIM_HookInvestigateStory();
 void SIM_HookSurfWeb();
 void SIM_HookBowlingMatch();  // the bowling team (daily_life/SIM_BowlingTeam.cpp)
-void SIM_HookCharityRun();
+void SIM_HookCharityRun();  // the charity run (daily_life/SIM_Charity.cpp)
 void SIM_HookDentist();  // the dentist (daily_life/SIM_Dentist.cpp)
 void SIM_HookWriteScreenplay();
 void SIM_HookWriteSong();

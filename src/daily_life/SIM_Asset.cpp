@@ -50,6 +50,8 @@ SIM_Asset* SIM_Asset::GetOwnedByName(const std::string& name) {
 
 void SIM_Asset::PlaySound() { STAND_IN(); }
 
+void SIM_Asset::StealAssets() { STAND_IN(); }
+
 int SIM_Asset::CountOwned() {
   int count = 0;
   for (SIM_Asset* asset : All) {

@@ -21,6 +21,8 @@ class SIM_Asset {
   static int CountOwned();
   static SIM_Asset* GetOwnedByName(const std::string& name);  // the first owned one, or null
   static std::list<SIM_Asset*> All;
+  // A burglar takes some of the owned stealable possessions. Stand-in until the possessions arrive.
+  static void StealAssets();
 
   bool IsOwned() const { return m_owned; }
   const std::string& GetName() const { return m_name; }

@@ -35,9 +35,11 @@
 #include "SIM_Boredom.h"
 #include "SIM_Calendar.h"
 #include "SIM_CharacterType.h"
+#include "SIM_Charity.h"
 #include "SIM_CommuteMethod.h"
 #include "SIM_Crime.h"
 #include "SIM_Date.h"
+#include "SIM_Dentist.h"
 #include "SIM_Description.h"
 #include "SIM_Dirt.h"
 #include "SIM_Finances.h"
@@ -459,6 +461,7 @@ void SIM_LoadGame::ReadSections() {
   LoadUnlocks();
   LoadMisc();
   LoadTurn();
+  LoadAppointments();
 }
 
 void SIM_LoadGame::Rebuild(const std::string& name) {
@@ -1074,12 +1077,18 @@ void SIM_LoadGame::LoadAssets() {
   }
 }
 
-// Crime keeps no state of its own yet.
 void SIM_LoadGame::LoadCrime() {
   Seek("crime");
-  LoadVar("daystonextmugging");
-  LoadVar("daystonextburglary");
-  LoadVar("lastcrimeturn");
+  SIM_Crime* crime = SIM_GetCrime();
+  int mugging = crime->GetDaysToNextMugging();
+  int burglary = crime->GetDaysToNextBurglary();
+  int lastCrime = 0;
+  LoadInt(&mugging, "daystonextmugging");
+  LoadInt(&burglary, "daystonextburglary");
+  LoadInt(&lastCrime, "lastcrimeturn");
+  crime->SetDaysToNextMugging(mugging);
+  crime->SetDaysToNextBurglary(burglary);
+  crime->SetLastCrimeTurn(lastCrime);
   Seek("/crime");
 }
 
@@ -1431,4 +1440,42 @@ void SIM_LoadGame::LoadTurn() {
   m_turnMode = ClampInt(mode, SIM_SIM::TURNMODE_WOKEUP, SIM_SIM::TURNMODE_DAYENDED);
   LoadBool(&m_night, "night");
   Seek("/turn");
+}
+
+// The charity run's and the dentist's dates, after the present day is read. An event the file
+// does not date (an older save, a damaged entry) is booked again from today.
+void SIM_LoadGame::LoadAppointments() {
+  SIM_OccasionalEvent* events[] = {SIM_GetCharity(), SIM_GetDentist()};
+  bool restored[2] = {false, false};
+  if (Seek("appointments")) {
+    while (CheckNextTag("appointment")) {
+      const int line = CurrentLine();
+      Seek("appointment");
+      std::string name;
+      LoadString(&name, "name");
+      const std::vector<std::string> eventDate = SplitList(LoadVar("eventdate"));
+      const std::vector<std::string> reminderDate = SplitList(LoadVar("reminderdate"));
+      Seek("/appointment");
+      size_t which = 0;
+      while (which < 2 && events[which]->GetEventName() != name) ++which;
+      if (which == 2) {
+        Warn("Appointment", name, line);
+        continue;
+      }
+      if (eventDate.size() != 3 || reminderDate.size() != 3) {
+        GWarning((m_origin + ":" + std::to_string(line) + ": the appointment \"" + name +
+                  "\" has no readable dates; booked again")
+                     .c_str(),
+                 __FILE__, __LINE__);
+        continue;
+      }
+      events[which]->Restore(SIM_Date(ToInt(eventDate[0]), ToInt(eventDate[1]), ToInt(eventDate[2])),
+                             SIM_Date(ToInt(reminderDate[0]), ToInt(reminderDate[1]), ToInt(reminderDate[2])));
+      restored[which] = true;
+    }
+    Seek("/appointments");
+  }
+  for (size_t i = 0; i < 2; ++i) {
+    if (!restored[i]) events[i]->Reset();
+  }
 }

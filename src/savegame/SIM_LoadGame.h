@@ -107,6 +107,7 @@ class SIM_LoadGame {
   void LoadUnlocks();
   void LoadMisc();
   void LoadTurn();
+  void LoadAppointments();
 
  private:
   bool Refuse(FAILURE failure, const std::string& name, const std::string& why);

@@ -19,8 +19,11 @@
 #include "SIM_BowlingTeam.h"
 #include "SIM_Boredom.h"
 #include "SIM_CharacterType.h"
+#include "SIM_Charity.h"
 #include "SIM_CommuteMethod.h"
+#include "SIM_Crime.h"
 #include "SIM_Date.h"
+#include "SIM_Dentist.h"
 #include "SIM_Finances.h"
 #include "SIM_FoodMemory.h"
 #include "SIM_Health.h"
@@ -102,6 +105,7 @@ std::string SIM_SaveGame::Compose() {
   SaveUnlocks();
   SaveMisc();
   SaveTurn();
+  SaveAppointments();
   SaveString("</xml>");
   std::string text;
   text.swap(m_text);
@@ -570,12 +574,12 @@ void SIM_SaveGame::SaveAssets() {
   { SaveGroup group(this, "magazines"); }
 }
 
-// Crime keeps no state of its own yet: its three counters are written as zeros.
 void SIM_SaveGame::SaveCrime() {
   SaveGroup group(this, "crime");
-  SaveKeyValue("daystonextmugging", 0);
-  SaveKeyValue("daystonextburglary", 0);
-  SaveKeyValue("lastcrimeturn", 0);
+  const SIM_Crime* crime = SIM_GetCrime();
+  SaveKeyValue("daystonextmugging", (int)crime->GetDaysToNextMugging());
+  SaveKeyValue("daystonextburglary", (int)crime->GetDaysToNextBurglary());
+  SaveKeyValue("lastcrimeturn", (int)crime->GetLastCrimeTurn());
 }
 
 void SIM_SaveGame::SaveDate() {
@@ -770,4 +774,21 @@ void SIM_SaveGame::SaveTurn() {
   SaveKeyValue("mode", (int)SIM_GetSim()->GetTurnMode());
   // Saved in the night (the autosave): the loaded game goes on with the morning.
   SaveKeyValue("night", SIM_GetSim()->IsNight());
+}
+
+// The charity run's and the dentist's dates. A newer section than the rest: a loader that does not
+// find it books both again.
+void SIM_SaveGame::SaveAppointments() {
+  SaveGroup group(this, "appointments");
+  auto dateText = [](const SIM_Date& date) {
+    return FormatInt(date.GetDay()) + "," + FormatInt(date.GetMonth()) + "," + FormatInt(date.GetYear());
+  };
+  for (const SIM_OccasionalEvent* event : {(const SIM_OccasionalEvent*)SIM_GetCharity(),
+                                           (const SIM_OccasionalEvent*)SIM_GetDentist()}) {
+    if (event->IsAwaitingFirstNight()) continue;  // nothing dated yet: the loader resets it alike
+    SaveGroup entry(this, "appointment");
+    SaveKeyValue("name", event->GetEventName());
+    SaveKeyValue("eventdate", dateText(event->GetEventDate()));
+    SaveKeyValue("reminderdate", dateText(event->GetReminderDate()));
+  }
 }

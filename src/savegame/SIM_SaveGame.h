@@ -104,6 +104,8 @@ class SIM_SaveGame {
   void SaveMisc();
   // After "misc", read only by a loader that knows it: the turn of the day.
   void SaveTurn();
+  // After the turn, read only by a loader that knows it: the charity run's and dentist's dates.
+  void SaveAppointments();
 
  private:
   bool WriteFile(const std::string& path, const std::string& text);

@@ -204,6 +204,10 @@ void SIM_SIM::Reset() {
   SIM_GetHealth()->Initialise();
   GUI_GetDirt()->Process();
   SIM_GetCrime()->Initialise();
+  // The last game's crimes, charity run and dentist's appointment stay with it.
+  SIM_GetCrime()->ResetLastCrime();
+  SIM_GetCharity()->Reset();
+  SIM_GetDentist()->Reset();
   LoadingScreen(0.5f);
 
   SIM_Rumour::Open();

@@ -139,10 +139,10 @@ TEST(HeadlessPlayer, EveningsOutGoThroughTheChooserAndKeepAFriend) {
 }
 
 // Friends' invitations reach the player, who goes to most, pleads poverty to some and forgets the
-// rest; what it counts is what the game counted. Three months: long enough that a few of the
+// rest; what it counts is what the game counted. Five months: long enough that a few of the
 // one-in-six pleas fall on invitations that cost something, whatever else draws from the seed.
 TEST(HeadlessPlayer, AnswersItsFriendsInvitationsInEachOfTheThreeWays) {
-  HeadlessPlayer::Run(90, 2, nullptr);
+  HeadlessPlayer::Run(150, 2, nullptr);
   const HeadlessTownLife::Counts& town = HeadlessTownLife::GetCounts();
   EXPECT_GT(town.accepted, 0);
   EXPECT_GT(town.pleaded, 0);

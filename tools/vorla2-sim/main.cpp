@@ -2,15 +2,18 @@
 // of a new game with the random seed S (1 by default), or until the game ends, without a window.
 // With K above 0, every K-th morning the game is saved, loaded back and played on. Prints one line per
 // in-game year, then what the town did (invitations received and how they were answered, friends
-// made and lost, romances begun), the job hunt (applications, answers, friends' tips, jobs taken) and last "days=<n> end=<yes|no> digest=<hex>". Two runs with the same seed print
+// made and lost, romances begun), the job hunt (applications, answers, friends' tips, jobs taken), the appointments kept
+// (charity runs, dentist's visits) and last "days=<n> end=<yes|no> digest=<hex>". Two runs with the same seed print
 // the same digest. Exits 1 when the debug log reports an assertion or an error, 2 on bad usage.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <string>
 
 #include "GDebug.h"
 #include "Game.h"
+#include "HeadlessEvents.h"
 #include "HeadlessJobs.h"
 #include "HeadlessPlayer.h"
 #include "HeadlessTownLife.h"
@@ -64,6 +67,12 @@ int main(int argc, char** argv) {
   const HeadlessJobs::Counts& jobs = HeadlessJobs::GetCounts();
   std::printf("jobs: applications=%d offers=%d rejections=%d unlocks=%d changes=%d\n", jobs.applications, jobs.offers,
               jobs.rejections, jobs.unlocks, jobs.changes);
+  const std::map<std::string, int>& kept = HeadlessEvents::GetKept();
+  auto keptOf = [&kept](const char* name) {
+    auto it = kept.find(name);
+    return it == kept.end() ? 0 : it->second;
+  };
+  std::printf("appointments: charityrun=%d dentist=%d\n", keptOf("charityrun"), keptOf("dentist"));
   std::printf("days=%d end=%s digest=%s\n", result.days, result.ended ? "yes" : "no",
               HeadlessPlayer::Hex(result.digest).c_str());
   std::fflush(stdout);

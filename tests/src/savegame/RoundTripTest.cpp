@@ -57,7 +57,7 @@ TEST_P(RoundTrip, SaveLoadSaveGivesTheSameFile) {
       "jobs_offered", "jobs_unlocked", "jobdistances", "vorla", "commute", "assets", "magazines", "crime",
       "date",    "globals",    "health",  "romance",  "statistics", "alcohol",     "books",          "events",
       "achievements", "bowling", "classes", "unlocks", "pets", "petmeals", "SIM_SIM", "movies",
-      "eventqualities", "foodmemories", "crossword", "misc", "turn"};
+      "eventqualities", "foodmemories", "crossword", "misc", "turn", "appointments"};
   EXPECT_EQ(savetest::Sections(first), expected);
   // An empty list is its two bare tags.
   EXPECT_NE(first.find("\n<books>\n</books>\n"), std::string::npos);
