@@ -131,6 +131,7 @@ GUI_ShoppingScreen::GUI_ShoppingScreen() {
 }
 
 GUI_ShoppingScreen::~GUI_ShoppingScreen() {
+  GetDebug()->DebugOut("Shopping: the shop closes");
   GUI_GetGUI()->SetInputHandler(nullptr);
   if (PTheWindow == this) PTheWindow = nullptr;
   // The offers are children: they go with the window, and leave All as they go.
@@ -156,6 +157,7 @@ void GUI_ShoppingScreen::PopulateStore() {
     item->SetPosition(kOfferLeft, top, kOfferRight, top + kOfferHeight);
     AddChild(item);
   }
+  GetDebug()->DebugOut(GFormat("Shopping: department %d page %d, %d offers", (int)m_tab, m_page, (int)m_offers.size()).c_str());
 }
 
 void GUI_ShoppingScreen::Draw() {
@@ -227,6 +229,7 @@ void GUI_ShoppingItem::Buy(int offer) {
   // Rebuilding the offers deletes this button and its offer: nothing of either is used after.
   SIM_Asset* asset = shop->GetOffers()[offer];
   asset->Purchase();
+  GetDebug()->DebugOut(GFormat("Shopping: bought %s", asset->GetName().c_str()).c_str());
   GUI_GetSounds()->PlaySound("data/sounds/cash.ogg", false);
   GUI_GetAssets()->Refresh();
   shop->PopulateStore();
