@@ -52,33 +52,6 @@ std::vector<AssetRow> AssetRows(Findings& findings) {
   return rows;
 }
 
-bool AssetFileExists(const std::string& relative) {
-  fs::path at = testsupport::RepoPath("");
-  for (const fs::path& part : fs::path(relative)) {
-    bool found = false;
-    if (fs::is_directory(at)) {
-      for (const auto& entry : fs::directory_iterator(at)) found |= entry.path().filename() == part;
-    }
-    if (!found) return false;
-    at /= part;
-  }
-  return true;
-}
-
-std::set<std::string> AssetPlayerValues() {
-  std::set<std::string> names;
-  for (const char* table : {"data/simulation/attributes.csv", "data/simulation/skills.csv"}) {
-    CSpreadsheet sheet(testsupport::RepoPath(table).c_str());
-    for (const std::string& row : sheet) {
-      CSV csv;
-      csv.Initialise(row.c_str(), ',');
-      csv.GetNextToken();
-      names.insert(csv.GetNextString());
-    }
-  }
-  return names;
-}
-
 std::vector<std::string> FieldWords(const std::string& field) {
   std::vector<std::string> words;
   CSV csv;
@@ -148,22 +121,22 @@ TEST(AssetLint, EveryNameTheCodeTestsIsARow) {
 
 TEST(AssetLint, PicturesSoundsScriptsAndPrerequisitesExist) {
   Findings findings;
-  const std::set<std::string> values = AssetPlayerValues();
+  const std::set<std::string> values = lint::PlayerValues();
   const std::regex effect(R"re(ApplyEffect\(\s*([^,\s]+))re");
   for (const AssetRow& row : AssetRows(findings)) {
     const auto& f = row.fields;
     const std::string& texture = f[TEXTURE];
     const std::string picture = "data/bitmaps/" + texture.substr(0, texture.rfind('.')) + ".png";
-    if (!lint::EndsWith(texture, ".dds") || !AssetFileExists(picture))
+    if (!lint::EndsWith(texture, ".dds") || !lint::ExistsExactCase(picture))
       findings.push_back(row.origin + ": no picture for \"" + texture + "\"");
     for (const std::string& sound : FieldWords(f[SOUNDS])) {
-      if (!AssetFileExists("data/sounds/" + sound)) findings.push_back(row.origin + ": no sound \"" + sound + "\"");
+      if (!lint::ExistsExactCase("data/sounds/" + sound)) findings.push_back(row.origin + ": no sound \"" + sound + "\"");
     }
     for (int column : {PURCHASE_SCRIPT, OWNED_SCRIPT, USE_SCRIPT}) {
       std::string text = f[column];
       if (lint::EndsWith(text, ".txt")) {
         const std::string path = "data/simulation/scripts/" + text;
-        if (!AssetFileExists(path)) {
+        if (!lint::ExistsExactCase(path)) {
           findings.push_back(row.origin + ": no script \"" + text + "\"");
           continue;
         }
