@@ -1064,7 +1064,7 @@ void SIM_LoadGame::LoadAssets() {
     const std::string name = LoadVar("name");
     Seek("/asset");
     if (SIM_Asset* asset = FindAsset(name)) {
-      asset->SetOwned(true);
+      asset->LoadAsOwned();
     } else {
       Warn("asset", name, line);
     }

@@ -68,4 +68,11 @@ std::vector<Row> TableRows(const std::string& relative);
 // The first field of every row (the names a table defines).
 std::set<std::string> FirstColumn(const std::string& relative);
 
+// Whether the file is there with exactly this case in every part of its path (the game's own file
+// lookups match case exactly).
+bool ExistsExactCase(const std::string& relative);
+
+// The names of the player's values: the attributes and the skills.
+std::set<std::string> PlayerValues();
+
 }  // namespace lint
