@@ -32,7 +32,6 @@
 #include "CInput.h"
 #include "GRandom.h"
 #include "Game.h"
-#include "HeadlessEvents.h"
 #include "HeadlessJobs.h"
 #include "HeadlessShopping.h"
 #include "HeadlessSolo.h"
@@ -329,7 +328,6 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   HeadlessTownLife::StartGame();
   HeadlessJobs::StartGame();
   HeadlessSolo::StartGame();
-  HeadlessEvents::StartGame();
   HeadlessShopping::StartGame();
 
   SIM_Date start(3, 0, 2006);
@@ -377,11 +375,9 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
         if (GUI_AfterWorkScreen::IsOpen()) {
           GUI_AfterWorkScreen::Continue(0);
         } else if (HeadlessSolo::KeepAppointment()) {
-          // A booked evening (the team's match, the dentist) comes before anything else.
+          // A booked evening (the team's match, the dentist, the charity run) comes first.
         } else if (HeadlessTownLife::AnswerInvitations()) {
           // The invitation's evening used the slot.
-        } else if (HeadlessEvents::KeepAppointment()) {
-          // The charity run or the dentist used the slot.
         } else if (HeadlessJobs::SearchForJob()) {
           // The job search used the slot.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {

@@ -16,12 +16,21 @@ namespace {
 
 constexpr float kDineOutChance = 0.15f;
 
-SIM_RestaurantOption* DrawDish(const std::list<SIM_RestaurantOption*>& menu, SIM_RestaurantOption::MENUTYPE type) {
+// One dish of the kind drawn from those on the menu costing at most `budget`.
+SIM_RestaurantOption* DrawDish(const std::list<SIM_RestaurantOption*>& menu, SIM_RestaurantOption::MENUTYPE type,
+                               float budget) {
   std::vector<SIM_RestaurantOption*> candidates;
   for (SIM_RestaurantOption* option : menu)
-    if (option->GetType() == type) candidates.push_back(option);
+    if (option->GetType() == type && option->GetCost() <= budget) candidates.push_back(option);
   if (candidates.empty()) return nullptr;
   return candidates[(size_t)std::rand() % candidates.size()];
+}
+
+float CheapestDish(const std::list<SIM_RestaurantOption*>& menu, SIM_RestaurantOption::MENUTYPE type) {
+  float cheapest = -1.0f;
+  for (SIM_RestaurantOption* option : menu)
+    if (option->GetType() == type && (cheapest < 0.0f || option->GetCost() < cheapest)) cheapest = option->GetCost();
+  return cheapest;
 }
 
 // The chooser's restaurants in order: one too dear for the cash in hand is passed over (its book
@@ -57,9 +66,15 @@ bool HeadlessRestaurants::FinishWaitingMeal() {
   }
   GUI_RestaurantInstance* menu = GUI_RestaurantInstance::PTheWindow;
   if (!menu) return any;
-  // A drink and a main course, each drawn from those on tonight's menu, then the order button.
-  SIM_RestaurantOption* drink = DrawDish(menu->GetTodaysMenu(), SIM_RestaurantOption::DRINK);
-  SIM_RestaurantOption* main = DrawDish(menu->GetTodaysMenu(), SIM_RestaurantOption::MAINCOURSE);
+  // A drink and a main course, each drawn from those on tonight's menu the cash in hand pays for
+  // (the menu lets a player order beyond it), then the order button.
+  const std::list<SIM_RestaurantOption*>& dishes = menu->GetTodaysMenu();
+  const float cash = SIM_GetFinances()->GetCash();
+  const float cheapestMain = CheapestDish(dishes, SIM_RestaurantOption::MAINCOURSE);
+  SIM_RestaurantOption* drink =
+      cheapestMain < 0.0f ? nullptr : DrawDish(dishes, SIM_RestaurantOption::DRINK, cash - cheapestMain);
+  SIM_RestaurantOption* main =
+      drink ? DrawDish(dishes, SIM_RestaurantOption::MAINCOURSE, cash - drink->GetCost()) : nullptr;
   if (drink && main) {
     GUI_RestaurantInstance::OrderItem(drink);
     GUI_RestaurantInstance::OrderItem(main);

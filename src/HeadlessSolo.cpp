@@ -5,17 +5,34 @@
 #include <vector>
 
 #include "GUI_ButtonText.h"
+#include "GUI_Dentist.h"
 #include "GUI_SoloActivityChooser.h"
 #include "HeadlessShopping.h"
+#include "GUI_WindowManager.h"
+#include "SIM_SIM.h"
 #include "SIM_ScheduledEvents.h"
 #include "SIM_SoloActivityType.h"
 
 std::map<std::string, int> HeadlessSolo::Evenings;
 
+namespace {
+// The turn on which each appointment was last kept.
+std::map<std::string, int> g_keptOnTurn;
+}  // namespace
+
+void HeadlessSolo::StartGame() {
+  Evenings.clear();
+  g_keptOnTurn.clear();
+}
+
 bool HeadlessSolo::KeepAppointment() {
+  const int turn = (int)SIM_GetSim()->GetTurnCount();
   std::vector<std::string> due;
-  for (const SIM_ScheduledEvents::SIM_ScheduleData* data : SIM_GetScheduledEvents()->GetEvents())
-    if (data->date.IsPresentDay()) due.push_back(data->key);
+  for (const SIM_ScheduledEvents::SIM_ScheduleData* data : SIM_GetScheduledEvents()->GetEvents()) {
+    // A weekend's second slot does not keep the same appointment twice.
+    auto kept = g_keptOnTurn.find(data->key);
+    if (data->date.IsPresentDay() && (kept == g_keptOnTurn.end() || kept->second != turn)) due.push_back(data->key);
+  }
   if (due.empty()) return false;
   for (const std::string& key : due) {
     // The chooser opened on the booked row, as the reminder note's click does.
@@ -23,8 +40,15 @@ bool HeadlessSolo::KeepAppointment() {
     GUI_SoloActivityChooser* chooser = GUI_SoloActivityChooser::PTheWindow;
     if (!chooser) return false;
     if (chooser->GetType() && chooser->GetType()->GetName() == key && chooser->GetStartButton()->IsEnabled()) {
+      g_keptOnTurn[key] = turn;
       ++Evenings[key];
       GUI_SoloActivityChooser::StartActivity(0);
+      // The result read (the dentist's chair, the run's result) and closed as a player would.
+      if (GUI_Dentist::PTheWindow) {
+        GUI_Dentist::Close();
+      } else {
+        GUI_GetWindowManager()->CloseTopDialog();
+      }
       return true;
     }
   }

@@ -13,7 +13,7 @@ class HeadlessSolo {
   // An appointment on the calendar for today (the team's match, the dentist) kept through the
   // chooser: true when it ran; false when none is due or none could start.
   static bool KeepAppointment();
-  static void StartGame() { Evenings.clear(); }
+  static void StartGame();
   static const std::map<std::string, int>& GetEvenings() { return Evenings; }
 
  private:

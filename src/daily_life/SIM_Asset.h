@@ -38,8 +38,6 @@ class SIM_Asset : public SIM_ModifierContainer {
   static void StealAssets();  // a burglary: half the stealable possessions, at least one
   static bool StealRandomAsset();
   static std::list<SIM_Asset*> All;
-  // A burglar takes some of the owned stealable possessions. Stand-in until the possessions arrive.
-  static void StealAssets();
 
   virtual void Purchase();
   virtual void Sell();     // ownership ends and the resale value is paid

@@ -13,8 +13,8 @@
 
 #include "GDebug.h"
 #include "Game.h"
-#include "HeadlessEvents.h"
 #include "HeadlessJobs.h"
+#include "HeadlessSolo.h"
 #include "HeadlessPlayer.h"
 #include "HeadlessTownLife.h"
 
@@ -67,12 +67,13 @@ int main(int argc, char** argv) {
   const HeadlessJobs::Counts& jobs = HeadlessJobs::GetCounts();
   std::printf("jobs: applications=%d offers=%d rejections=%d unlocks=%d changes=%d\n", jobs.applications, jobs.offers,
               jobs.rejections, jobs.unlocks, jobs.changes);
-  const std::map<std::string, int>& kept = HeadlessEvents::GetKept();
+  const std::map<std::string, int>& kept = HeadlessSolo::GetEvenings();
   auto keptOf = [&kept](const char* name) {
     auto it = kept.find(name);
     return it == kept.end() ? 0 : it->second;
   };
-  std::printf("appointments: charityrun=%d dentist=%d\n", keptOf("charityrun"), keptOf("dentist"));
+  std::printf("appointments: bowlingmatch=%d charityrun=%d dentist=%d\n", keptOf("bowlingmatch"), keptOf("charityrun"),
+              keptOf("dentist"));
   std::printf("days=%d end=%s digest=%s\n", result.days, result.ended ? "yes" : "no",
               HeadlessPlayer::Hex(result.digest).c_str());
   std::fflush(stdout);

@@ -193,7 +193,7 @@ TEST_F(BowlingTeam, TheHeadlessPlayerKeepsTheMatchOnItsEvening) {
   ASSERT_TRUE(HeadlessSolo::KeepAppointment());
   EXPECT_EQ(HeadlessSolo::GetEvenings().at("bowlingmatch"), 1);
   EXPECT_FALSE(Team()->GetNextMatchDate().IsSameDay(match)) << "the match was played and the next one arranged";
-  EXPECT_FALSE(Reports().empty());
+  EXPECT_TRUE(Reports().empty()) << "the match report was read and closed, as a player would";
 }
 
 }  // namespace
