@@ -13,6 +13,7 @@
 #include "CInput.h"
 #include "D3DEngine.h"
 #include "DrawRecorder.h"
+#include "GDebug.h"
 #include "GTranslation.h"
 #include "GUI_ButtonText.h"
 #include "GUI_FoodMenuItem.h"
@@ -36,6 +37,21 @@
 #include "TestSupport.h"
 
 namespace {
+
+// Lines of the debug log that hold the text, an alert's own echo line not counted.
+int CountMenuLogLines(const std::string& text) {
+  const std::string log = testsupport::ReadFile(GetDebug()->GetPath());
+  int count = 0;
+  size_t start = 0;
+  while (start < log.size()) {
+    size_t end = log.find('\n', start);
+    if (end == std::string::npos) end = log.size();
+    const std::string line = log.substr(start, end - start);
+    if (line.find(text) != std::string::npos && line.rfind("Alert ", 0) != 0) ++count;
+    start = end + 1;
+  }
+  return count;
+}
 
 class RestaurantScreens : public ::testing::Test {
  protected:
@@ -273,6 +289,13 @@ TEST_F(RestaurantScreens, EffectsShowStressAsRelaxationAndRoundTinyAmountsToZero
   EXPECT_FLOAT_EQ(espresso->GetIcon().vertices[0].u, 0.25f);
   EXPECT_FLOAT_EQ(espresso->GetIcon().vertices[0].v, 0.5f);
   EXPECT_EQ(Item("Espresso")->GetTextColour(), Restaurant("Trattoria Prova")->GetTextColor());
+
+  // Fitness has no icon on the sheet: listed all the same, said once with the dish's row, also
+  // when the menu is laid out again.
+  ASSERT_EQ(Item("Lasagne")->GetChildren().size(), 3u);
+  menu->Reset();
+  ASSERT_EQ(Item("Lasagne")->GetChildren().size(), 3u);
+  EXPECT_EQ(CountMenuLogLines("day_screens/menu_dishes.csv:5: Unknown food effect \"fitness\""), 1);
 }
 
 TEST_F(RestaurantScreens, TheMoneyLeftMayGoBelowZeroAndOrderingIsStillAllowed) {
