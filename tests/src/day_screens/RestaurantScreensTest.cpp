@@ -146,6 +146,29 @@ TEST_F(RestaurantScreens, TheChooserStepsThroughTheRestaurantsWithoutWrapping) {
   EXPECT_EQ(GUI_RestaurantInstance::PTheWindow, nullptr);
 }
 
+TEST_F(RestaurantScreens, WithNothingOnOfferTheChooserSaysSoAndBooksNothing) {
+  auto* empty = dynamic_cast<SIM_RestaurantInstance*>(SIM_SocialiseInstance::CreateInstanceFromType(type));
+  ASSERT_NE(empty, nullptr);
+  GUI_RestaurantChooser::Create(empty);
+  CloseHints();
+  GUI_RestaurantChooser* chooser = GUI_RestaurantChooser::PTheWindow;
+  ASSERT_NE(chooser, nullptr);
+  EXPECT_EQ(chooser->GetCurrent(), nullptr);
+  DrawRecorder& recorder = D3DEngine::GetRecorder();
+  recorder.Clear();
+  chooser->Draw();
+  EXPECT_TRUE(recorder.HasText(std::string(GTranslation::GetString("RESTAURANT_NONE")).substr(0, 12)));
+  EXPECT_FALSE(chooser->GetBookButton()->IsEnabled());
+  EXPECT_FALSE(chooser->GetNextButton()->IsEnabled());
+  EXPECT_FALSE(chooser->GetPrevButton()->IsEnabled());
+  GUI_RestaurantChooser::BookATable(0);
+  GUI_RestaurantChooser::NextRestaurant(0);
+  EXPECT_EQ(GUI_WaiterDialog::PTheWindow, nullptr);
+  EXPECT_EQ(chooser->GetCurrent(), nullptr);
+  GUI_RestaurantChooser::Close();
+  delete empty;
+}
+
 TEST_F(RestaurantScreens, ThePriceLineRoundsAndTheBookButtonNeedsTheCheapestMeal) {
   GUI_RestaurantChooser* chooser = HostEvening();
   ASSERT_NE(chooser, nullptr);
