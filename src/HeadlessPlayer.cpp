@@ -23,6 +23,7 @@
 #include "GUI_MenuNew.h"
 #include "GUI_NameEditor.h"
 #include "HeadlessOutings.h"
+#include "HeadlessRestaurants.h"
 #include "GUI_SocialActivityChooser.h"
 #include "GUI_WokeUpScreen.h"
 #include "GUI_TeamInvite.h"
@@ -116,6 +117,7 @@ bool GoOut() {
     // An evening the player is tired of goes last, whoever would like it.
     if (SIM_GetVede()->IsBored(chooser->GetType())) score -= (float)people.size() + 1.0f;
     score += HeadlessOutings::Fancy(chooser->GetType(), (float)people.size());
+    score += HeadlessRestaurants::Fancy(chooser->GetType(), (float)people.size());
     ranked.push_back({-score, page});
     GUI_SocialActivityChooser::NextPlace(chooser);
   }

@@ -1,32 +1,20 @@
 #include "HeadlessRestaurants.h"
 
-#include <algorithm>
 #include <cstdlib>
-#include <iterator>
-#include <set>
 #include <vector>
 
+#include "GRandom.h"
 #include "GUI_RestaurantChooser.h"
 #include "GUI_RestaurantInstance.h"
+#include "GUI_WaiterDialog.h"
 #include "SIM_Finances.h"
 #include "SIM_Restaurant.h"
-#include "SIM_RestaurantInstance.h"
 #include "SIM_RestaurantOption.h"
-#include "SIM_Script.h"
+#include "SIM_SocialiseType.h"
 
 namespace {
 
-// Evenings the player walked away from (every waiter said no, or nothing could be ordered) stay
-// unfinished; they are never taken up again. Evenings are freed only all at once, when a game
-// starts or loads, so a pointer that is no longer among them is forgotten.
-std::set<const SIM_SocialiseInstance*> g_givenUp;
-
-void ForgetFreedEvenings() {
-  for (auto it = g_givenUp.begin(); it != g_givenUp.end();) {
-    const auto& all = SIM_SocialiseInstance::All;
-    it = std::find(all.begin(), all.end(), *it) == all.end() ? g_givenUp.erase(it) : std::next(it);
-  }
-}
+constexpr float kDineOutChance = 0.15f;
 
 SIM_RestaurantOption* DrawDish(const std::list<SIM_RestaurantOption*>& menu, SIM_RestaurantOption::MENUTYPE type) {
   std::vector<SIM_RestaurantOption*> candidates;
@@ -36,42 +24,48 @@ SIM_RestaurantOption* DrawDish(const std::list<SIM_RestaurantOption*>& menu, SIM
   return candidates[(size_t)std::rand() % candidates.size()];
 }
 
-// The chooser's restaurants in order: too dear for the cash in hand is passed over, and a full
-// one's waiter sends the player on to the next.
-void FindTable(SIM_RestaurantInstance* outing) {
-  const float cash = SIM_GetFinances()->GetCash();
-  for (SIM_Restaurant* restaurant : outing->GetRestaurants()) {
-    if (restaurant->GetMinCost() > cash) continue;
-    if (restaurant->HasFreeTable()) {
-      outing->AcceptTable(restaurant);
-      return;
+// The chooser's restaurants in order: one too dear for the cash in hand is passed over (its book
+// button says so), and a full one's waiter sends the player on to the next. Nobody with a table:
+// the chooser is closed and the evening stays free.
+void AskForATable(GUI_RestaurantChooser* chooser, size_t restaurants) {
+  for (size_t asked = 0; asked < restaurants; ++asked) {
+    SIM_Restaurant* current = chooser->GetCurrent();
+    if (current && current->GetMinCost() <= SIM_GetFinances()->GetCash()) {
+      GUI_RestaurantChooser::BookATable(0);
+      GUI_WaiterDialog::OK(0);
+      if (GUI_RestaurantInstance::PTheWindow) return;
     }
-    SIM_GetScript()->RunScript("restaurant_turned_away.txt", 1.0f);
+    chooser->UpdateScrollButtonStatus();
+    if (!chooser->GetNextButton()->IsEnabled()) break;
+    GUI_RestaurantChooser::NextRestaurant(0);
   }
+  GUI_RestaurantChooser::Close();
 }
 
 }  // namespace
 
+float HeadlessRestaurants::Fancy(SIM_SocialiseType* type, float friends) {
+  if (!type || type->GetProcessFunction() != "RESTAURANT") return 0.0f;
+  return GRandom::IsChance(kDineOutChance) ? friends + 1.0f : 0.0f;
+}
+
 bool HeadlessRestaurants::FinishWaitingMeal() {
-  ForgetFreedEvenings();
-  SIM_RestaurantInstance* outing = SIM_RestaurantInstance::FindAwaitingOrder();
-  if (!outing || g_givenUp.count(outing)) return false;
-  if (!outing->GetChosen()) FindTable(outing);
-  SIM_RestaurantOption* drink = nullptr;
-  SIM_RestaurantOption* main = nullptr;
-  if (outing->GetChosen()) {
-    const std::list<SIM_RestaurantOption*> menu = outing->GetChosen()->DrawTodaysMenu();
-    drink = DrawDish(menu, SIM_RestaurantOption::DRINK);
-    main = DrawDish(menu, SIM_RestaurantOption::MAINCOURSE);
+  bool any = false;
+  if (GUI_RestaurantChooser* chooser = GUI_RestaurantChooser::PTheWindow) {
+    any = true;
+    AskForATable(chooser, SIM_Restaurant::All.size());
   }
+  GUI_RestaurantInstance* menu = GUI_RestaurantInstance::PTheWindow;
+  if (!menu) return any;
+  // A drink and a main course, each drawn from those on tonight's menu, then the order button.
+  SIM_RestaurantOption* drink = DrawDish(menu->GetTodaysMenu(), SIM_RestaurantOption::DRINK);
+  SIM_RestaurantOption* main = DrawDish(menu->GetTodaysMenu(), SIM_RestaurantOption::MAINCOURSE);
   if (drink && main) {
-    outing->AddOption(drink);
-    outing->AddOption(main);
-    outing->OrderFood();
+    GUI_RestaurantInstance::OrderItem(drink);
+    GUI_RestaurantInstance::OrderItem(main);
+    GUI_RestaurantInstance::OrderFood(0);
   } else {
-    g_givenUp.insert(outing);
+    GUI_RestaurantInstance::Close();  // nothing to order: the player leaves
   }
-  GUI_RestaurantInstance::Close();
-  GUI_RestaurantChooser::Close();
   return true;
 }

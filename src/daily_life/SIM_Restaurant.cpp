@@ -169,31 +169,36 @@ void SIM_Restaurant::CalculateTableAvailabilityAll() {
   for (SIM_Restaurant* restaurant : All) restaurant->CalculateTableAvailability();
 }
 
-void SIM_Restaurant::FillAdmissionValues() {
+std::array<float, SIM_Restaurant::kAdmissionValues> SIM_Restaurant::ReadAdmissionValues() const {
+  std::array<float, kAdmissionValues> values{};
   SIM_Vede* vede = SIM_GetVede();
   const int dayOfWeek = SIM_Date::PPresentDay ? SIM_Date::PPresentDay->GetDayOfWeek() : 0;
   const bool busy = dayOfWeek == 4 || dayOfWeek == 5;
-  m_admissionValues[0] = 1.0f - (busy ? kBusyDayBusyness : kQuietDayBusyness);
-  m_admissionValues[1] = vede->GetValue("vorla");
+  values[0] = 1.0f - (busy ? kBusyDayBusyness : kQuietDayBusyness);
+  values[1] = vede->GetValue("vorla");
   SIM_JobInstance* job = vede->GetJobInstance();
-  m_admissionValues[2] = job ? std::clamp(job->GetCurrentSalary() / kSalaryForFullMarks, 0.0f, 1.0f) : 0.0f;
-  m_admissionValues[3] = vede->GetValue("culture");
-  m_admissionValues[4] = m_languageValueName.empty() ? 0.0f : vede->GetValue(m_languageValueName);
-  m_admissionValues[5] = vede->GetValue("exp_cooking");
-  m_admissionValues[6] = 0.0f;
-  m_admissionValues[7] = SIM_NamedValueList::Globals.IsTrue("suit") ? 1.0f : 0.0f;
+  values[2] = job ? std::clamp(job->GetCurrentSalary() / kSalaryForFullMarks, 0.0f, 1.0f) : 0.0f;
+  values[3] = vede->GetValue("culture");
+  values[4] = m_languageValueName.empty() ? 0.0f : vede->GetValue(m_languageValueName);
+  values[5] = vede->GetValue("exp_cooking");
+  values[6] = 0.0f;
+  values[7] = SIM_NamedValueList::Globals.IsTrue("suit") ? 1.0f : 0.0f;
+  return values;
 }
 
 void SIM_Restaurant::CalculateTableAvailability() {
-  m_weightedFactors.fill(0.0f);
-  m_admissionValues.fill(0.0f);
-  m_hasFreeTable = false;
-  FillAdmissionValues();
-  const StyleWeights& style = kStyles[m_style];
-  for (int i = 0; i < kAdmissionValues; ++i) m_weightedFactors[(size_t)i] = style.weight[i] * m_admissionValues[(size_t)i];
   SIM_JobBase* job = SIM_GetVede()->GetJob();
+  JudgeAdmission(ReadAdmissionValues(), job && job->GetName() == "food_critic");
+}
+
+void SIM_Restaurant::JudgeAdmission(const std::array<float, kAdmissionValues>& values, bool foodCritic) {
+  m_weightedFactors.fill(0.0f);
+  m_hasFreeTable = false;
+  m_admissionValues = values;
+  const StyleWeights& style = kStyles[m_style];
+  for (size_t i = 0; i < kAdmissionValues; ++i) m_weightedFactors[i] = style.weight[i] * m_admissionValues[i];
   // The critic's pen opens every door.
-  if (job && job->GetName() == "food_critic") m_weightedFactors[6] = kFoodCriticBonus;
+  if (foodCritic) m_weightedFactors[6] = kFoodCriticBonus;
   const float chance = GetChance();
   m_hasFreeTable = GRandom::IsChance(chance);
   if (!m_hasFreeTable) return;

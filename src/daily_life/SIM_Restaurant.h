@@ -26,6 +26,11 @@ class SIM_Restaurant {
   static void GenerateRumoursAll();
 
   void CalculateTableAvailability();
+  // Tonight's verdict on admission values already read (0 the quietness of the day, 1 renown, 2
+  // pay, 3 culture, 4 the restaurant's language, 5 cooking, 7 the suit; 6 is the food critic's
+  // bonus): the chance of a table, the draw and, for a free table, its quality.
+  void JudgeAdmission(const std::array<float, kAdmissionValues>& values, bool foodCritic);
+  std::array<float, kAdmissionValues> ReadAdmissionValues() const;
   std::string GetWaitersComment() const;
   bool MatchesType(const SIM_SocialiseType* type) const;
   // Tonight's menu: the always-listed drinks, then drinks drawn until there are 4, then the
@@ -52,13 +57,21 @@ class SIM_Restaurant {
   float GetAdmissionValue(int index) const { return m_admissionValues[(size_t)index]; }
   float GetChance() const;  // the sum of the weighted factors of the last calculation, 0..1
 
+  // For tests that set a restaurant up by hand.
+  void SetStyle(int style) { m_style = style; }
+  void SetEventTypeName(const std::string& name) { m_eventTypeName = name; }
+  void SetGUIName(const std::string& name) { m_guiName = name; }
+  void SetCosts(float least, float most) {
+    m_minCost = least;
+    m_maxCost = most;
+  }
+
   static std::list<SIM_Restaurant*> All;  // owned
   static bool BOpened;
 
  private:
   void Load(const std::string& row, const std::string& origin);
   void Initialise(const std::string& origin);
-  void FillAdmissionValues();
 
   std::list<SIM_RestaurantOption*> m_options;  // not owned
   std::string m_guiName;

@@ -28,7 +28,6 @@ void SIM_RestaurantInstance::ProcessChunk() {
       RunPlain();
       return;
     }
-    m_awaitingOrder = true;
     GUI_RestaurantChooser::Create(this);
     return;
   }
@@ -39,16 +38,7 @@ void SIM_RestaurantInstance::ProcessChunk() {
   }
   // The friend's table is booked: the bill is settled per head once the food is ordered.
   m_costPerHead = 0;
-  m_awaitingOrder = true;
   GUI_RestaurantInstance::Create(this);
-}
-
-SIM_RestaurantInstance* SIM_RestaurantInstance::FindAwaitingOrder() {
-  for (auto it = All.rbegin(); it != All.rend(); ++it) {
-    auto* restaurant = dynamic_cast<SIM_RestaurantInstance*>(*it);
-    if (restaurant && restaurant->m_awaitingOrder) return restaurant;
-  }
-  return nullptr;
 }
 
 SIM_Restaurant* SIM_RestaurantInstance::PickInvitationRestaurant() const {
@@ -112,7 +102,6 @@ bool SIM_RestaurantInstance::ReadyToEat() const {
 
 void SIM_RestaurantInstance::OrderFood() {
   GAssert(m_selectedOptions.size() == 2, __FILE__, __LINE__);
-  m_awaitingOrder = false;
   SIM_FoodMemory* memory = SIM_GetFoodMemory();
   for (SIM_RestaurantOption* option : m_selectedOptions)
     if (memory->IsBoringChoice(option->GetGUIName())) EatBoringFood();

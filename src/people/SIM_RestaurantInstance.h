@@ -31,8 +31,6 @@ class SIM_RestaurantInstance : public SIM_SocialiseInstance {
   bool AteBoringFood() const { return m_ateBoringFood; }
   // True when the evening found no restaurant to go to and ran as a plain one.
   bool RanWithoutRestaurant() const { return m_ranPlain; }
-  // The evening whose chooser or menu is up, waiting for the player's choice; null when none is.
-  static SIM_RestaurantInstance* FindAwaitingOrder();
 
  private:
   // No restaurant for the evening: it runs as a plain evening at the type's own price.
@@ -45,5 +43,4 @@ class SIM_RestaurantInstance : public SIM_SocialiseInstance {
   SIM_Restaurant* m_chosen = nullptr;
   bool m_ateBoringFood = false;
   bool m_ranPlain = false;
-  bool m_awaitingOrder = false;  // the chooser or the menu is up
 };
