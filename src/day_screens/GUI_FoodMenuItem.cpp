@@ -42,7 +42,7 @@ void GUI_FoodMenuItem::Populate() {
   const float bottom = (float)rect.bottom;
   int k = 0;
   for (SIM_Modifier* modifier : m_option->GetModifiers()) {
-    auto* effect = new GUI_MenuItemEffect(modifier);
+    auto* effect = new GUI_MenuItemEffect(modifier, m_option->GetOrigin());
     effect->SetPosition(right - 100.0f - 100.0f * (float)k, bottom - 48.0f, right - 100.0f * (float)k, bottom + 6.0f);
     effect->SetEatMouseMoves(false);
     AddChild(effect);

@@ -38,7 +38,7 @@ bool GUI_MenuItemEffect::SetIconCell(CTexturedSprite& sprite, const std::string&
   return false;
 }
 
-GUI_MenuItemEffect::GUI_MenuItemEffect(SIM_Modifier* modifier) {
+GUI_MenuItemEffect::GUI_MenuItemEffect(SIM_Modifier* modifier, const std::string& origin) {
   GAssert(modifier != nullptr, __FILE__, __LINE__);
   m_icon.SetTexture("food_icons.dds");
   m_icon.SetSize(kEffectIconSize, kEffectIconSize);
@@ -65,7 +65,13 @@ GUI_MenuItemEffect::GUI_MenuItemEffect(SIM_Modifier* modifier) {
   std::snprintf(text, sizeof text, m_amount > 0.0f ? "+%.0f" : "%.0f", (double)(100.0f * m_amount));
   m_amountText = text;
 
-  if (attribute && !SetIconCell(m_icon, attribute->GetName())) GError("Unknown food effect", __FILE__, __LINE__);
+  // Listed with the sheet's first cell; said once per dish row and value, not at every menu.
+  if (attribute && !SetIconCell(m_icon, attribute->GetName())) {
+    const std::string where = origin.empty() ? std::string() : origin + ": ";
+    GErrorOnce(origin + ":" + attribute->GetName(),
+               GFormat("%sUnknown food effect \"%s\"", where.c_str(), attribute->GetName().c_str()).c_str(), __FILE__,
+               __LINE__);
+  }
   m_tooltip = new GUI_Tooltip(attribute ? attribute->GetGUIName() : modifier->GetName(), 30);
 }
 

@@ -16,7 +16,8 @@ class GUI_MenuItemEffect : public GUI_WindowBase {
   static constexpr uint32_t kGoodColour = 0xFF209820u;  // the text engine's packing
   static constexpr uint32_t kBadColour = 0xFF2020C0u;
 
-  explicit GUI_MenuItemEffect(SIM_Modifier* modifier);
+  // `origin`: "file:line" of the dish's row, for the report of an effect without an icon.
+  explicit GUI_MenuItemEffect(SIM_Modifier* modifier, const std::string& origin = std::string());
   ~GUI_MenuItemEffect() override;
   GUI_MenuItemEffect(const GUI_MenuItemEffect&) = delete;
   GUI_MenuItemEffect& operator=(const GUI_MenuItemEffect&) = delete;

@@ -13,6 +13,7 @@
 #include "CInput.h"
 #include "D3DEngine.h"
 #include "DrawRecorder.h"
+#include "GDebug.h"
 #include "GTranslation.h"
 #include "GUI_ButtonText.h"
 #include "GUI_FoodMenuItem.h"
@@ -36,6 +37,21 @@
 #include "TestSupport.h"
 
 namespace {
+
+// Lines of the debug log that hold the text, an alert's own echo line not counted.
+int CountMenuLogLines(const std::string& text) {
+  const std::string log = testsupport::ReadFile(GetDebug()->GetPath());
+  int count = 0;
+  size_t start = 0;
+  while (start < log.size()) {
+    size_t end = log.find('\n', start);
+    if (end == std::string::npos) end = log.size();
+    const std::string line = log.substr(start, end - start);
+    if (line.find(text) != std::string::npos && line.rfind("Alert ", 0) != 0) ++count;
+    start = end + 1;
+  }
+  return count;
+}
 
 class RestaurantScreens : public ::testing::Test {
  protected:
@@ -128,6 +144,29 @@ TEST_F(RestaurantScreens, TheChooserStepsThroughTheRestaurantsWithoutWrapping) {
   GUI_RestaurantChooser::Close();
   EXPECT_EQ(outing->GetChosen(), nullptr);
   EXPECT_EQ(GUI_RestaurantInstance::PTheWindow, nullptr);
+}
+
+TEST_F(RestaurantScreens, WithNothingOnOfferTheChooserSaysSoAndBooksNothing) {
+  auto* empty = dynamic_cast<SIM_RestaurantInstance*>(SIM_SocialiseInstance::CreateInstanceFromType(type));
+  ASSERT_NE(empty, nullptr);
+  GUI_RestaurantChooser::Create(empty);
+  CloseHints();
+  GUI_RestaurantChooser* chooser = GUI_RestaurantChooser::PTheWindow;
+  ASSERT_NE(chooser, nullptr);
+  EXPECT_EQ(chooser->GetCurrent(), nullptr);
+  DrawRecorder& recorder = D3DEngine::GetRecorder();
+  recorder.Clear();
+  chooser->Draw();
+  EXPECT_TRUE(recorder.HasText(std::string(GTranslation::GetString("RESTAURANT_NONE")).substr(0, 12)));
+  EXPECT_FALSE(chooser->GetBookButton()->IsEnabled());
+  EXPECT_FALSE(chooser->GetNextButton()->IsEnabled());
+  EXPECT_FALSE(chooser->GetPrevButton()->IsEnabled());
+  GUI_RestaurantChooser::BookATable(0);
+  GUI_RestaurantChooser::NextRestaurant(0);
+  EXPECT_EQ(GUI_WaiterDialog::PTheWindow, nullptr);
+  EXPECT_EQ(chooser->GetCurrent(), nullptr);
+  GUI_RestaurantChooser::Close();
+  delete empty;
 }
 
 TEST_F(RestaurantScreens, ThePriceLineRoundsAndTheBookButtonNeedsTheCheapestMeal) {
@@ -273,6 +312,13 @@ TEST_F(RestaurantScreens, EffectsShowStressAsRelaxationAndRoundTinyAmountsToZero
   EXPECT_FLOAT_EQ(espresso->GetIcon().vertices[0].u, 0.25f);
   EXPECT_FLOAT_EQ(espresso->GetIcon().vertices[0].v, 0.5f);
   EXPECT_EQ(Item("Espresso")->GetTextColour(), Restaurant("Trattoria Prova")->GetTextColor());
+
+  // Fitness has no icon on the sheet: listed all the same, said once with the dish's row, also
+  // when the menu is laid out again.
+  ASSERT_EQ(Item("Lasagne")->GetChildren().size(), 3u);
+  menu->Reset();
+  ASSERT_EQ(Item("Lasagne")->GetChildren().size(), 3u);
+  EXPECT_EQ(CountMenuLogLines("day_screens/menu_dishes.csv:5: Unknown food effect \"fitness\""), 1);
 }
 
 TEST_F(RestaurantScreens, TheMoneyLeftMayGoBelowZeroAndOrderingIsStillAllowed) {
