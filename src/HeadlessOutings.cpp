@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "GDebug.h"
+#include "HeadlessCinema.h"
 #include "GRandom.h"
 #include "GTimer.h"
 #include "GUI_BeerPostMortem.h"
@@ -34,6 +35,7 @@ constexpr float kFlutterChance = 0.1f;
 }  // namespace
 
 float HeadlessOutings::Fancy(SIM_SocialiseType* type, float friends) {
+  if (type && type->GetProcessFunction() == "MOVIE") return HeadlessCinema::Fancy(type, friends);
   if (!type || type->GetProcessFunction() != "GAMBLING") return 0.0f;
   return GRandom::IsChance(kFlutterChance) ? friends + 1.0f : 0.0f;
 }
@@ -66,7 +68,7 @@ bool HeadlessOutings::PlayOneSpin() {
 }
 
 bool HeadlessOutings::FinishOpenOuting() {
-  bool any = false;
+  bool any = HeadlessCinema::WatchOpenFilm();
   if (GUI_Gambling* machine = GUI_Gambling::PTheWindow) {
     any = true;
     const int presses = std::rand() % (kMaxStakePresses + 1);
