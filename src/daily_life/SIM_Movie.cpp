@@ -149,6 +149,43 @@ SIM_Movie* SIM_Movie::GetByGUID(int guid) {
   return nullptr;
 }
 
+std::string SIM_Movie::GUIDList(bool seenOnly) {
+  std::string list;
+  for (SIM_Movie* film : Movies)
+    if (!seenOnly || film->m_seen) list += std::to_string(film->m_guid) + ",";
+  return list;
+}
+
+void SIM_Movie::Restore(const std::vector<int>& order, int first, const std::vector<int>& seen,
+                        const std::string& origin) {
+  auto unknown = [&origin](int guid) {
+    GWarnOnce(GFormat("movies-load:%s:%d", origin.c_str(), guid),
+              GFormat("%s: the saved film %d is not in %s; skipped", origin.c_str(), guid, kTable).c_str(), __FILE__,
+              __LINE__);
+  };
+  std::list<SIM_Movie*> restored;
+  for (int guid : order) {
+    auto it = std::find_if(Movies.begin(), Movies.end(), [guid](SIM_Movie* film) { return film->m_guid == guid; });
+    if (it == Movies.end()) {
+      unknown(guid);
+      continue;
+    }
+    restored.splice(restored.end(), Movies, it);
+  }
+  restored.splice(restored.end(), Movies);
+  Movies.swap(restored);
+  CurrentMovieIt = std::find_if(Movies.begin(), Movies.end(), [first](SIM_Movie* film) { return film->m_guid == first; });
+  if (CurrentMovieIt == Movies.end()) CurrentMovieIt = Movies.begin();
+  for (int guid : seen) {
+    if (SIM_Movie* film = GetByGUID(guid)) {
+      film->m_seen = true;
+    } else {
+      unknown(guid);
+    }
+  }
+  UpdateCurrentlyShowing();
+}
+
 void SIM_Movie::GenerateReview() { m_review = GTranslation::GetValueName(m_quality, "MOVIE_REVIEW"); }
 
 void SIM_Movie::CreateRumours() {

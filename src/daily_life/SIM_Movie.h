@@ -7,6 +7,7 @@
 #include <array>
 #include <list>
 #include <string>
+#include <vector>
 
 #include "SIM_Modifier.h"
 
@@ -26,6 +27,13 @@ class SIM_Movie : public SIM_ModifierContainer {
   // The date step: on day of the week 5 the programme moves on by one film.
   static void NextDay();
   static SIM_Movie* GetByGUID(int guid);
+  // The saved game's lists: every film of the running order, or only the seen ones, in running
+  // order, each "<guid>,".
+  static std::string GUIDList(bool seenOnly);
+  // A loaded game's programme: the running order as saved (films the save does not name follow
+  // in their present order), showing from the film `first`, and the seen films marked. GUIDs
+  // that name no film are reported once each and skipped.
+  static void Restore(const std::vector<int>& order, int first, const std::vector<int>& seen, const std::string& origin);
   static void ScrambleRunningOrder();
   static void UpdateCurrentlyShowing();
 
