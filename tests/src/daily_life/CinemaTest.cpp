@@ -20,6 +20,7 @@
 #include "SIM_OutingInstances.h"
 #include "SIM_Rumour.h"
 #include "SIM_SIM.h"
+#include "SIM_SocialInvitation.h"
 #include "SIM_SaveGame.h"
 #include "SIM_SocialiseType.h"
 #include "SIM_Statistics.h"
@@ -164,11 +165,12 @@ TEST_F(Cinema, AFriendsInvitationCountsAFilmSeenButMarksNoFilm) {
   ASSERT_FALSE(SIM_NPC::All.empty());
   SIM_NPC* host = SIM_NPC::All.front();
   const int seen = SIM_GetStatistics()->GetIntCounter("MOVIES_SEEN");
-  auto* evening = new SIM_MovieInstance;
-  evening->SetType(type);
-  evening->SetHost(host);
-  evening->AddAttendee(host);
-  evening->ProcessChunk();
+  // Accepted from the inbox, as the player (and the headless player) does.
+  SIM_SocialInvitation* invitation = SIM_SocialInvitation::Create(host, type, SIM_SocialInvitation::IMPORTANCE_NORMAL);
+  ASSERT_NE(invitation, nullptr);
+  invitation->Accept();
+  auto* evening = dynamic_cast<SIM_MovieInstance*>(SIM_SocialiseInstance::Create(invitation));
+  ASSERT_NE(evening, nullptr) << "a cinema invitation makes a cinema evening";
   EXPECT_EQ(SIM_GetStatistics()->GetIntCounter("MOVIES_SEEN"), seen + 1);
   EXPECT_EQ(GUI_MovieChooser::PTheWindow, nullptr) << "the guest does not choose";
   EXPECT_EQ(evening->GetChosen(), nullptr);
