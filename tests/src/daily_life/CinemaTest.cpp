@@ -10,8 +10,10 @@
 #include "../savegame/SaveGameTestSupport.h"
 #include "GDebug.h"
 #include "GUI_MovieChooser.h"
+#include "GUI_Sounds.h"
 #include "GUI_WindowManager.h"
 #include "HeadlessPlayer.h"
+#include "SIM_Attribute.h"
 #include "SIM_Date.h"
 #include "SIM_LoadGame.h"
 #include "SIM_Movie.h"
@@ -201,6 +203,29 @@ TEST_F(Cinema, AHostedEveningWaitsForTheFilmThenTakesItsQualityAndMarksItSeen) {
   EXPECT_EQ(SIM_GetStatistics()->GetIntCounter("MOVIES_SEEN"), seen + 1);
   EXPECT_FLOAT_EQ(evening->GetEventQuality(), 0.8f);
   EXPECT_EQ(SIM_GetSim()->GetSlotsUsed(), slots + 1);
+}
+
+TEST_F(Cinema, PopcornHasItsScriptOnlyWhenTakenAndTheProjectorRunsEitherWay) {
+  SIM_SocialiseType* type = SIM_SocialiseType::GetTypeByName("cinema");
+  ASSERT_NE(type, nullptr);
+  const auto popcornEffects = [] {
+    int count = 0;
+    for (SIM_Effect* effect : SIM_Effect::All) count += effect->GetDebugName() == "Popcorn";
+    return count;
+  };
+  for (bool popcorn : {false, true}) {
+    GUI_GetWindowManager()->CloseAll();
+    GUI_GetSounds()->PlaySound("data/sounds/beep.ogg", false);
+    const int before = popcornEffects();
+    auto* evening = new SIM_MovieInstance;
+    evening->SetType(type);
+    evening->SetHost(SIM_GetVede());
+    evening->SetChosen(SIM_Movie::CurrentlyShowing[popcorn ? 1 : 0]);
+    evening->SetAtePopcorn(popcorn);
+    evening->WatchMovie();
+    EXPECT_EQ(popcornEffects() > before, popcorn) << "popcorn " << popcorn;
+    EXPECT_EQ(GUI_GetSounds()->GetLastPlayed(), "data/sounds/projector.ogg") << "popcorn " << popcorn;
+  }
 }
 
 TEST_F(Cinema, ASavedGameKeepsTheProgrammeAndTheFilmsSeen) {
