@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "GDebug.h"
+#include "HeadlessCinema.h"
 #include "GRandom.h"
 #include "GTimer.h"
 #include "GUI_BeerPostMortem.h"
@@ -40,6 +41,7 @@ constexpr float kPracticeChance = 0.6f;
 
 float HeadlessOutings::Fancy(SIM_SocialiseType* type, float friends) {
   if (!type) return 0.0f;
+  if (type->GetProcessFunction() == "MOVIE") return HeadlessCinema::Fancy(type, friends);
   if (type->GetProcessFunction() == "GAMBLING") return GRandom::IsChance(kFlutterChance) ? friends + 1.0f : 0.0f;
   if (type->GetName() == "bowling") {
     const SIM_BowlingTeam* team = SIM_GetBowlingTeam();
@@ -78,6 +80,7 @@ bool HeadlessOutings::PlayOneSpin() {
 
 bool HeadlessOutings::FinishOpenOuting() {
   bool any = HeadlessRestaurants::FinishWaitingMeal();
+  any = HeadlessCinema::WatchOpenFilm() || any;
   if (GUI_Gambling* machine = GUI_Gambling::PTheWindow) {
     any = true;
     const int presses = std::rand() % (kMaxStakePresses + 1);

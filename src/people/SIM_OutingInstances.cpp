@@ -9,6 +9,7 @@
 #include "GTranslation.h"
 #include "GUI_BeerPostMortem.h"
 #include "GUI_Gambling.h"
+#include "GUI_MovieChooser.h"
 #include "GUI_PostMortem.h"
 #include "GUI_Sounds.h"
 #include "GUI_TeamInvite.h"
@@ -18,6 +19,7 @@
 #include "SIM_Finances.h"
 #include "SIM_GlobalVariable.h"
 #include "SIM_JobBase.h"
+#include "SIM_Movie.h"
 #include "SIM_NPC.h"
 #include "SIM_NamedValue.h"
 #include "SIM_Relationship.h"
@@ -40,8 +42,36 @@ constexpr float kDrunkEnoughToFight = 0.75f;
 }  // namespace
 
 void SIM_MovieInstance::ProcessChunk() {
-  STAND_IN();
+  if (IsVedeHost()) {
+    // Nothing happens until a film is watched; closing the chooser leaves the evening free.
+    GUI_MovieChooser::Create(this);
+    return;
+  }
+  SIM_GetStatistics()->ChangeCounter(1, "MOVIES_SEEN");
   SIM_SocialiseInstance::ProcessChunk();
+  SIM_Vede* vede = SIM_GetVede();
+  vede->ApplyEffect("stress", -0.05f, 0.1f, "movie");
+  vede->ApplyEffect("boredom", -0.25f, 0.1f, "movie");
+}
+
+void SIM_MovieInstance::WatchMovie() {
+  GAssert(m_chosen != nullptr, __FILE__, __LINE__);
+  if (!m_chosen) return;
+  m_chosen->Watch();
+  SIM_GetStatistics()->ChangeCounter(1, "MOVIES_SEEN");
+  SIM_SocialiseInstance::ProcessChunk();
+  if (m_atePopcorn) SIM_GetScript()->RunScript("ate_popcorn.txt", 1.0f);
+  GUI_GetSounds()->PlaySound("data/sounds/projector.ogg", false);
+}
+
+void SIM_MovieInstance::EvaluateEventSuccess() {
+  if (IsVedeHost()) {
+    GAssert(m_chosen != nullptr, __FILE__, __LINE__);
+    m_eventQuality = m_chosen ? m_chosen->GetQuality() : 0.0f;
+  } else {
+    m_eventQuality = GRandom::RandUnitFloat();
+  }
+  m_mood = SIM_GetVede()->GetValue("happiness");
 }
 
 SIM_RomanceInstance::SIM_RomanceInstance() { SetBackdrop("skyline_romance.jpg"); }

@@ -1,7 +1,5 @@
 #pragma once
-// The outing kinds of social evening and the romantic date (the restaurant has its own file). The
-// cinema is a stand-in until it arrives: it runs as a plain evening (the type's own costs, the
-// report) and logs once that it stood in; it has not chosen a film.
+// The outing kinds of social evening and the romantic date (the restaurant has its own file).
 #include <array>
 #include <cstdint>
 
@@ -9,10 +7,23 @@
 #include "SIM_SocialiseInstance.h"
 
 class SIM_Movie;
+
+// The cinema. A host picks the film (and popcorn) on the film chooser and the evening runs when it
+// is watched; a friend's invitation just goes along: a film seen, but no film of the programme.
 class SIM_MovieInstance : public SIM_SocialiseInstance {
  public:
   void ProcessChunk() override;
-  SIM_Movie* GetChosen() const { return nullptr; }
+  void EvaluateEventSuccess() override;
+  // The chosen film is watched, counted, and the evening runs; popcorn has its script.
+  void WatchMovie();
+  void SetChosen(SIM_Movie* film) { m_chosen = film; }
+  SIM_Movie* GetChosen() const { return m_chosen; }
+  void SetAtePopcorn(bool ate) { m_atePopcorn = ate; }
+  bool GetAtePopcorn() const { return m_atePopcorn; }
+
+ private:
+  SIM_Movie* m_chosen = nullptr;  // not owned
+  bool m_atePopcorn = true;
 };
 
 // A night at the tables: the entry is paid when it starts, then the fruit machine is played (up

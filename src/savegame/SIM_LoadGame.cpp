@@ -1372,14 +1372,14 @@ void SIM_LoadGame::LoadUnlocks() {
 }
 
 void SIM_LoadGame::LoadMisc() {
-  // No pets, pet meals, films, event qualities, food memories or crosswords are kept yet.
+  // No pets, pet meals, event qualities, food memories or crosswords are kept yet.
   if (CheckNextTag("pets")) SkipGroup();
   if (CheckNextTag("petmeals")) SkipGroup();
   Seek("SIM_SIM");
   LoadInt(&m_maxActs, "max_acts");
   LoadInt(&m_acts, "acts");
   Seek("/SIM_SIM");
-  if (CheckNextTag("movies")) SkipGroup();
+  if (CheckNextTag("movies")) LoadMovies();
   if (CheckNextTag("eventqualities")) {
     Seek("eventqualities");
     while (CheckNextTag("event")) {
@@ -1431,6 +1431,22 @@ void SIM_LoadGame::LoadMisc() {
   for (const SIM_Person* person : SIM_Person::All) highest = std::max(highest, (long long)person->GetSLID() + 1);
   SIM_GetSaveGame()->SetSLID((int)std::min<long long>(std::max<long long>(0, highest), 1 << 30));
   SIM_GetSim()->SetTurnCount(std::max(0, turnCount));
+}
+
+// The films of the table were made afresh at the reset; the save puts back their order, the
+// programme and which were seen.
+void SIM_LoadGame::LoadMovies() {
+  const int line = CurrentLine();
+  Seek("movies");
+  int first = 0, second = 0, third = 0;
+  LoadInt(&first, "movie0");
+  LoadInt(&second, "movie1");
+  LoadInt(&third, "movie2");
+  std::vector<int> order, seen;
+  for (const std::string& guid : SplitList(LoadVar("runningorder"))) order.push_back(ToInt(guid));
+  for (const std::string& guid : SplitList(LoadVar("seenguids"))) seen.push_back(ToInt(guid));
+  Seek("/movies");
+  SIM_Movie::Restore(order, first, seen, m_origin + ":" + std::to_string(line));
 }
 
 void SIM_LoadGame::LoadTurn() {

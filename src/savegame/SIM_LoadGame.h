@@ -106,6 +106,7 @@ class SIM_LoadGame {
   void LoadClasses();
   void LoadUnlocks();
   void LoadMisc();
+  void LoadMovies();
   void LoadTurn();
   void LoadAppointments();
 

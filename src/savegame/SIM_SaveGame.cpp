@@ -17,6 +17,7 @@
 #include "SIM_Asset.h"
 #include "SIM_Attribute.h"
 #include "SIM_BowlingTeam.h"
+#include "SIM_Movie.h"
 #include "SIM_Boredom.h"
 #include "SIM_CharacterType.h"
 #include "SIM_Charity.h"
@@ -724,7 +725,7 @@ void SIM_SaveGame::SaveUnlocks() {
 }
 
 void SIM_SaveGame::SaveMisc() {
-  // No pets, pet meals, films, event qualities, food memories or crosswords are kept yet.
+  // No pets, pet meals, event qualities, food memories or crosswords are kept yet.
   { SaveGroup pets(this, "pets"); }
   { SaveGroup meals(this, "petmeals"); }
   {
@@ -732,14 +733,7 @@ void SIM_SaveGame::SaveMisc() {
     SaveKeyValue("max_acts", (int)SIM_GetSim()->GetSlots());
     SaveKeyValue("acts", (int)SIM_GetSim()->GetSlotsUsed());
   }
-  {
-    SaveGroup group(this, "movies");
-    SaveKeyValue("movie0", 0);
-    SaveKeyValue("movie1", 0);
-    SaveKeyValue("movie2", 0);
-    SaveKeyValue("runningorder", "");
-    SaveKeyValue("seenguids", "");
-  }
+  SaveMovies();
   {
     SaveGroup qualities(this, "eventqualities");
     for (SIM_EventQuality* quality : SIM_EventQuality::All) {
@@ -767,6 +761,18 @@ void SIM_SaveGame::SaveMisc() {
     SaveKeyValue("TopSLID", m_slidCounter);
     SaveKeyValue("TurnCount", (int)SIM_GetSim()->GetTurnCount());
   }
+}
+
+// The programme as the cinema shows it: the films showing, the running order and the films seen.
+void SIM_SaveGame::SaveMovies() {
+  SaveGroup group(this, "movies");
+  const char* keys[SIM_Movie::kShowing] = {"movie0", "movie1", "movie2"};
+  for (int i = 0; i < SIM_Movie::kShowing; ++i) {
+    SIM_Movie* film = SIM_Movie::CurrentlyShowing[(size_t)i];
+    SaveKeyValue(keys[i], film ? film->GetGUID() : 0);
+  }
+  SaveKeyValue("runningorder", SIM_Movie::GUIDList(false));
+  SaveKeyValue("seenguids", SIM_Movie::GUIDList(true));
 }
 
 void SIM_SaveGame::SaveTurn() {

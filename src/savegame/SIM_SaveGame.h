@@ -102,6 +102,7 @@ class SIM_SaveGame {
   void SaveClasses();
   void SaveUnlocks();
   void SaveMisc();
+  void SaveMovies();
   // After "misc", read only by a loader that knows it: the turn of the day.
   void SaveTurn();
   // After the turn, read only by a loader that knows it: the charity run's and dentist's dates.

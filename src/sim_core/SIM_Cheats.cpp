@@ -6,6 +6,7 @@
 #include "CSV.h"
 #include "CSpreadsheet.h"
 #include "GFileList.h"
+#include "SIM_Modifier.h"
 #include "SIM_Vede.h"
 
 bool SIM_Cheats::Load(const char* file) {
@@ -19,6 +20,15 @@ bool SIM_Cheats::Load(const char* file) {
     std::string name = csv.GetNextString();
     if (name.size() > 255) name.resize(255);
     float amount = csv.GetNextFloat();
+    // Game-wide values (film knowledge, ...) are raised as a table's effect would raise them.
+    if (name.rfind("glob_", 0) == 0) {
+      SIM_Modifier modifier;
+      modifier.SetName(name);
+      modifier.SetValue(amount);
+      modifier.SetSource("cheat");
+      modifier.Apply(1.0f);
+      continue;
+    }
     SIM_GetVede()->_dbg_CheatEffect(name.c_str(), amount);
   }
   return sheet->size() > 0;

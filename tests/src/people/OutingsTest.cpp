@@ -106,6 +106,9 @@ TEST_F(Outing, ABrawlCostsEveryGuestSomeFriendshipOpensOnlyItsReportAndNeverPays
   // A fight every time: the draw is below 0.8 only when the chance says so, so keep trying.
   SIM_BeerInstance* pub = nullptr;
   for (int tries = 0; tries < 50 && !GUI_BeerPostMortem::PTheWindow; ++tries) {
+    // A peaceful night in between is undone: only the fight's own effects are measured.
+    GUI_PostMortem::Close();
+    friendly->GetRelationship(vede)->SetStrength(before);
     SetAttribute("alcohol", 1.0f);
     SetAttribute("stress", 1.0f);
     SetAttribute("happiness", 0.0f);
