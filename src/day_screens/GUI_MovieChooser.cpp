@@ -17,8 +17,8 @@ GUI_MovieChooser* GUI_MovieChooser::PTheWindow = nullptr;
 
 namespace {
 
-constexpr float kChooserWidth = 750.0f;
-constexpr float kChooserHeight = 340.0f;
+constexpr float kFilmChooserWidth = 750.0f;
+constexpr float kFilmChooserHeight = 340.0f;
 constexpr float kClapperboardSize = 200.0f;
 // The popcorn picture fills the left part of its sheet.
 constexpr float kPopcornU = 0.58203125f;
@@ -89,7 +89,7 @@ void GUI_MovieChooser::ChooseMovie(int) {
 GUI_MovieChooser::GUI_MovieChooser(SIM_MovieInstance* instance) : GUI_Dialog(true), m_instance(instance) {
   PTheWindow = this;
   SetTitle(GTranslation::GetString("MOVIE_CHOOSE_TITLE"));
-  SetSize(kChooserWidth, kChooserHeight);
+  SetSize(kFilmChooserWidth, kFilmChooserHeight);
   PlaceCentral();
   UpdateClientArea();
   const RECT& client = GetClientArea();

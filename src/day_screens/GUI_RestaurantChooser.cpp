@@ -18,8 +18,8 @@
 GUI_RestaurantChooser* GUI_RestaurantChooser::PTheWindow = nullptr;
 
 namespace {
-constexpr float kChooserWidth = 500.0f;
-constexpr float kChooserHeight = 320.0f;
+constexpr float kRestaurantChooserWidth = 500.0f;
+constexpr float kRestaurantChooserHeight = 320.0f;
 }  // namespace
 
 void GUI_RestaurantChooser::Create(SIM_RestaurantInstance* outing) {
@@ -72,7 +72,7 @@ GUI_RestaurantChooser::GUI_RestaurantChooser(SIM_RestaurantInstance* outing) : G
   PTheWindow = this;
   SetTitle(GTranslation::GetString("RESTAURANT_CHOOSE_TITLE"));
 
-  SetSize(kChooserWidth, kChooserHeight);
+  SetSize(kRestaurantChooserWidth, kRestaurantChooserHeight);
   PlaceCentral();
   m_menuCost = GTranslation::GetString("MENU_COST");
   m_insufficientCash = GTranslation::GetString("INSUFFICIENT_CASH");
