@@ -11,6 +11,7 @@
 #include "SIM_Date.h"
 #include "SIM_StandInLog.h"
 #include "SIM_Statistics.h"
+#include "SIM_Vede.h"
 
 std::list<SIM_Asset*> SIM_Asset::All;
 
@@ -84,7 +85,7 @@ void SIM_Asset::Use() { SIM_GetScript()->RunScript(m_useScript, 1.0f); }
 void SIM_Asset::Sell() {
   m_owned = false;
   SIM_GetFinances()->AddCash(GetResaleValue());
-  if (SIM_NamedValue* flag = SIM_NamedValueList::Globals.GetNamedValue(m_name)) flag->SetValue(0.0f);
+  ReleaseNamedValue();
   if (m_resaleFraction > 0.0f) GUI_GetSounds()->PlaySound("data/sounds/cash.ogg", false);
   SIM_GetStatistics()->ChangeCounter(1, "SOLD_OBJECTS");
   GUI_GetAssets()->Refresh();
@@ -92,8 +93,54 @@ void SIM_Asset::Sell() {
 
 void SIM_Asset::DisposeOf() {
   m_owned = false;
-  if (SIM_NamedValue* flag = SIM_NamedValueList::Globals.GetNamedValue(m_name)) flag->SetValue(0.0f);
+  m_pawned = false;
+  ReleaseNamedValue();
   GUI_GetAssets()->Refresh();
+}
+
+void SIM_Asset::ReleaseNamedValue() {
+  // Several issues of one magazine share a name: the name stays owned while one of them is.
+  if (GetOwnedByName(m_name)) return;
+  if (SIM_NamedValue* flag = SIM_NamedValueList::Globals.GetNamedValue(m_name)) flag->SetValue(0.0f);
+}
+
+void SIM_Asset::Purchase() {
+  m_owned = true;
+  m_pawned = false;
+  SIM_GetFinances()->SpendCash(m_price);
+  if (SIM_NamedValue* flag = SIM_NamedValueList::Globals.GetNamedValue(m_name)) {
+    flag->SetValue(1.0f);
+  } else {
+    SIM_NamedValueList::Globals.AddValue(new SIM_NamedValue(m_name, m_guiName, 1.0f));
+  }
+  SIM_GetScript()->RunScript(m_purchaseScript, 1.0f);
+  SIM_GetScript()->RunScript(m_ownedScript, GetEffectiveness());
+  PlaySound();
+  SIM_GetStatistics()->ChangeCounter(1, "PURCHASED_OBJECTS");
+}
+
+void SIM_Asset::Process() {
+  if (!m_owned) return;
+  SIM_GetScript()->RunScript(m_ownedScript, GetEffectiveness());
+  if (SIM_GetFinances()->GetCash() >= m_dailyCost) {
+    SIM_GetFinances()->SpendCash(m_dailyCost);
+  } else if (m_dailyCost > 0.0f) {
+    InsufficientUpkeep();
+  }
+}
+
+void SIM_Asset::InsufficientUpkeep() {
+  m_pawned = true;
+  if (SIM_NamedValue* flag = SIM_NamedValueList::Globals.GetNamedValue(m_name)) flag->SetValue(0.0f);
+  if (m_flags[SERVICE]) SIM_GetScript()->RunScript("service_not_enough_money.txt", 1.0f);
+  if (m_flags[MEANSOFTRANSPORT]) SIM_GetFinances()->AddCash(m_price * 0.5f);
+}
+
+bool SIM_Asset::MeetsUsePreReqs() const {
+  for (const AssetPreRequisite& need : m_usePreReqs) {
+    if (SIM_GetVede()->GetValue(need.name) < need.minimum) return false;
+  }
+  return true;
 }
 
 void SIM_Asset::Clicked() { GUI_AssetDetails::Create(this); }

@@ -6,6 +6,9 @@
 // can be sold and used. The setters stand in for the table's columns.
 #include <list>
 #include <string>
+#include <vector>
+
+#include "CSV.h"
 
 class SIM_Asset {
  public:
@@ -39,9 +42,27 @@ class SIM_Asset {
   void Use();             // the use script at scale 1.0
   virtual void Sell();    // ownership ends and the resale value is paid
   void DisposeOf();       // used up or given away: ownership ends, nothing is paid
+  // The game-wide value of the name drops to 0, unless another asset of the name is still owned.
+  void ReleaseNamedValue();
   virtual void Clicked();  // the details dialog
   // One of the asset's own sounds; a pet plays its own. Stand-in until the assets' sounds arrive.
   virtual void PlaySound();
+
+  // What the kinds of asset (books, gifts, tickets, magazine issues) replace.
+  struct AssetPreRequisite {
+    std::string name;
+    float minimum = 0.0f;
+  };
+  virtual void Purchase();              // owned, paid, its scripts run
+  virtual void LoadAssetSpecificData() {}  // the kind's own columns, read on from the row
+  virtual void Process();               // once an evening: the owned script, then the upkeep
+  virtual void InsufficientUpkeep();    // the upkeep could not be paid: lost tonight
+  virtual bool AvailableToBuy() const { return m_flags[REBUYABLE] || !m_owned; }
+  virtual float GetEffectiveness() { return 1.0f; }
+  bool IsPawned() const { return m_pawned; }
+  bool MeetsUsePreReqs() const;  // every use prerequisite reached by the player
+  const std::string& GetUseScript() const { return m_useScript; }
+  void AddUsePreRequisite(const std::string& name, float minimum) { m_usePreReqs.push_back({name, minimum}); }
 
   // Stand-in only: what the table row would give.
   void SetOwned(bool owned) { m_owned = owned; }
@@ -51,6 +72,7 @@ class SIM_Asset {
   void SetDescription(const std::string& text) { m_description = text; }
   void SetOwnedScript(const std::string& script) { m_ownedScript = script; }
   void SetUseScript(const std::string& script) { m_useScript = script; }
+  void SetPurchaseScript(const std::string& script) { m_purchaseScript = script; }
   void SetDailyCost(float cost) { m_dailyCost = cost; }
   void SetPrice(float price, float resaleFraction) {
     m_price = price;
@@ -61,6 +83,11 @@ class SIM_Asset {
   // given here.
   void SetUsableToday(bool usable) { m_usableToday = usable; }
 
+ protected:
+  CSV m_row;  // the table row, kept so a kind of asset reads its own columns on
+  bool m_pawned = false;
+  std::vector<AssetPreRequisite> m_usePreReqs;
+
  private:
   bool m_owned = false;
   std::string m_name;
@@ -69,6 +96,7 @@ class SIM_Asset {
   std::string m_description;
   std::string m_ownedScript;
   std::string m_useScript;
+  std::string m_purchaseScript;
   float m_dailyCost = 0.0f;
   float m_price = 0.0f;
   float m_resaleFraction = 0.0f;
