@@ -58,9 +58,9 @@ void SIM_Book::Clicked() {
 }
 
 void SIM_Book::LoadAssetSpecificData() {
-  const std::string pages = TrimmedBookWord(m_row.GetNextString());
+  const std::string pages = TrimmedBookWord(GetCSV().GetNextString());
   m_pages = CSV::ParseInt(pages.c_str());
-  m_clickAction = TrimmedBookWord(m_row.GetNextString());
+  m_clickAction = TrimmedBookWord(GetCSV().GetNextString());
   if (m_pages <= 0) {
     // A book of no pages could never be finished nor read; one evening's worth keeps it sane.
     const std::string text = "Book " + GetName() + " has no pages (\"" + pages + "\"); taken as 100";
@@ -90,7 +90,7 @@ void SIM_Book::Read() {
   SIM_GetDescription()->AddNounCandidate(GTranslation::GetString("DESC_BOOKWORM"),
                                          SIM_GetGlobalVariables()->Get("READBOOK_DESC_NOUN_VALUE"));
   GUI_ChangeNotifier::CloseAll();
-  SIM_GetScript()->RunScript(GetUseScript(), k);
+  SIM_GetScript()->RunScript(m_useScript, k);
   SIM_GetScript()->RunScript("solo_event.txt", 1.0f);
   SIM_GetSim()->EndDay();
   GUI_GetSounds()->PlaySound("data/sounds/readbook.ogg", false);
@@ -99,7 +99,7 @@ void SIM_Book::Read() {
 
 bool SIM_Book::IsRedundant() const {
   bool held = false;
-  const std::string& script = GetUseScript();
+  const std::string& script = m_useScript;
   size_t start = 0;
   while (start <= script.size()) {
     size_t end = script.find(';', start);

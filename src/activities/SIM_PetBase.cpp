@@ -1,6 +1,12 @@
 #include "SIM_PetBase.h"
 
+#include "SIM_Asset.h"
 #include "SIM_StandInLog.h"
+
+SIM_Asset* SIM_PetBase::Create(const std::string&) {
+  STAND_IN();
+  return new SIM_Asset;
+}
 
 void SIM_PetBase::Open() { STAND_IN(); }
 void SIM_PetBase::ClearReminders() { STAND_IN(); }

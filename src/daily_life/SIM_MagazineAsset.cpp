@@ -36,7 +36,8 @@ void SIM_MagazineAsset::Read() {
   m_read += SIM_GetGlobalVariables()->Get("MAGAZINE_PERCENT_PER_DAY");
   if (m_read < 1.0f) return;
   SetOwned(false);
-  ReleaseNamedValue();
+  // Another issue of the title may still be owned: its flag stays then.
+  if (!GetOwnedByName(GetName())) SetGlobalValue(0.0f);
   delete this;
   GUI_GetAssets()->Refresh();
 }

@@ -1068,7 +1068,7 @@ void SIM_LoadGame::LoadAssets() {
     // Several issues of one magazine share its name: each saved one is an issue of its own.
     if (SIM_Magazine* title = SIM_Magazine::GetByName(name)) asset = title->GetUnownedIssue();
     if (asset) {
-      asset->SetOwned(true);
+      asset->LoadAsOwned();
     } else {
       Warn("asset", name, line);
     }

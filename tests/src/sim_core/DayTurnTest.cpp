@@ -56,6 +56,8 @@ const std::set<std::string> kInsidePeople = {
     // What the diary pages read while they compose their texts.
     "SIM_Description::PopulateFeelingCandidates", "SIM_Description::SelectAdjectives",
     "SIM_PetBase::GetByName", "SIM_PetBase::PlaySound",
+    // The asset table's pets and their food, made while the table is read.
+    "SIM_PetBase::Create", "SIM_PetFood::Create",
 };
 
 Calls TurnCalls() {
