@@ -32,6 +32,7 @@
 #include "GRandom.h"
 #include "Game.h"
 #include "HeadlessJobs.h"
+#include "HeadlessBooks.h"
 #include "HeadlessSolo.h"
 #include "HeadlessTownLife.h"
 #include "SIM_Attribute.h"
@@ -321,6 +322,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   HeadlessTownLife::StartGame();
   HeadlessJobs::StartGame();
   HeadlessSolo::StartGame();
+  HeadlessBooks::StartGame();
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);
@@ -370,6 +372,8 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
           // The invitation's evening used the slot.
         } else if (HeadlessJobs::SearchForJob()) {
           // The job search used the slot.
+        } else if (HeadlessBooks::ReadTonight()) {
+          // An evening with a book.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
           if (!HeadlessSolo::SpendEvening()) {
             HeadlessEmptyEvening evening;
@@ -456,6 +460,7 @@ uint64_t HeadlessPlayer::Digest() {
   h.Int(sim->GetSlotsUsed());
   h.Float(SIM_GetFinances()->GetCash());
   h.Float(SIM_GetCommute()->GetTodaysCost());
+  h.Int((int64_t)HeadlessBooks::ReadingState());
 
   for (SIM_Attribute* attribute : SIM_Attribute::All) {
     h.Text(attribute->GetName());

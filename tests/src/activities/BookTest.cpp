@@ -13,6 +13,7 @@
 #include "GUI_ButtonText.h"
 #include "GUI_Gift.h"
 #include "GUI_SoloActivityChooser.h"
+#include "HeadlessBooks.h"
 #include "HeadlessPlayer.h"
 #include "SIM_Asset.h"
 #include "SIM_Book.h"
@@ -204,6 +205,19 @@ TEST_F(Books, ATicketGoesWithTheEveningAndTheGymOpensTheGym) {
   SIM_Asset::GetByName("gym")->Clicked();
   EXPECT_TRUE(GUI_SoloActivityChooser::IsOpen());
   GUI_SoloActivityChooser::Close();
+}
+
+TEST_F(Books, TheHeadlessPlayerReadsABookItOwnsSomeEvenings) {
+  EXPECT_FALSE(HeadlessBooks::ReadTonight());  // nothing to read
+  SIM_Book* book = Book("book_physics");
+  book->Purchase();
+  bool read = false;
+  for (int evening = 0; evening < 40 && !read; ++evening) read = HeadlessBooks::ReadTonight();
+  ASSERT_TRUE(read);
+  EXPECT_EQ(book->GetPagesRead(), 50);
+  EXPECT_EQ(GUI_BookReading::PTheWindow, nullptr);
+  EXPECT_EQ(GUI_BookDetails::PTheWindow, nullptr);
+  EXPECT_EQ(HeadlessBooks::GetEveningsRead(), 1);
 }
 
 }  // namespace
