@@ -31,10 +31,12 @@
 #include "CInput.h"
 #include "GRandom.h"
 #include "Game.h"
-#include "HeadlessJobs.h"
 #include "HeadlessBooks.h"
+#include "HeadlessJobs.h"
+#include "HeadlessShopping.h"
 #include "HeadlessSolo.h"
 #include "HeadlessTownLife.h"
+#include "SIM_Asset.h"
 #include "SIM_Attribute.h"
 #include "SIM_Boredom.h"
 #include "SIM_CharacterType.h"
@@ -323,6 +325,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   HeadlessJobs::StartGame();
   HeadlessSolo::StartGame();
   HeadlessBooks::StartGame();
+  HeadlessShopping::StartGame();
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);
@@ -479,6 +482,10 @@ uint64_t HeadlessPlayer::Digest() {
   for (SIM_NamedValue* value : SIM_NamedValueList::Globals.GetRawList()) {
     h.Text(value->GetName());
     h.Float(value->GetValue());
+  }
+  // Possessions: what is owned, in the table's order.
+  for (const SIM_Asset* asset : SIM_Asset::All) {
+    if (asset->IsOwned()) h.Text(asset->GetName());
   }
 
   // The character as the new-game screen made it: names, and each slot's layer and tint.

@@ -4,6 +4,7 @@
 
 #include "GUI_ButtonText.h"
 #include "GUI_SoloActivityChooser.h"
+#include "HeadlessShopping.h"
 #include "SIM_BowlingTeam.h"
 #include "SIM_ScheduledEvents.h"
 #include "SIM_SoloActivityType.h"
@@ -36,5 +37,6 @@ bool HeadlessSolo::SpendEvening() {
   }
   ++Evenings[chooser->GetType()->GetName()];
   GUI_SoloActivityChooser::StartActivity(0);
+  HeadlessShopping::Shop();  // the evening's script may have opened the shop
   return true;
 }

@@ -18,4 +18,3 @@ void SIM_HookEveningClasses() { STAND_IN(); }
 void SIM_HookAlcoholMeeting() { STAND_IN(); }
 void SIM_HookHomeWithPets() { STAND_IN(); }
 void SIM_HookWalkPark() { STAND_IN(); }
-void SIM_HookShopping() { STAND_IN(); }

@@ -87,6 +87,7 @@ class SIM_Asset : public SIM_ModifierContainer {
     m_resaleFraction = resaleFraction;
   }
   void SetFlag(int flag, bool on);
+  void SetTab(int tab) { m_tab = tab; }
   void SetUsableToday(bool usable) { m_usableToday = usable; }
 
  protected:

@@ -53,34 +53,6 @@ std::vector<Method> Methods(Findings& findings) {
   return methods;
 }
 
-bool ExistsExactCase(const std::string& relative) {
-  fs::path at = testsupport::RepoPath("");
-  for (const fs::path& part : fs::path(relative)) {
-    bool found = false;
-    if (fs::is_directory(at)) {
-      for (const auto& entry : fs::directory_iterator(at)) found |= entry.path().filename() == part;
-    }
-    if (!found) return false;
-    at /= part;
-  }
-  return true;
-}
-
-// The names of the player's values: the attributes and the skills.
-std::set<std::string> PlayerValues() {
-  std::set<std::string> names;
-  for (const char* table : {"data/simulation/attributes.csv", "data/simulation/skills.csv"}) {
-    CSpreadsheet sheet(testsupport::RepoPath(table).c_str());
-    for (const std::string& row : sheet) {
-      CSV csv;
-      csv.Initialise(row.c_str(), ',');
-      csv.GetNextToken();
-      names.insert(csv.GetNextString());
-    }
-  }
-  return names;
-}
-
 TEST(CommuteLint, EveryMethodTheRulesNameIsThereWithTheValuesTheyNeed) {
   Findings findings;
   std::vector<Method> methods = Methods(findings);
@@ -110,7 +82,7 @@ TEST(CommuteLint, EveryMethodTheRulesNameIsThereWithTheValuesTheyNeed) {
 
 TEST(CommuteLint, ScriptsSoundsAndRequiredValuesExist) {
   Findings findings;
-  const std::set<std::string> values = PlayerValues();
+  const std::set<std::string> values = lint::PlayerValues();
   const std::regex effect(R"re(ApplyEffect\(\s*([^,\s]+))re");
   for (const Method& m : Methods(findings)) {
     for (int column : {ONE_OFF_SCRIPT, PER_MILE_SCRIPT, BOREDOM_SCRIPT}) {
@@ -119,7 +91,7 @@ TEST(CommuteLint, ScriptsSoundsAndRequiredValuesExist) {
       // A name ending in ".txt" is a file; anything else runs as written.
       std::string text = script;
       if (lint::EndsWith(script, ".txt")) {
-        if (!ExistsExactCase(kScripts + script)) {
+        if (!lint::ExistsExactCase(kScripts + script)) {
           findings.push_back(m.origin + ": script \"" + script + "\" is not in " + kScripts);
           continue;
         }
@@ -131,7 +103,7 @@ TEST(CommuteLint, ScriptsSoundsAndRequiredValuesExist) {
       }
     }
     const std::string& sound = m.fields[SOUND];
-    if (!sound.empty() && !ExistsExactCase(sound)) findings.push_back(m.origin + ": no sound file \"" + sound + "\"");
+    if (!sound.empty() && !lint::ExistsExactCase(sound)) findings.push_back(m.origin + ": no sound file \"" + sound + "\"");
     const std::string& required = m.fields[REQUIRED_VALUE];
     if (required.size() >= 2 && !values.count(required))
       findings.push_back(m.origin + ": required value \"" + required + "\" is no player value");

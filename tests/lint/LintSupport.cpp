@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "CSV.h"
+#include "CSpreadsheet.h"
 #include "TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -139,6 +141,33 @@ std::map<std::string, std::vector<int>> IniKeys(const std::string& relative, con
     keys[key].push_back(int(i) + 1);
   }
   return keys;
+}
+
+bool ExistsExactCase(const std::string& relative) {
+  fs::path at = testsupport::RepoPath("");
+  for (const fs::path& part : fs::path(relative)) {
+    bool found = false;
+    if (fs::is_directory(at)) {
+      for (const auto& entry : fs::directory_iterator(at)) found |= entry.path().filename() == part;
+    }
+    if (!found) return false;
+    at /= part;
+  }
+  return true;
+}
+
+std::set<std::string> PlayerValues() {
+  std::set<std::string> names;
+  for (const char* table : {"data/simulation/attributes.csv", "data/simulation/skills.csv"}) {
+    CSpreadsheet sheet(testsupport::RepoPath(table).c_str());
+    for (const std::string& row : sheet) {
+      CSV csv;
+      csv.Initialise(row.c_str(), ',');
+      csv.GetNextToken();
+      names.insert(csv.GetNextString());
+    }
+  }
+  return names;
 }
 
 }  // namespace lint

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -54,5 +55,12 @@ std::vector<Mention> Mentions(const std::vector<std::filesystem::path>& files, c
 // The keys of one section of an ini file with the line of each occurrence, the way the game's ini
 // parser sees them (comments ";" and "#", a section header may come more than once).
 std::map<std::string, std::vector<int>> IniKeys(const std::string& relative, const std::string& section);
+
+// Whether the file is there with exactly this case in every part of its path (the game's own file
+// lookups match case exactly).
+bool ExistsExactCase(const std::string& relative);
+
+// The names of the player's values: the attributes and the skills.
+std::set<std::string> PlayerValues();
 
 }  // namespace lint
