@@ -336,7 +336,6 @@ bool SIM_Asset::StealRandomAsset() {
 }
 
 bool SIM_Asset::UsableToday() const {
-  if (!m_usableToday) return false;
   // An asset that takes the player to a social event (a golf club's round) is of no use on the
   // days that event does not run.
   size_t call = m_useScript.find("SelectSocial");

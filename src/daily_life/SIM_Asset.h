@@ -88,7 +88,6 @@ class SIM_Asset : public SIM_ModifierContainer {
   }
   void SetFlag(int flag, bool on);
   void SetTab(int tab) { m_tab = tab; }
-  void SetUsableToday(bool usable) { m_usableToday = usable; }
 
  protected:
   // The row being read: a kind's LoadAssetSpecificData goes on from the base's last column.
@@ -112,7 +111,4 @@ class SIM_Asset : public SIM_ModifierContainer {
   std::string m_ownedScript;
   std::string m_useScript;
   std::string m_purchaseScript;
-
- private:
-  bool m_usableToday = true;
 };

@@ -9,7 +9,9 @@
 #include "HudTestSupport.h"
 #include "SIM_Asset.h"
 #include "SIM_Finances.h"
+#include "SIM_Date.h"
 #include "SIM_SIM.h"
+#include "SIM_SocialiseType.h"
 
 using namespace guitest;
 using namespace hudtest;
@@ -144,13 +146,23 @@ TEST_F(GuiTest, UseButtonIsEnabledOnlyWhenUsingIsPossible) {
   EXPECT_EQ(GUI_AssetDetails::PTheWindow, details);
 
   // A day it cannot be used keeps it disabled in the evening too.
+  auto* nightclub = new SIM_SocialiseType;  // open on no day of the week
+  nightclub->SetName("nightclub");
+  // A Tuesday as today.
+  SIM_Date tuesday(3, 0, 2006);
+  tuesday.SetDayOfWeek(1);
+  SIM_Date* before = SIM_Date::PPresentDay;
+  SIM_Date::PPresentDay = &tuesday;
   SIM_Asset* club = MakeAsset("Club card");
   club->SetUseScript("SelectSocial(nightclub)");
-  club->SetUsableToday(false);
+  EXPECT_FALSE(club->UsableToday());
   GUI_AssetDetails::Create(club);
   SIM_GetSim()->SetMode(SIM_SIM::TURNMODE_EVENING);
   GUI_AssetDetails::PTheWindow->Draw();
   EXPECT_FALSE(GUI_AssetDetails::PTheWindow->GetUseButton()->IsEnabled());
+  nightclub->ForceDayAvailable(1);
+  EXPECT_TRUE(club->UsableToday());
+  SIM_Date::PPresentDay = before;
 }
 
 TEST_F(GuiTest, EffectsListReadsTheOwnedScript) {
