@@ -32,6 +32,7 @@
 #include "CInput.h"
 #include "GRandom.h"
 #include "Game.h"
+#include "HeadlessBooks.h"
 #include "HeadlessJobs.h"
 #include "HeadlessShopping.h"
 #include "HeadlessSolo.h"
@@ -328,6 +329,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   HeadlessTownLife::StartGame();
   HeadlessJobs::StartGame();
   HeadlessSolo::StartGame();
+  HeadlessBooks::StartGame();
   HeadlessShopping::StartGame();
 
   SIM_Date start(3, 0, 2006);
@@ -380,6 +382,8 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
           // The invitation's evening used the slot.
         } else if (HeadlessJobs::SearchForJob()) {
           // The job search used the slot.
+        } else if (HeadlessBooks::ReadTonight()) {
+          // An evening with a book.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
           if (!HeadlessSolo::SpendEvening()) {
             HeadlessEmptyEvening evening;
@@ -466,6 +470,7 @@ uint64_t HeadlessPlayer::Digest() {
   h.Int(sim->GetSlotsUsed());
   h.Float(SIM_GetFinances()->GetCash());
   h.Float(SIM_GetCommute()->GetTodaysCost());
+  h.Int((int64_t)HeadlessBooks::ReadingState());
 
   for (SIM_Attribute* attribute : SIM_Attribute::All) {
     h.Text(attribute->GetName());

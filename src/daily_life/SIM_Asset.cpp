@@ -13,8 +13,12 @@
 #include "GUI_ChangeNotifier.h"
 #include "GUI_Message.h"
 #include "GUI_Sounds.h"
+#include "SIM_Book.h"
 #include "SIM_Date.h"
 #include "SIM_Finances.h"
+#include "SIM_Gift.h"
+#include "SIM_Gym.h"
+#include "SIM_LotteryTicket.h"
 #include "SIM_NamedValue.h"
 #include "SIM_PetBase.h"
 #include "SIM_PetFood.h"
@@ -125,6 +129,11 @@ SIM_Asset* SIM_Asset::Create(const std::string& classKey) {
   for (const auto& food : kFoods) {
     if (classKey == food[0]) return SIM_PetFood::Create(food[1]);
   }
+  if (classKey == "sim_book") return SIM_Book::Create();
+  if (classKey == "sim_gift") return SIM_Gift::Create();
+  if (classKey == "sim_lottery") return SIM_LotteryTicket::Create();
+  // The gym has a key of its own, so the table can sell a membership that opens the gym.
+  if (classKey == "sim_gym") return SIM_Gym::Create();
   return new SIM_Asset;
 }
 

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <list>
+#include <map>
 #include <sstream>
 
 #include "GDebug.h"
@@ -30,6 +31,7 @@
 #include "HOOK_EveningClassType.h"
 #include "SIM_AchievementBase.h"
 #include "SIM_Asset.h"
+#include "SIM_Book.h"
 #include "SIM_Attribute.h"
 #include "SIM_BowlingTeam.h"
 #include "SIM_Boredom.h"
@@ -52,6 +54,7 @@
 #include "SIM_JobOffer.h"
 #include "SIM_JobUnlocks.h"
 #include "SIM_Magazine.h"
+#include "SIM_MagazineAsset.h"
 #include "SIM_Memory.h"
 #include "SIM_Movie.h"
 #include "SIM_NPC.h"
@@ -1058,23 +1061,44 @@ void SIM_LoadGame::LoadCommute() {
 void SIM_LoadGame::LoadAssets() {
   Seek("assets");
   SIM_Asset::Open();
+  SIM_Magazine::RefreshAll();
   while (CheckNextTag("asset")) {
     const int line = CurrentLine();
     Seek("asset");
     const std::string name = LoadVar("name");
     Seek("/asset");
-    if (SIM_Asset* asset = FindAsset(name)) {
+    SIM_Asset* asset = FindAsset(name);
+    // Several issues of one magazine share its name: each saved one is an issue of its own.
+    if (SIM_Magazine* title = SIM_Magazine::GetByName(name)) asset = title->GetUnownedIssue();
+    if (asset) {
       asset->LoadAsOwned();
     } else {
       Warn("asset", name, line);
     }
   }
   Seek("/assets");
-  // No magazine issue is kept yet.
-  if (Seek("magazines")) {
-    while (CheckNextTag("mag")) SkipGroup();
-    Seek("/magazines");
+  LoadMagazines();
+}
+
+// A title's k-th entry gives its fraction to the title's k-th issue (made when missing), so
+// several issues of one title come back apart.
+void SIM_LoadGame::LoadMagazines() {
+  if (!Seek("magazines")) return;
+  std::map<std::string, size_t> issuesSeen;
+  while (CheckNextTag("mag")) {
+    const int line = CurrentLine();
+    Seek("mag");
+    const std::string name = LoadVar("name");
+    float read = 0.0f;
+    LoadFloat(&read, "read");
+    Seek("/mag");
+    if (SIM_Magazine* title = SIM_Magazine::GetByName(name)) {
+      title->GetIssue(issuesSeen[name]++)->SetReadPercentage(read);
+    } else {
+      Warn("magazine", name, line);
+    }
   }
+  Seek("/magazines");
 }
 
 void SIM_LoadGame::LoadCrime() {
@@ -1276,10 +1300,23 @@ void SIM_LoadGame::LoadAlcohol() {
   Seek("/alcohol");
 }
 
-// No book keeps its pages yet.
 void SIM_LoadGame::LoadBooks() {
   Seek("books");
-  while (CheckNextTag("book")) SkipGroup();
+  while (CheckNextTag("book")) {
+    const int line = CurrentLine();
+    Seek("book");
+    const std::string name = LoadVar("name");
+    int read = 0;
+    LoadInt(&read, "read");
+    Seek("/book");
+    SIM_Book* book = SIM_Book::GetByName(name);
+    if (!book) {
+      Warn("book", name, line);
+      continue;
+    }
+    // A broken count never makes a book read past its end, nor less than unread.
+    book->SetPagesRead(std::clamp(read, 0, book->GetPages()));
+  }
   Seek("/books");
 }
 

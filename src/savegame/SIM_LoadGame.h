@@ -91,6 +91,7 @@ class SIM_LoadGame {
   void LoadVorla();
   void LoadCommute();
   void LoadAssets();
+  void LoadMagazines();
   void LoadCrime();
   void LoadDate();
   void LoadGlobals();

@@ -15,6 +15,8 @@
 #include "GUI_AvatarLayer.h"
 #include "Game.h"
 #include "SIM_Asset.h"
+#include "SIM_MagazineAsset.h"
+#include "SIM_Book.h"
 #include "SIM_Attribute.h"
 #include "SIM_BowlingTeam.h"
 #include "SIM_Movie.h"
@@ -571,8 +573,17 @@ void SIM_SaveGame::SaveAssets() {
       SaveKeyValue("name", asset->GetName());
     }
   }
-  // No magazine issue is delivered yet.
-  { SaveGroup group(this, "magazines"); }
+  SaveMagazines();
+}
+
+// Every issue, owned or on sale, in the order made; a title's k-th entry is its k-th issue.
+void SIM_SaveGame::SaveMagazines() {
+  SaveGroup group(this, "magazines");
+  for (const SIM_MagazineAsset* issue : SIM_MagazineAsset::All) {
+    SaveGroup item(this, "mag");
+    SaveKeyValue("name", issue->GetName());
+    SaveKeyValue("read", issue->GetReadPercentage());
+  }
 }
 
 void SIM_SaveGame::SaveCrime() {
@@ -665,8 +676,16 @@ void SIM_SaveGame::SaveAlcohol() {
   SaveKeyValue("bloodalcohol", 0.0f);
 }
 
-// No book has been started yet.
-void SIM_SaveGame::SaveBooks() { SaveGroup group(this, "books"); }
+// Only the books begun: an unread book is as the table made it.
+void SIM_SaveGame::SaveBooks() {
+  SaveGroup group(this, "books");
+  for (const SIM_Book* book : SIM_Book::All) {
+    if (book->GetPagesRead() == 0) continue;
+    SaveGroup item(this, "book");
+    SaveKeyValue("name", book->GetName());
+    SaveKeyValue("read", book->GetPagesRead());
+  }
+}
 
 void SIM_SaveGame::SaveSpecialEvents() {
   SaveGroup group(this, "events");

@@ -88,6 +88,7 @@ class SIM_SaveGame {
   void SaveVorla();
   void SaveCommute();
   void SaveAssets();
+  void SaveMagazines();
   void SaveCrime();
   void SaveDate();
   void SaveGlobals();

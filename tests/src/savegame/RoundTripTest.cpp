@@ -60,11 +60,13 @@ TEST_P(RoundTrip, SaveLoadSaveGivesTheSameFile) {
       "eventqualities", "foodmemories", "crossword", "misc", "turn", "appointments"};
   EXPECT_EQ(savetest::Sections(first), expected);
   // An empty list is its two bare tags.
-  EXPECT_NE(first.find("\n<books>\n</books>\n"), std::string::npos);
+  EXPECT_NE(first.find("\n<pets>\n</pets>\n"), std::string::npos);
   // The venues' weekly bands and the guests' memories of evenings are kept.
   EXPECT_NE(first.find("\n<eventqualities>\n<event>\n<owner>"), std::string::npos);
   if (GetParam() > 1) {
     EXPECT_NE(first.find("\n<memory>\n<type>"), std::string::npos);
+    // The player has begun a book it bought.
+    EXPECT_NE(first.find("\n<books>\n<book>\n<name>book_"), std::string::npos);
   }
 
   // The game plays on from the loaded morning.

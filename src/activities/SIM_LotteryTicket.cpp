@@ -1,0 +1,5 @@
+#include "SIM_LotteryTicket.h"
+
+void SIM_LotteryTicket::Process() {
+  if (IsOwned()) InsufficientUpkeep();
+}
