@@ -32,7 +32,11 @@
 #include "GRandom.h"
 #include "Game.h"
 #include "HeadlessJobs.h"
+#include "HeadlessProjects.h"
 #include "HeadlessSolo.h"
+#include "SIM_Alcohol.h"
+#include "SIM_Projects.h"
+#include "SIM_RoyaltyStream.h"
 #include "HeadlessTownLife.h"
 #include "SIM_Attribute.h"
 #include "SIM_Boredom.h"
@@ -321,6 +325,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   HeadlessTownLife::StartGame();
   HeadlessJobs::StartGame();
   HeadlessSolo::StartGame();
+  HeadlessProjects::StartGame();
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);
@@ -371,7 +376,7 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
         } else if (HeadlessJobs::SearchForJob()) {
           // The job search used the slot.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
-          if (!HeadlessSolo::SpendEvening()) {
+          if (!HeadlessProjects::SpendEvening() && !HeadlessSolo::SpendEvening()) {
             HeadlessEmptyEvening evening;
             evening.ProcessChunk();
           }
@@ -475,6 +480,23 @@ uint64_t HeadlessPlayer::Digest() {
     h.Text(value->GetName());
     h.Float(value->GetValue());
   }
+
+  // The long projects, their royalties, the drinking habit and what was earned.
+  for (const SIM_AchievementBase* project : {(const SIM_AchievementBase*)SIM_GetScienceTheory(),
+                                             (const SIM_AchievementBase*)SIM_GetNewsStory(),
+                                             (const SIM_AchievementBase*)SIM_GetScreenplayWriting(),
+                                             (const SIM_AchievementBase*)SIM_GetSongWriting()}) {
+    h.Text(project->GetGUIName());
+    h.Float(project->GetProgress());
+    for (float chunk : project->GetChunks()) h.Float(chunk);
+  }
+  for (const SIM_RoyaltyStream* stream : SIM_RoyaltyStream::All) {
+    h.Float(stream->GetIncome());
+    h.Float(stream->GetTotal());
+  }
+  for (const std::string& key : SIM_AchievementBase::AchievementStrings) h.Text(key);
+  h.Float(HOOK_GetAlcohol()->GetBloodAlcohol());
+  h.Float(HOOK_GetAlcohol()->GetAddictionStrength());
 
   // The character as the new-game screen made it: names, and each slot's layer and tint.
   SIM_GameConfig* config = SIM_GetGameConfig();

@@ -12,6 +12,7 @@
 #include "GDebug.h"
 #include "Game.h"
 #include "HeadlessJobs.h"
+#include "HeadlessProjects.h"
 #include "HeadlessPlayer.h"
 #include "HeadlessTownLife.h"
 
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
   const HeadlessJobs::Counts& jobs = HeadlessJobs::GetCounts();
   std::printf("jobs: applications=%d offers=%d rejections=%d unlocks=%d changes=%d\n", jobs.applications, jobs.offers,
               jobs.rejections, jobs.unlocks, jobs.changes);
+  std::printf("%s\n", HeadlessProjects::ReportLine().c_str());
   std::printf("days=%d end=%s digest=%s\n", result.days, result.ended ? "yes" : "no",
               HeadlessPlayer::Hex(result.digest).c_str());
   std::fflush(stdout);
