@@ -141,7 +141,7 @@ TEST(HeadlessPlayer, EveningsOutGoThroughTheChooserAndKeepAFriend) {
 // Friends' invitations reach the player, who goes to most, pleads poverty to some and forgets the
 // rest; what it counts is what the game counted.
 TEST(HeadlessPlayer, AnswersItsFriendsInvitationsInEachOfTheThreeWays) {
-  HeadlessPlayer::Run(60, 2, nullptr);
+  HeadlessPlayer::Run(60, 3, nullptr);
   const HeadlessTownLife::Counts& town = HeadlessTownLife::GetCounts();
   EXPECT_GT(town.accepted, 0);
   EXPECT_GT(town.pleaded, 0);
