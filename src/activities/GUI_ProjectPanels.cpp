@@ -13,8 +13,8 @@ namespace {
 
 enum class ProgressPlace { kCentred, kLeft };
 
-// The song panel sits on the chooser's dark strip, so it is drawn in white in the font the chooser
-// has current; the others in black on the light client area.
+// Every panel is drawn in black: the chooser's client area is light, and white lettering on it
+// would not read. The song keeps the font the chooser has current for its title.
 void DrawProjectPanel(const RECT& c, const SIM_AchievementBase* project, const char* currentKey, uint32_t colour,
                       bool keepFont, ProgressPlace place, const char* progressFont, float progressSize) {
   LibTextEngine* text = GetTextEngine();
@@ -52,6 +52,6 @@ void GUI_Writing::DrawDetails(RECT client) {
 }
 
 void GUI_SongWriting::DrawDetails(RECT client) {
-  DrawProjectPanel(client, SIM_GetSongWriting(), "CURRENT_SONG", 0xFFFFFFFFu, true, ProgressPlace::kLeft,
+  DrawProjectPanel(client, SIM_GetSongWriting(), "CURRENT_SONG", kBlack, true, ProgressPlace::kLeft,
                    "arialbold16.dds", 16.0f);
 }
