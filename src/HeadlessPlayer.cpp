@@ -35,7 +35,11 @@
 #include "HeadlessBooks.h"
 #include "HeadlessJobs.h"
 #include "HeadlessShopping.h"
+#include "HeadlessProjects.h"
 #include "HeadlessSolo.h"
+#include "SIM_Alcohol.h"
+#include "SIM_Projects.h"
+#include "SIM_RoyaltyStream.h"
 #include "HeadlessTownLife.h"
 #include "SIM_Asset.h"
 #include "SIM_Attribute.h"
@@ -331,6 +335,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   HeadlessSolo::StartGame();
   HeadlessBooks::StartGame();
   HeadlessShopping::StartGame();
+  HeadlessProjects::StartGame();
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);
@@ -385,7 +390,7 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
         } else if (HeadlessBooks::ReadTonight()) {
           // An evening with a book.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
-          if (!HeadlessSolo::SpendEvening()) {
+          if (!HeadlessProjects::SpendEvening() && !HeadlessSolo::SpendEvening()) {
             HeadlessEmptyEvening evening;
             evening.ProcessChunk();
           }
@@ -494,6 +499,23 @@ uint64_t HeadlessPlayer::Digest() {
   for (const SIM_Asset* asset : SIM_Asset::All) {
     if (asset->IsOwned()) h.Text(asset->GetName());
   }
+
+  // The long projects, their royalties, the drinking habit and what was earned.
+  for (const SIM_AchievementBase* project : {(const SIM_AchievementBase*)SIM_GetScienceTheory(),
+                                             (const SIM_AchievementBase*)SIM_GetNewsStory(),
+                                             (const SIM_AchievementBase*)SIM_GetScreenplayWriting(),
+                                             (const SIM_AchievementBase*)SIM_GetSongWriting()}) {
+    h.Text(project->GetGUIName());
+    h.Float(project->GetProgress());
+    for (float chunk : project->GetChunks()) h.Float(chunk);
+  }
+  for (const SIM_RoyaltyStream* stream : SIM_RoyaltyStream::All) {
+    h.Float(stream->GetIncome());
+    h.Float(stream->GetTotal());
+  }
+  for (const std::string& key : SIM_AchievementBase::AchievementStrings) h.Text(key);
+  h.Float(HOOK_GetAlcohol()->GetBloodAlcohol());
+  h.Float(HOOK_GetAlcohol()->GetAddictionStrength());
 
   // The character as the new-game screen made it: names, and each slot's layer and tint.
   SIM_GameConfig* config = SIM_GetGameConfig();

@@ -5,15 +5,10 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_HookInvestigateStory() { STAND_IN(); }
 void SIM_HookSurfWeb() { STAND_IN(); }
-void SIM_HookWriteScreenplay() { STAND_IN(); }
-void SIM_HookWriteSong() { STAND_IN(); }
-void SIM_HookDevelopTheory() { STAND_IN(); }
 void SIM_HookEasyCrossword() { STAND_IN(); }
 void SIM_HookCrypticCrossword() { STAND_IN(); }
 void SIM_HookVideoGame() { STAND_IN(); }
 void SIM_HookEveningClasses() { STAND_IN(); }
-void SIM_HookAlcoholMeeting() { STAND_IN(); }
 void SIM_HookHomeWithPets() { STAND_IN(); }
 void SIM_HookWalkPark() { STAND_IN(); }

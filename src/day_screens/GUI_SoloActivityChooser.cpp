@@ -9,6 +9,7 @@
 #include "GUI_HintHelp.h"
 #include "GUI_IconButton.h"
 #include "GUI_NamedObject.h"
+#include "GUI_ProjectPanels.h"
 #include "GUI_SocialActivityChooser.h"
 #include "GUI_Sounds.h"
 #include "GUI_WindowBackground.h"
@@ -269,11 +270,18 @@ void GUI_SoloActivityChooser::DrawDetails() {
   text->AddQueueString(m_type->GetGUIName(), L + 55.0f, T + 13.0f, kBlack, 0.0f, LibTextEngine::ALIGN_LEFT);
   text->SetCurrentFont("anime14.dds", 14.0f);
   text->AddWrappedString(m_description, L + 25.0f, T + 60.0f, R - L - 50.0f, kBlack);
-  // The project evenings get their project's panel once the projects are built; until then they
-  // show their price and effects like any other evening.
+  // A project evening shows how far its project has come in place of its price and effects.
   const std::string& key = m_type->GetDetailsKey();
-  if (key == "default" || key == "sciencetheory" || key == "songwriting" || key == "screenplay" || key == "story")
+  if (key == "default")
     DrawDefaultDetails();
+  else if (key == "sciencetheory")
+    GUI_ScienceTheory::DrawDetails(m_clientArea);
+  else if (key == "songwriting")
+    GUI_SongWriting::DrawDetails(m_clientArea);
+  else if (key == "screenplay")
+    GUI_Writing::DrawDetails(m_clientArea);
+  else if (key == "story")
+    GUI_JournalistStory::DrawDetails(m_clientArea);
 }
 
 void GUI_SoloActivityChooser::DrawDefaultDetails() {

@@ -30,6 +30,7 @@
 #include "Game.h"
 #include "HOOK_EveningClassType.h"
 #include "SIM_AchievementBase.h"
+#include "SIM_Alcohol.h"
 #include "SIM_Asset.h"
 #include "SIM_Book.h"
 #include "SIM_Attribute.h"
@@ -61,8 +62,10 @@
 #include "SIM_NamedValue.h"
 #include "SIM_PetFood.h"
 #include "SIM_PortraitDatabase.h"
+#include "SIM_Projects.h"
 #include "SIM_Relationship.h"
 #include "SIM_Restaurant.h"
+#include "SIM_RoyaltyStream.h"
 #include "SIM_Rumour.h"
 #include "SIM_SIM.h"
 #include "SIM_SaveGame.h"
@@ -1291,13 +1294,18 @@ void SIM_LoadGame::LoadStatistics() {
   Seek("/statistics");
 }
 
-// The drinking habit is not simulated yet.
 void SIM_LoadGame::LoadAlcohol() {
   Seek("alcohol");
-  LoadVar("addictionstrength");
-  LoadVar("alcoholic");
-  LoadVar("bloodalcohol");
+  float addictionStrength = 0.0f;
+  bool alcoholic = false;
+  float bloodAlcohol = 0.0f;
+  LoadFloat(&addictionStrength, "addictionstrength");
+  LoadBool(&alcoholic, "alcoholic");
+  LoadFloat(&bloodAlcohol, "bloodalcohol");
   Seek("/alcohol");
+  SIM_Alcohol* alcohol = HOOK_GetAlcohol();
+  alcohol->Restore(addictionStrength, alcoholic, bloodAlcohol);
+  alcohol->PostLoad();
 }
 
 void SIM_LoadGame::LoadBooks() {
@@ -1338,14 +1346,61 @@ void SIM_LoadGame::LoadSpecialEvents() {
   Seek("/events");
 }
 
-// The long projects, royalties and achievement texts are not kept yet.
+void SIM_LoadGame::LoadAchievement(const char* tag, SIM_AchievementBase* project) {
+  if (!CheckNextTag(tag)) return;
+  Seek(tag);
+  float progress = 0.0f;
+  float quality = 0.0f;
+  LoadFloat(&progress, "progress");
+  LoadFloat(&quality, "quality");
+  const std::string guiname = LoadVar("guiname");
+  std::vector<float> chunks;
+  for (const std::string& item : SplitList(LoadVar("chunks"))) chunks.push_back(ToFloat(item));
+  Seek((std::string("/") + tag).c_str());
+  project->Restore(progress, quality, guiname, chunks);
+}
+
 void SIM_LoadGame::LoadAchievements() {
   Seek("achievements");
-  for (const char* project : {"song", "screenplay", "theory", "story"}) {
-    if (CheckNextTag(project)) SkipGroup();
+  LoadAchievement("song", SIM_GetSongWriting());
+  LoadAchievement("screenplay", SIM_GetScreenplayWriting());
+  LoadAchievement("theory", SIM_GetScienceTheory());
+  LoadAchievement("story", SIM_GetNewsStory());
+  SIM_RoyaltyStream::Open();
+  if (CheckNextTag("royalties")) {
+    Seek("royalties");
+    while (CheckNextTag("royalty")) {
+      const int line = CurrentLine();
+      Seek("royalty");
+      float income = 0.0f;
+      float total = 0.0f;
+      float lastcheque = 0.0f;
+      int type = 0;
+      LoadFloat(&income, "income");
+      LoadFloat(&total, "total");
+      LoadFloat(&lastcheque, "lastcheque");
+      const std::string guiname = LoadVar("guiname");
+      LoadInt(&type, "type");
+      Seek("/royalty");
+      if (type != SIM_RoyaltyStream::TYPE_SONG && type != SIM_RoyaltyStream::TYPE_SCREENPLAY) {
+        Warn("royalty type", std::to_string(type), line);
+        type = SIM_RoyaltyStream::TYPE_SONG;
+      }
+      auto* stream = new SIM_RoyaltyStream(guiname, income, (SIM_RoyaltyStream::TYPE)type);  // the list owns it
+      stream->SetPaid(total, lastcheque);
+    }
+    Seek("/royalties");
   }
-  if (CheckNextTag("royalties")) SkipGroup();
-  if (CheckNextTag("strings")) SkipGroup();
+  if (CheckNextTag("strings")) {
+    Seek("strings");
+    while (CheckNextTag("string")) {
+      Seek("string");
+      const std::string key = LoadVar("key");
+      Seek("/string");
+      if (!key.empty()) SIM_AchievementBase::AddAchievement(key.c_str());
+    }
+    Seek("/strings");
+  }
   Seek("/achievements");
 }
 

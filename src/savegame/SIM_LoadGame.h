@@ -103,6 +103,7 @@ class SIM_LoadGame {
   void LoadBooks();
   void LoadSpecialEvents();
   void LoadAchievements();
+  void LoadAchievement(const char* tag, SIM_AchievementBase* project);
   void LoadBowlingTeam();
   void LoadClasses();
   void LoadUnlocks();

@@ -14,6 +14,7 @@
 #include "GUI_Avatar.h"
 #include "GUI_AvatarLayer.h"
 #include "Game.h"
+#include "SIM_Alcohol.h"
 #include "SIM_Asset.h"
 #include "SIM_MagazineAsset.h"
 #include "SIM_Book.h"
@@ -38,7 +39,9 @@
 #include "SIM_Memory.h"
 #include "SIM_NPC.h"
 #include "SIM_NamedValue.h"
+#include "SIM_Projects.h"
 #include "SIM_Relationship.h"
+#include "SIM_RoyaltyStream.h"
 #include "SIM_SIM.h"
 #include "SIM_ScheduledEvents.h"
 #include "SIM_EventQuality.h"
@@ -668,12 +671,12 @@ void SIM_SaveGame::SaveStatistics() {
   }
 }
 
-// The drinking habit is not simulated yet: a sober player.
 void SIM_SaveGame::SaveAlcohol() {
   SaveGroup group(this, "alcohol");
-  SaveKeyValue("addictionstrength", 0.0f);
-  SaveKeyValue("alcoholic", false);
-  SaveKeyValue("bloodalcohol", 0.0f);
+  const SIM_Alcohol* alcohol = HOOK_GetAlcohol();
+  SaveKeyValue("addictionstrength", alcohol->GetAddictionStrength());
+  SaveKeyValue("alcoholic", alcohol->IsAlcoholic());
+  SaveKeyValue("bloodalcohol", alcohol->GetBloodAlcohol());
 }
 
 // Only the books begun: an unread book is as the table made it.
@@ -696,18 +699,38 @@ void SIM_SaveGame::SaveSpecialEvents() {
   }
 }
 
-// The long projects are not built yet: four untouched projects, no royalties, nothing earned.
+void SIM_SaveGame::SaveAchievement(const char* tag, const SIM_AchievementBase* project) {
+  SaveGroup item(this, tag);
+  SaveKeyValue("progress", project->GetProgress());
+  SaveKeyValue("quality", project->GetStoredQuality());
+  SaveKeyValue("guiname", project->GetGUIName());
+  SaveKeyValue("chunks", JoinFloats(project->GetChunks(), 0));
+}
+
 void SIM_SaveGame::SaveAchievements() {
   SaveGroup group(this, "achievements");
-  for (const char* project : {"song", "screenplay", "theory", "story"}) {
-    SaveGroup item(this, project);
-    SaveKeyValue("progress", 0.0f);
-    SaveKeyValue("quality", 0.0f);
-    SaveKeyValue("guiname", "");
-    SaveKeyValue("chunks", "");
+  SaveAchievement("song", SIM_GetSongWriting());
+  SaveAchievement("screenplay", SIM_GetScreenplayWriting());
+  SaveAchievement("theory", SIM_GetScienceTheory());
+  SaveAchievement("story", SIM_GetNewsStory());
+  {
+    SaveGroup royalties(this, "royalties");
+    for (const SIM_RoyaltyStream* stream : SIM_RoyaltyStream::All) {
+      SaveGroup item(this, "royalty");
+      SaveKeyValue("income", stream->GetIncome());
+      SaveKeyValue("total", stream->GetTotal());
+      SaveKeyValue("lastcheque", stream->GetLastCheque());
+      SaveKeyValue("guiname", stream->GetGUIName());
+      SaveKeyValue("type", (int)stream->GetType());
+    }
   }
-  { SaveGroup royalties(this, "royalties"); }
-  { SaveGroup strings(this, "strings"); }
+  {
+    SaveGroup strings(this, "strings");
+    for (const std::string& key : SIM_AchievementBase::AchievementStrings) {
+      SaveGroup item(this, "string");
+      SaveKeyValue("key", key);
+    }
+  }
 }
 
 // The match date is not kept: a loaded member gets a fresh one.

@@ -17,6 +17,8 @@ class SIM_Attribute;
 class SIM_Boredom;
 class SIM_NPC;
 
+class SIM_AchievementBase;
+
 class SIM_SaveGame {
  public:
   // The loader takes the number after the first six characters as the major version and refuses
@@ -99,6 +101,7 @@ class SIM_SaveGame {
   void SaveBooks();
   void SaveSpecialEvents();
   void SaveAchievements();
+  void SaveAchievement(const char* tag, const SIM_AchievementBase* project);
   void SaveBowlingTeam();
   void SaveClasses();
   void SaveUnlocks();

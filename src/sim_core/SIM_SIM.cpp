@@ -75,6 +75,7 @@
 #include "SIM_Relationship.h"
 #include "SIM_Restaurant.h"
 #include "SIM_Romance.h"
+#include "SIM_Projects.h"
 #include "SIM_RoyaltyStream.h"
 #include "SIM_Rumour.h"
 #include "SIM_SaveGame.h"
@@ -166,6 +167,9 @@ void SIM_SIM::Reset() {
   SIM_SocialiseType::Open();
   SIM_SoloActivityType::Open();
   SIM_AchievementBase::Open();
+  // The last game's projects and drinking would otherwise carry into this one.
+  SIM_ResetAllProjects();
+  HOOK_GetAlcohol()->Initialise();
   SIM_JobBase::Open();
   SIM_GetJobUnlocks()->Reset();
   SIM_JobOffer::DeleteAll();  // they name jobs of the tables just replaced

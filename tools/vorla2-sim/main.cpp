@@ -14,6 +14,7 @@
 #include "GDebug.h"
 #include "Game.h"
 #include "HeadlessJobs.h"
+#include "HeadlessProjects.h"
 #include "HeadlessSolo.h"
 #include "HeadlessPlayer.h"
 #include "HeadlessTownLife.h"
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
   };
   std::printf("appointments: bowlingmatch=%d charityrun=%d dentist=%d\n", keptOf("bowlingmatch"), keptOf("charityrun"),
               keptOf("dentist"));
+  std::printf("%s\n", HeadlessProjects::ReportLine().c_str());
   std::printf("days=%d end=%s digest=%s\n", result.days, result.ended ? "yes" : "no",
               HeadlessPlayer::Hex(result.digest).c_str());
   std::fflush(stdout);
