@@ -14,7 +14,6 @@ void SIM_HookDevelopTheory() { STAND_IN(); }
 void SIM_HookEasyCrossword() { STAND_IN(); }
 void SIM_HookCrypticCrossword() { STAND_IN(); }
 void SIM_HookVideoGame() { STAND_IN(); }
-void SIM_HookEveningClasses() { STAND_IN(); }
 void SIM_HookAlcoholMeeting() { STAND_IN(); }
 void SIM_HookHomeWithPets() { STAND_IN(); }
 void SIM_HookWalkPark() { STAND_IN(); }
