@@ -31,9 +31,11 @@
 #include "CInput.h"
 #include "GRandom.h"
 #include "Game.h"
+#include "HeadlessClasses.h"
 #include "HeadlessJobs.h"
 #include "HeadlessSolo.h"
 #include "HeadlessTownLife.h"
+#include "HOOK_EveningClassType.h"
 #include "SIM_Attribute.h"
 #include "SIM_Boredom.h"
 #include "SIM_CharacterType.h"
@@ -321,6 +323,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   HeadlessTownLife::StartGame();
   HeadlessJobs::StartGame();
   HeadlessSolo::StartGame();
+  HeadlessClasses::StartGame();
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);
@@ -334,6 +337,7 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
   for (int press = 0; press < kMaxPressesPerDay; ++press) {
     BetweenPresses();
     HeadlessOutings::FinishOpenOuting();  // an invitation to the tables is played out
+    HeadlessClasses::FinishOpenReport();
     HeadlessTownLife::AnswerRomanticOffer();
     // A good game at the alley brings the team's invitation: the player always joins.
     if (GUI_TeamInvite::PTheWindow) GUI_TeamInvite::Accept(0);
@@ -370,6 +374,8 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
           // The invitation's evening used the slot.
         } else if (HeadlessJobs::SearchForJob()) {
           // The job search used the slot.
+        } else if (HeadlessClasses::SpendEvening()) {
+          // A lesson, or enrolling in a course, used the slot.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
           if (!HeadlessSolo::SpendEvening()) {
             HeadlessEmptyEvening evening;
@@ -475,6 +481,8 @@ uint64_t HeadlessPlayer::Digest() {
     h.Text(value->GetName());
     h.Float(value->GetValue());
   }
+  // The courses under way, in order of enrolment (their progress is among the skills).
+  for (HOOK_EveningClassType* cls : HOOK_EveningClassType::Enrolled) h.Text(cls->GetName());
 
   // The character as the new-game screen made it: names, and each slot's layer and tint.
   SIM_GameConfig* config = SIM_GetGameConfig();

@@ -11,6 +11,7 @@
 
 #include "GDebug.h"
 #include "Game.h"
+#include "HeadlessClasses.h"
 #include "HeadlessJobs.h"
 #include "HeadlessPlayer.h"
 #include "HeadlessTownLife.h"
@@ -64,6 +65,9 @@ int main(int argc, char** argv) {
   const HeadlessJobs::Counts& jobs = HeadlessJobs::GetCounts();
   std::printf("jobs: applications=%d offers=%d rejections=%d unlocks=%d changes=%d\n", jobs.applications, jobs.offers,
               jobs.rejections, jobs.unlocks, jobs.changes);
+  const HeadlessClasses::Counts& classes = HeadlessClasses::GetCounts();
+  std::printf("classes: enrolments=%d lessons=%d completed=%d\n", classes.enrolments, classes.lessons,
+              classes.completed);
   std::printf("days=%d end=%s digest=%s\n", result.days, result.ended ? "yes" : "no",
               HeadlessPlayer::Hex(result.digest).c_str());
   std::fflush(stdout);
