@@ -10,7 +10,7 @@
 #include "GUI_SchoolPicker.h"
 #include "GUI_SoloActivityChooser.h"
 #include "HOOK_EveningClassType.h"
-#include "SIM_Vede.h"
+#include "SIM_Finances.h"
 
 HeadlessClasses::Counts HeadlessClasses::Tally;
 
@@ -19,6 +19,8 @@ namespace {
 // once.
 constexpr float kEnrolChance = 0.12f;
 constexpr size_t kMostCourses = 2;
+// A course is a commitment of weeks of fees: only a player with savings signs up.
+constexpr float kSavingsToEnrol = 400.0f;
 }  // namespace
 
 void HeadlessClasses::FinishOpenReport() {
@@ -30,7 +32,9 @@ void HeadlessClasses::FinishOpenReport() {
 
 bool HeadlessClasses::SpendEvening() {
   if (TakeLesson()) return true;
-  if (HOOK_EveningClassType::Enrolled.size() >= kMostCourses || !GRandom::IsChance(kEnrolChance)) return false;
+  if (HOOK_EveningClassType::Enrolled.size() >= kMostCourses || SIM_GetFinances()->GetCash() < kSavingsToEnrol ||
+      !GRandom::IsChance(kEnrolChance))
+    return false;
   return Enrol();
 }
 

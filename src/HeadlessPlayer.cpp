@@ -374,10 +374,9 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
           // The invitation's evening used the slot.
         } else if (HeadlessJobs::SearchForJob()) {
           // The job search used the slot.
-        } else if (HeadlessClasses::SpendEvening()) {
-          // A lesson, or enrolling in a course, used the slot.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
-          if (!HeadlessSolo::SpendEvening()) {
+          // An evening at home: a class when there is one tonight, else something alone.
+          if (!HeadlessClasses::SpendEvening() && !HeadlessSolo::SpendEvening()) {
             HeadlessEmptyEvening evening;
             evening.ProcessChunk();
           }

@@ -122,6 +122,9 @@ void GUI_EveningClasses::Populate() {
                          (float)c.bottom - 20.0f);
   AddChild(m_details);
   if (strips > 0 && proposed) ShowDetails(proposed);
+  GetDebug()->DebugOut(GFormat("Evening classes: page %d of a school of %d, %s proposed", m_page + 1,
+                               (int)m_school->size(), proposed ? proposed->GetName().c_str() : "none")
+                           .c_str());
 }
 
 void GUI_EveningClasses::ShowDetails(HOOK_EveningClassType* cls) {

@@ -74,6 +74,20 @@ TEST_F(ClassesLint, TheTableReadsCleanlyIntoFiveSchoolsOfChainedCourses) {
 
   const std::set<std::string> attributes = ClassLintNames("data/simulation/attributes.csv");
   const std::set<std::string> skills = ClassLintNames("data/simulation/skills.csv");
+  // An attribute that mirrors another is changed through that other one only.
+  std::set<std::string> mirrors;
+  {
+    CSpreadsheet sheet(testsupport::RepoPath("data/simulation/attributes.csv").c_str());
+    for (size_t i = 0; i < sheet.size(); ++i) {
+      CSV csv;
+      csv.Initialise(sheet[i], ',', sheet.Origin(i));
+      csv.GetNextToken();
+      const std::string name = csv.GetNextString();
+      csv.GetNextToken();
+      csv.GetNextToken();
+      if (!csv.GetNextString().empty()) mirrors.insert(name);
+    }
+  }
   std::set<std::string> texts;
   for (const auto& [key, lines] : IniKeys("data/strings.ini", "strings")) texts.insert(key);
   const std::regex effect(R"re(ApplyEffect\(\s*([^,\s]+)\s*,)re");
@@ -99,6 +113,7 @@ TEST_F(ClassesLint, TheTableReadsCleanlyIntoFiveSchoolsOfChainedCourses) {
     for (auto it = std::sregex_iterator(script.begin(), script.end(), effect); it != std::sregex_iterator(); ++it) {
       if (!attributes.count((*it)[1]) && !skills.count((*it)[1]))
         findings.push_back(where + ": the lesson changes the unknown value \"" + (*it)[1].str() + "\"");
+      if (mirrors.count((*it)[1])) findings.push_back(where + ": the lesson changes the mirror \"" + (*it)[1].str() + "\"");
     }
     if (!texts.count("nv_" + cls->GetName())) findings.push_back(where + ": no display name nv_" + cls->GetName());
     if (cls->GetDescription().empty()) findings.push_back(where + ": no description");
