@@ -90,8 +90,11 @@ note_at() {
 lesson() {
   local before
   wait_until 60 "the class's note" on_screen note_at "$1" || return 1
+  # A hint that came up in the evening (a friend's cold shoulder) takes the click until closed.
+  close_hint 162 || return 1
+  close_hint || return 1
   shot note
-  before=$(grep -c '^Solo chooser: ' "$log")
+  before=$(grep -c "^Solo chooser: $2" "$log")
   click "$1" 200
   point 200 500
   wait_log_line 60 "the chooser on the class" "$before" "^Solo chooser: $2" || return 1
