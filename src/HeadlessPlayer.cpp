@@ -33,15 +33,17 @@
 #include "GRandom.h"
 #include "Game.h"
 #include "HeadlessBooks.h"
+#include "HeadlessClasses.h"
 #include "HeadlessJobs.h"
-#include "HeadlessShopping.h"
 #include "HeadlessProjects.h"
+#include "HeadlessShopping.h"
 #include "HeadlessSolo.h"
+#include "HeadlessTownLife.h"
+#include "HOOK_EveningClassType.h"
 #include "SIM_Alcohol.h"
+#include "SIM_Asset.h"
 #include "SIM_Projects.h"
 #include "SIM_RoyaltyStream.h"
-#include "HeadlessTownLife.h"
-#include "SIM_Asset.h"
 #include "SIM_Attribute.h"
 #include "SIM_Boredom.h"
 #include "SIM_CharacterType.h"
@@ -336,6 +338,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   HeadlessBooks::StartGame();
   HeadlessShopping::StartGame();
   HeadlessProjects::StartGame();
+  HeadlessClasses::StartGame();
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);
@@ -349,6 +352,7 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
   for (int press = 0; press < kMaxPressesPerDay; ++press) {
     BetweenPresses();
     HeadlessOutings::FinishOpenOuting();  // an invitation to the tables is played out
+    HeadlessClasses::FinishOpenReport();
     HeadlessTownLife::AnswerRomanticOffer();
     // A good game at the alley brings the team's invitation: the player always joins.
     if (GUI_TeamInvite::PTheWindow) GUI_TeamInvite::Accept(0);
@@ -390,7 +394,8 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
         } else if (HeadlessBooks::ReadTonight()) {
           // An evening with a book.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
-          if (!HeadlessProjects::SpendEvening() && !HeadlessSolo::SpendEvening()) {
+          // An evening at home: a class when there is one tonight, else a project, else something alone.
+          if (!HeadlessClasses::SpendEvening() && !HeadlessProjects::SpendEvening() && !HeadlessSolo::SpendEvening()) {
             HeadlessEmptyEvening evening;
             evening.ProcessChunk();
           }
@@ -516,6 +521,8 @@ uint64_t HeadlessPlayer::Digest() {
   for (const std::string& key : SIM_AchievementBase::AchievementStrings) h.Text(key);
   h.Float(HOOK_GetAlcohol()->GetBloodAlcohol());
   h.Float(HOOK_GetAlcohol()->GetAddictionStrength());
+  // The courses under way, in order of enrolment (their progress is among the skills).
+  for (HOOK_EveningClassType* cls : HOOK_EveningClassType::Enrolled) h.Text(cls->GetName());
 
   // The character as the new-game screen made it: names, and each slot's layer and tint.
   SIM_GameConfig* config = SIM_GetGameConfig();

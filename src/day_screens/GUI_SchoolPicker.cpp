@@ -1,13 +1,112 @@
 #include "GUI_SchoolPicker.h"
 
-#include "GUI_EveningStandIn.h"
-#include "SIM_StandInLog.h"
+#include "D3DEngine.h"
+#include "GDebug.h"
+#include "GTranslation.h"
+#include "GUI_CloseButton.h"
+#include "GUI_Colours.h"
+#include "GUI_GUI.h"
+#include "GUI_HintHelp.h"
+#include "GUI_NamedObject.h"
+#include "GUI_SchoolButton.h"
+#include "GUI_WindowBackground.h"
+#include "HOOK_EveningClassType.h"
+#include "LibTextEngine.h"
+
+GUI_SchoolPicker* GUI_SchoolPicker::PTheWindow = nullptr;
+
+namespace {
+// The blackboard picture fills the top 341 rows of its 512-square texture.
+constexpr float kBlackboardPictureV = 0.6660156f;
+}  // namespace
 
 void GUI_SchoolPicker::Create() {
-  STAND_IN();  // the evening stand-in window in its place
-  GUI_EveningStandIn::Toggle(GUI_EveningStandIn::KIND_CLASSES);
+  if (PTheWindow) {
+    Close();
+    return;
+  }
+  GUI_GetGUI()->CloseLeftHandWindows();
+  new GUI_SchoolPicker();
 }
 
-void GUI_SchoolPicker::Close() { GUI_EveningStandIn::Close(GUI_EveningStandIn::KIND_CLASSES); }
+void GUI_SchoolPicker::Close() {
+  GUI_SchoolPicker* window = PTheWindow;
+  PTheWindow = nullptr;
+  delete window;
+}
 
-bool GUI_SchoolPicker::IsOpen() { return GUI_EveningStandIn::IsOpen(GUI_EveningStandIn::KIND_CLASSES); }
+GUI_SchoolPicker::GUI_SchoolPicker() : GUI_Dialog(true) {
+  PTheWindow = this;
+  const float w = 512.0f;
+  const float h = 381.0f;
+  const float left = (float)(GetD3DEngine()->GetScreenWidth() / 2) - w / 2.0f;
+  const float top = (float)(GetD3DEngine()->GetScreenHeight() / 2) - h / 2.0f;
+  SetPosition(left, top, left + w, top + h);
+  UpdateClientArea();
+  PopulateSchools();
+
+  const RECT& c = m_clientArea;
+  m_blackboard.SetTexture("blackboard.jpg");
+  m_blackboard.SetSize((float)(c.right - c.left) - 40.0f, (float)(c.bottom - c.top) - 40.0f);
+  m_blackboard.SetUV(0.0f, 0.0f, 1.0f, kBlackboardPictureV);
+  m_blackboard.PlaceLocal(GetCenterX(), (float)(c.top + c.bottom) / 2.0f);
+
+  SetTitle(GTranslation::GetString("EVENINGCLASSES_TITLE"));
+  AddHelpButton("HELP_EVENINGCLASSES");
+  if (m_closeButton)
+    m_closeButton->SetPosition((float)rect.right - 47.0f, (float)rect.top + 15.0f, (float)rect.right - 15.0f,
+                               (float)rect.top + 47.0f);
+  SetModal(true);
+  GUI_HintHelp::Launch("classes_dialog");
+  GUI_NamedObject::Register("EveningClasses", this);
+  GetDebug()->DebugOut("Evening schools: the picker opens");
+}
+
+GUI_SchoolPicker::~GUI_SchoolPicker() {
+  GUI_NamedObject::UnRegister(this);
+  if (PTheWindow == this) PTheWindow = nullptr;
+}
+
+void GUI_SchoolPicker::PopulateSchools() {
+  const RECT& c = m_clientArea;
+  const int h = (c.bottom - c.top - 40) / 2;
+  const int w3 = (c.right - c.left - 40) / 3;
+  const int w2 = (c.right - c.left - 40) / 2;
+  const float row1 = (float)(c.top + 20 + h / 2);
+  const float row2 = row1 + (float)h;
+  struct School {
+    const char* icon;
+    const char* descriptionKey;
+    HOOK_EveningClassType::ClassList* list;
+    float x;
+    float y;
+  };
+  const School schools[] = {
+      {"class_acting.dds", "SCHOOL_DRAMA_DESC", &HOOK_EveningClassType::DramaClasses, (float)(c.left + 20 + w3 / 2), row1},
+      {"class_medical.dds", "SCHOOL_MEDICAL_DESC", &HOOK_EveningClassType::MedicalClasses,
+       (float)(c.left + 20 + w3 / 2 + w3), row1},
+      {"class_law.dds", "SCHOOL_LAW_DESC", &HOOK_EveningClassType::LawClasses, (float)(c.left + 20 + w3 / 2 + 2 * w3),
+       row1},
+      {"class_science.dds", "SCHOOL_TECHNICAL_DESC", &HOOK_EveningClassType::TechnicalClasses,
+       (float)(c.left + 20 + w2 / 2), row2},
+      {"class_adult.dds", "SCHOOL_ADULT_DESC", &HOOK_EveningClassType::AdultClasses, (float)(c.left + 20 + w2 / 2 + w2),
+       row2},
+  };
+  for (const School& school : schools) {
+    auto* button = new GUI_SchoolButton(school.icon, school.list, GTranslation::GetString(school.descriptionKey));
+    button->SetPosition(school.x - 64.0f, school.y - 64.0f, school.x + 64.0f, school.y + 64.0f);
+    AddButton(button);
+  }
+}
+
+void GUI_SchoolPicker::Draw() {
+  GUI_WindowBackground::DrawTiled(rect, GUI_WindowBackground::PRESET_FRAME, 32.0f, 1.0f);
+  GUI_WindowBackground::DrawTiled(m_clientArea, "dialog_blackboard.dds", 38.0f, 1.0f);
+  m_blackboard.Draw();
+  DrawButtons();
+  LibTextEngine* text = GetTextEngine();
+  text->SetCurrentFont("calibriblackbold30.dds", 30.0f);
+  text->AddQueueString(m_title, (float)rect.left, (float)rect.top + 8.0f, kBlack, (float)width,
+                       LibTextEngine::ALIGN_CENTER);
+  text->ProcessTextQueue(-1);
+}

@@ -1417,11 +1417,25 @@ void SIM_LoadGame::LoadBowlingTeam() {
   if (onTeam) team->ArrangeNextMatch();
 }
 
-// No evening class is enrolled in yet.
+// The classes are rebuilt and the saved enrolments made again; a class that no table holds any
+// longer is reported and left out.
 void SIM_LoadGame::LoadClasses() {
   Seek("classes");
+  HOOK_EveningClassType::Enrolled.clear();
   HOOK_EveningClassType::Open();
-  while (CheckNextTag("class")) SkipGroup();
+  while (CheckNextTag("class")) {
+    const int line = CurrentLine();
+    Seek("class");
+    const std::string name = LoadVar("name");
+    Seek("/class");
+    HOOK_EveningClassType* cls = HOOK_EveningClassType::GetClassByName(name.c_str());
+    if (!cls) {
+      GWarning((m_origin + ":" + std::to_string(line) + ": Failed to find enrolled class \"" + name + "\"; skipped").c_str(),
+               __FILE__, __LINE__);
+      continue;
+    }
+    if (!cls->IsEnrolled()) cls->Enroll();
+  }
   Seek("/classes");
 }
 

@@ -1,5 +1,7 @@
 #include "SIM_SaveGame.h"
 
+#include "HOOK_EveningClassType.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -740,8 +742,15 @@ void SIM_SaveGame::SaveBowlingTeam() {
   SaveKeyValue("beenonteam", SIM_GetBowlingTeam()->HasBeenOnTeam());
 }
 
-// No evening class can be enrolled in yet.
-void SIM_SaveGame::SaveClasses() { SaveGroup group(this, "classes"); }
+// The classes the player is enrolled in, in order of enrolment; the progress in each is one of the
+// player's values and is saved with them.
+void SIM_SaveGame::SaveClasses() {
+  SaveGroup group(this, "classes");
+  for (HOOK_EveningClassType* cls : HOOK_EveningClassType::Enrolled) {
+    SaveGroup entry(this, "class");
+    SaveKeyValue("name", cls->GetName());
+  }
+}
 
 // A solo or social type is written once it was unlocked (a type with a threshold that is no longer
 // locked).

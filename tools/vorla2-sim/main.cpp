@@ -13,6 +13,7 @@
 
 #include "GDebug.h"
 #include "Game.h"
+#include "HeadlessClasses.h"
 #include "HeadlessJobs.h"
 #include "HeadlessProjects.h"
 #include "HeadlessSolo.h"
@@ -76,6 +77,9 @@ int main(int argc, char** argv) {
   std::printf("appointments: bowlingmatch=%d charityrun=%d dentist=%d\n", keptOf("bowlingmatch"), keptOf("charityrun"),
               keptOf("dentist"));
   std::printf("%s\n", HeadlessProjects::ReportLine().c_str());
+  const HeadlessClasses::Counts& classes = HeadlessClasses::GetCounts();
+  std::printf("classes: enrolments=%d lessons=%d completed=%d\n", classes.enrolments, classes.lessons,
+              classes.completed);
   std::printf("days=%d end=%s digest=%s\n", result.days, result.ended ? "yes" : "no",
               HeadlessPlayer::Hex(result.digest).c_str());
   std::fflush(stdout);

@@ -14,7 +14,10 @@
 #include "GUI_CommuteInScreen.h"
 #include "GUI_CommuteMethodChooser.h"
 #include "GUI_DiaryPage.h"
-#include "GUI_EveningStandIn.h"
+#include "GUI_EveningClassDetails.h"
+#include "GUI_EveningClasses.h"
+#include "GUI_SchoolPicker.h"
+#include "HOOK_EveningClassType.h"
 #include "GUI_EventList.h"
 #include "GUI_GUI.h"
 #include "GUI_HintHelp.h"
@@ -88,10 +91,18 @@ TEST_F(DayPages, AWorkingDayIsPressedThroughPageByPageToTheEnd) {
   EXPECT_EQ(OnlyPage(), nullptr);
   EXPECT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_EVENING);
 
-  // The evening window's button uses the day's slot.
-  GUI_EveningStandIn::Toggle(GUI_EveningStandIn::KIND_CLASSES);
-  EXPECT_EQ(GUI_EveningStandIn::PTheWindow->GetTitle(), GTranslation::GetString("STANDIN_EVENING_CLASSES_TITLE"));
-  EXPECT_TRUE(Click(GUI_EveningStandIn::PTheWindow->GetQuietButton()));
+  // Enrolling in an evening class uses the day's slot.
+  GUI_SchoolPicker::Create();
+  ASSERT_TRUE(GUI_SchoolPicker::IsOpen());
+  GUI_SchoolPicker::Close();
+  GUI_EveningClasses::Create();
+  ASSERT_FALSE(HOOK_EveningClassType::AdultClasses.empty());
+  GUI_EveningClasses::PTheWindow->SelectSchool(&HOOK_EveningClassType::AdultClasses);
+  while (!GUI_HintHelp::AllWindows.empty()) delete GUI_HintHelp::AllWindows.front();
+  ASSERT_NE(GUI_EveningClasses::PTheWindow->GetHighlighted(), nullptr);
+  EXPECT_TRUE(Click(GUI_EveningClasses::PTheWindow->GetDetails()->GetEnrollButton()));
+  EXPECT_FALSE(HOOK_EveningClassType::Enrolled.empty());
+  EXPECT_EQ(GUI_EveningClasses::PTheWindow, nullptr);
   EXPECT_EQ(Sim()->GetTurnMode(), SIM_SIM::TURNMODE_DAYENDED);
 }
 

@@ -19,7 +19,7 @@
 #include "GUI_ControlPanel.h"
 #include "GUI_Cursor.h"
 #include "GUI_DragIcon.h"
-#include "GUI_EveningStandIn.h"
+#include "GUI_SchoolPicker.h"
 #include "GUI_GUI.h"
 #include "GUI_HelpWindow.h"
 #include "GUI_HintHelp.h"
@@ -205,7 +205,7 @@ TEST_F(InGame, AnActivityButtonPressedTwiceClosesWhatItOpenedAndAnotherReplacesI
   while (!GUI_HintHelp::AllWindows.empty()) delete GUI_HintHelp::AllWindows.front();
   // The C key toggles the evening classes the same way.
   GUI_GetGUI()->HandleKey(8);
-  EXPECT_TRUE(GUI_EveningStandIn::IsOpen(GUI_EveningStandIn::KIND_CLASSES));
+  EXPECT_TRUE(GUI_SchoolPicker::IsOpen());
 }
 
 TEST_F(InGame, ThePromptShowsAtTheEndOfTheDayUnlessPostponed) {
@@ -303,7 +303,7 @@ TEST_F(InGame, KeysGoToTheInputHandlerFirstAndOnlyItsOwnerRemovesIt) {
   gui->HandleKey(8);
   EXPECT_EQ(handler.keys, (std::vector<unsigned>{53, 8}));
   EXPECT_EQ(GUI_ConfirmDialog::PTheWindow, nullptr);
-  EXPECT_EQ(GUI_EveningStandIn::PTheWindow, nullptr);
+  EXPECT_EQ(GUI_SchoolPicker::PTheWindow, nullptr);
 
   gui->RemoveInputHandler(&other);
   EXPECT_EQ(gui->GetInputHandler(), &handler);

@@ -26,7 +26,7 @@ TEST(StandInLog, NameOfKeepsTheClassAndTheFunctionOfASignature) {
       {"SIM_JobBase *SIM_JobBase::GetJobByGUID(int)", "SIM_JobBase::GetJobByGUID"},
       {"const std::string& SIM_X::Name(const std::map<std::string, int>&) const &", "SIM_X::Name"},
       {"std::vector<std::__cxx11::basic_string<char> > SIM_X::List(void (*)(int))", "SIM_X::List"},
-      {"GUI_EveningStandIn::GUI_EveningStandIn(KIND)", "GUI_EveningStandIn::GUI_EveningStandIn"},
+      {"GUI_Fish::GUI_Fish(KIND)", "GUI_Fish::GUI_Fish"},
       {"GUI_X::~GUI_X()", "GUI_X::~GUI_X"},
       {"T GUI_List<T>::Front() [with T = int]", "GUI_List::Front"},
       {"void ns::inner::GUI_X::Draw()", "GUI_X::Draw"},
