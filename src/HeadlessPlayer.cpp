@@ -391,11 +391,11 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
           // The invitation's evening used the slot.
         } else if (HeadlessJobs::SearchForJob()) {
           // The job search used the slot.
-        } else if (HeadlessBooks::ReadTonight()) {
-          // An evening with a book.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
-          // An evening at home: a class when there is one tonight, else a project, else something alone.
-          if (!HeadlessClasses::SpendEvening() && !HeadlessProjects::SpendEvening() && !HeadlessSolo::SpendEvening()) {
+          // An evening at home: a class when there is one tonight, else a book or a project now and
+          // then, else something alone.
+          if (!HeadlessClasses::SpendEvening() && !HeadlessBooks::ReadTonight() && !HeadlessProjects::SpendEvening() &&
+              !HeadlessSolo::SpendEvening()) {
             HeadlessEmptyEvening evening;
             evening.ProcessChunk();
           }

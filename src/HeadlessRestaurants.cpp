@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "GRandom.h"
+#include "GUI_IconButton.h"
 #include "GUI_RestaurantChooser.h"
 #include "GUI_RestaurantInstance.h"
 #include "GUI_WaiterDialog.h"
