@@ -17,9 +17,11 @@ class HeadlessClasses {
   static void FinishOpenReport();
   static void StartGame() { Tally = Counts(); }
   static const Counts& GetCounts() { return Tally; }
+  // Tonight's lesson of a course the player is in, taken: a course paid for comes before an
+  // evening out. False when there is none tonight.
+  static bool TakeLesson();
 
  private:
-  static bool TakeLesson();
   static bool Enrol();
 
   static Counts Tally;

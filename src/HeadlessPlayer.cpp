@@ -391,11 +391,15 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
           // The invitation's evening used the slot.
         } else if (HeadlessJobs::SearchForJob()) {
           // The job search used the slot.
+        } else if (HeadlessClasses::TakeLesson()) {
+          // A class night.
+        } else if (HeadlessProjects::SpendEvening()) {
+          // A night on the long project, the player's other standing engagement.
+        } else if (HeadlessShopping::SpendEvening()) {
+          // A trip to the shops.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
-          // An evening at home: a class when there is one tonight, else a book or a project now and
-          // then, else something alone.
-          if (!HeadlessClasses::SpendEvening() && !HeadlessBooks::ReadTonight() && !HeadlessProjects::SpendEvening() &&
-              !HeadlessSolo::SpendEvening()) {
+          // An evening at home: now and then a course signed up for or a book, else something alone.
+          if (!HeadlessClasses::SpendEvening() && !HeadlessBooks::ReadTonight() && !HeadlessSolo::SpendEvening()) {
             HeadlessEmptyEvening evening;
             evening.ProcessChunk();
           }

@@ -17,7 +17,7 @@ HeadlessProjects::Counts HeadlessProjects::TheCounts;
 
 namespace {
 
-constexpr float kProjectEveningChance = 0.4f;
+constexpr float kProjectEveningChance = 0.3f;
 const char* const kProjectActivities[4] = {"sciencetheory", "story", "screenplay", "songwriting"};
 const char* const kProjectShortNames[4] = {"theory", "story", "screenplay", "song"};
 const char* const kSuccessKeys[4] = {"ACH_THEORY_SUC", "ACH_STORY_SUC", "ACH_SCRE_SUC", "ACH_SON_SUC"};
@@ -44,13 +44,10 @@ bool HeadlessProjects::SpendEvening() {
   for (int a = 0; a < 4; ++a)
     for (int b = a + 1; b < 4; ++b)
       if (g_projectEvenings[order[b]] < g_projectEvenings[order[a]]) std::swap(order[a], order[b]);
-  // A story moves only with people to ask: a week full of contacts is the time for it.
-  if (SIM_NPC::CountRecentContacts() >= 4) {
-    int k = 0;
-    while (order[k] != 1) ++k;
-    for (; k > 0; --k) std::swap(order[k], order[k - 1]);
-  }
+  // A story moves only with people to ask: without a week full of contacts it waits.
+  const bool contacts = SIM_NPC::CountRecentContacts() >= 4;
   for (int i : order) {
+    if (i == 1 && !contacts) continue;
     GUI_SoloActivityChooser::ScrollToActivity(kProjectActivities[i]);
     if (!chooser->GetType() || chooser->GetType()->GetName() != kProjectActivities[i] ||
         !chooser->GetStartButton()->IsEnabled())
