@@ -96,6 +96,25 @@ int CSV::ParseInt(const char* text) {
   return (int)v;
 }
 
+bool CSV::IsNumber(const std::string& text, bool whole) {
+  size_t i = text.find_first_not_of(" \t");
+  if (i == std::string::npos) return false;
+  if (text[i] == '-' || text[i] == '+') ++i;
+  bool digits = false;
+  bool point = whole;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c >= '0' && c <= '9') {
+      digits = true;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      return digits && text.find_first_not_of(" \t", i) == std::string::npos;
+    }
+  }
+  return digits;
+}
+
 float CSV::ParseFloat(const char* text) {
   if (!text) return 0.0f;
   while (*text && std::isspace((unsigned char)*text)) ++text;

@@ -37,6 +37,10 @@ class CSV {
   // integers clamp.
   static int ParseInt(const char* text);
   static float ParseFloat(const char* text);
+  // Whether a field is a number as the tables write one: digits with an optional sign and, unless
+  // `whole`, one point; blanks around it allowed, nothing else. Readers warn about a field that is
+  // not, rather than reading it as 0 unnoticed.
+  static bool IsNumber(const std::string& text, bool whole = false);
 
   // The origin for a reader of one field of a row (a list inside a quoted field): the row's origin
   // and the field, so a warning about the field says where it is. "" when the row has no origin.

@@ -207,6 +207,10 @@ bool GWarnOnce(const std::string& key, const char* text, const char* file, int l
   return true;
 }
 
+void GWarnRow(const std::string& origin, const std::string& what) {
+  GWarnOnce(origin + ":" + what, (origin + ": " + what).c_str(), __FILE__, __LINE__);
+}
+
 bool GErrorOnce(const std::string& key, const char* text, const char* file, int line) {
   if (!FirstSighting(SeenSet(1), key)) return false;
   GError(text, file, line);

@@ -36,6 +36,8 @@ void GAssertEmail();
 // every use. Returns true the first time a key is seen, so callers can do more on first sight.
 bool GWarnOnce(const std::string& key, const char* text, const char* file, int line);
 bool GErrorOnce(const std::string& key, const char* text, const char* file, int line);
+// A fault of a table row ("origin: what", origin being "file:line"), warned once per row and fault.
+void GWarnRow(const std::string& origin, const std::string& what);
 // The memory behind them, for reporters that write their own line: true the first time a key is seen.
 bool GFirstSighting(const std::string& key);
 // Forgets every key seen so far. A long run of unrelated inputs (the fuzz targets) calls it after

@@ -9,6 +9,7 @@
 #include "GUI_SoloActivityChooser.h"
 #include "SIM_Asset.h"
 #include "SIM_Finances.h"
+#include "SIM_MagazineAsset.h"
 #include "SIM_SoloActivityType.h"
 
 int HeadlessShopping::Bought = 0;
@@ -21,6 +22,7 @@ constexpr float kShoppingTripChance = 0.06f;
 bool Wanted(const SIM_Asset& asset) {
   const std::string& name = asset.GetName();
   if (name == "umbrella" || name == "mp3player" || name == "bicycle" || name == "guitar") return true;
+  if (dynamic_cast<const SIM_MagazineAsset*>(&asset)) return true;  // this week's issue of a title
   return asset.GetMyTab() == SIM_Asset::TAB_BOOKS && name != "sudoku";
 }
 }  // namespace

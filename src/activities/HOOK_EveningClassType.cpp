@@ -45,30 +45,6 @@ std::string CutClassField(const std::string& field, size_t most) {
   return field.size() > most ? field.substr(0, most) : field;
 }
 
-void WarnClassRow(const std::string& origin, const std::string& what) {
-  GWarnOnce(origin + ":" + what, (origin + ": " + what).c_str(), __FILE__, __LINE__);
-}
-
-// The fee as the table writes it: digits with an optional sign and point.
-bool IsClassFee(const std::string& text) {
-  size_t i = text.find_first_not_of(" \t");
-  if (i == std::string::npos) return false;
-  if (text[i] == '-' || text[i] == '+') ++i;
-  bool digits = false;
-  bool point = false;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c >= '0' && c <= '9') {
-      digits = true;
-    } else if (c == '.' && !point) {
-      point = true;
-    } else {
-      return digits && text.find_first_not_of(" \t", i) == std::string::npos;
-    }
-  }
-  return digits;
-}
-
 std::string FirstClassToken(const char* text) {
   const std::string all = text ? text : "";
   return all.substr(0, all.find(','));
@@ -135,7 +111,7 @@ bool HOOK_EveningClassType::Load(const std::string& row, const std::string& orig
   const std::string category = csv.GetNextString();
   const std::string name = csv.GetNextString();
   if (name.empty()) {
-    WarnClassRow(origin, "an evening class without a name; the row is skipped");
+    GWarnRow(origin, "an evening class without a name; the row is skipped");
     return false;
   }
   SetName(name);
@@ -143,15 +119,15 @@ bool HOOK_EveningClassType::Load(const std::string& row, const std::string& orig
   JoinList(category);
   if (category != "ADULT" && category != "MEDICAL" && category != "LAW" && category != "DRAMA" &&
       category != "TECHNICAL")
-    WarnClassRow(origin, "evening class " + name + " has the unknown category \"" + category +
+    GWarnRow(origin, "evening class " + name + " has the unknown category \"" + category +
                              "\"; it joins no school");
   SetGUIName(mod ? name : GTranslation::GetString("nv_" + CutClassField(name, kMaxClassKeyName)));
   SetDescription(csv.GetNextString());
   SetScript(csv.GetNextString());
   const std::string fee = csv.GetNextString();
-  if (!IsClassFee(fee))
-    WarnClassRow(origin, "the fee \"" + fee + "\" of evening class " + name + " is not a number; taken as 0");
-  SetCost(IsClassFee(fee) ? CSV::ParseFloat(fee.c_str()) : 0.0f);
+  if (!CSV::IsNumber(fee))
+    GWarnRow(origin, "the fee \"" + fee + "\" of evening class " + name + " is not a number; taken as 0");
+  SetCost(CSV::IsNumber(fee) ? CSV::ParseFloat(fee.c_str()) : 0.0f);
   const int32_t firstMonth = csv.GetNextInt();
   const int32_t lastMonth = csv.GetNextInt();
   SetMonths(firstMonth, lastMonth);
@@ -168,12 +144,12 @@ bool HOOK_EveningClassType::Load(const std::string& row, const std::string& orig
     AddPreRequisite(CutClassField(field, kMaxClassField).c_str());
   }
   if (!closed) {
-    WarnClassRow(origin, "the prerequisites of evening class " + name +
+    GWarnRow(origin, "the prerequisites of evening class " + name +
                              " are not closed by a \"#\" field; the class has no progress per lesson");
   } else {
     AddClassModifier(CutClassField(csv.GetNextString(), kMaxClassField).c_str());
     if (m_modifiers.empty())
-      WarnClassRow(origin, "evening class " + name + " has no usable progress per lesson; its lessons teach nothing");
+      GWarnRow(origin, "evening class " + name + " has no usable progress per lesson; its lessons teach nothing");
   }
   AddModifier("boredom,-0.1f,0.25f");
   AddModifier("loneliness,-0.1f,0.25f");

@@ -20,12 +20,6 @@ constexpr int kNewIssueDayOfWeek = 4;
 
 void ReleaseMagazinesAtExit() { SIM_Magazine::Close(); }
 
-bool IsMagazinePrice(const std::string& text) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  std::strtod(text.c_str(), &end);
-  return end && *end == '\0';
-}
 }  // namespace
 
 SIM_Magazine::SIM_Magazine() {
@@ -55,7 +49,7 @@ void SIM_Magazine::Open(const char* file) {
       continue;
     }
     const std::string price = csv.GetNextString();
-    if (!IsMagazinePrice(price)) {
+    if (!CSV::IsNumber(price)) {
       const std::string text = sheet.Origin(row) + ": price \"" + price + "\" of magazine " + title->m_name + " is not a number; taken as 0";
       GWarnOnce(text, text.c_str(), __FILE__, __LINE__);
     } else {

@@ -88,6 +88,8 @@ void SIM_Movie::Open(const char* file) {
 }
 
 void SIM_Movie::Close() {
+  // The gossip names the films: it goes with them.
+  SIM_Rumour::KillRumours(SIM_Rumour::RUMOUR_MOVIE);
   while (!LoadList.empty()) delete LoadList.front();
   while (!Movies.empty()) delete Movies.front();
   CurrentMovieIt = Movies.end();

@@ -129,6 +129,8 @@ void SIM_Restaurant::Open(const char* restaurantsFile, const char* foodFile) {
 }
 
 void SIM_Restaurant::Close() {
+  // The gossip names the restaurants: it goes with them.
+  SIM_Rumour::KillRumours(SIM_Rumour::RUMOUR_RESTAURANT);
   while (!All.empty()) delete All.front();
   BOpened = false;
 }

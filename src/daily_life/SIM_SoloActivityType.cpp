@@ -31,32 +31,6 @@ std::string CutSoloListField(const std::string& field) {
   return field.size() > kMaxSoloListField ? field.substr(0, kMaxSoloListField) : field;
 }
 
-void WarnSoloRow(const std::string& origin, const std::string& what) {
-  GWarnOnce(origin + ":" + what, (origin + ": " + what).c_str(), __FILE__, __LINE__);
-}
-
-// A number as the table writes it: digits with an optional sign and point, blanks around.
-bool IsSoloNumber(const std::string& text) {
-  size_t i = text.find_first_not_of(" \t");
-  if (i == std::string::npos) return false;
-  if (text[i] == '-' || text[i] == '+') ++i;
-  bool digits = false;
-  bool point = false;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c >= '0' && c <= '9') {
-      digits = true;
-    } else if (c == '.' && !point) {
-      point = true;
-    } else if (c == ' ' || c == '\t') {
-      return digits && text.find_first_not_of(" \t", i) == std::string::npos;
-    } else {
-      return false;
-    }
-  }
-  return digits;
-}
-
 // A script calling a hook nobody registered would only fail on the evening it runs; the row says
 // so when it is read.
 void WarnUnknownHooks(const std::string& script, const std::string& origin, const std::string& name) {
@@ -69,7 +43,7 @@ void WarnUnknownHooks(const std::string& script, const std::string& origin, cons
     const size_t first = key.find_first_not_of(" \t");
     const size_t last = key.find_last_not_of(" \t");
     key = first == std::string::npos ? std::string() : key.substr(first, last - first + 1);
-    if (!hooks->HasHook(key)) WarnSoloRow(origin, "solo activity " + name + " calls the unknown hook \"" + key + "\"");
+    if (!hooks->HasHook(key)) GWarnRow(origin, "solo activity " + name + " calls the unknown hook \"" + key + "\"");
   }
 }
 
@@ -124,7 +98,7 @@ bool SIM_SoloActivityType::Load(const std::string& row, const std::string& origi
   m_instanceKind = csv.GetNextString();
   SetName(csv.GetNextString());
   if (m_name.empty()) {
-    WarnSoloRow(origin, "a solo activity without a name; the row is skipped");
+    GWarnRow(origin, "a solo activity without a name; the row is skipped");
     return false;
   }
   SetSource(m_name);
@@ -147,9 +121,9 @@ bool SIM_SoloActivityType::Load(const std::string& row, const std::string& origi
   m_newFriendChance = csv.GetNextFloat();
   m_ignoreModifiers = csv.GetNextInt() != 0;
   const std::string cost = csv.GetNextString();
-  if (!cost.empty() && !IsSoloNumber(cost))
-    WarnSoloRow(origin, "cost \"" + cost + "\" of solo activity " + m_name + " is not a number; taken as 0");
-  m_cost = IsSoloNumber(cost) ? CSV::ParseFloat(cost.c_str()) : 0.0f;
+  if (!cost.empty() && !CSV::IsNumber(cost))
+    GWarnRow(origin, "cost \"" + cost + "\" of solo activity " + m_name + " is not a number; taken as 0");
+  m_cost = CSV::IsNumber(cost) ? CSV::ParseFloat(cost.c_str()) : 0.0f;
   const int32_t startMonth = csv.GetNextInt();
   const int32_t endMonth = csv.GetNextInt();
   SetMonths(startMonth, endMonth);
@@ -166,7 +140,7 @@ bool SIM_SoloActivityType::Load(const std::string& row, const std::string& origi
     if (!field.empty()) AddModifier(CutSoloListField(field).c_str());
   }
   if (!closed) {
-    WarnSoloRow(origin, "the effects of solo activity " + m_name + " are not closed by a \"#\" field; read to the end of the line");
+    GWarnRow(origin, "the effects of solo activity " + m_name + " are not closed by a \"#\" field; read to the end of the line");
     return true;
   }
   while (!csv.Finished()) {

@@ -30,22 +30,6 @@ std::string CutSocialListField(const std::string& field) {
   return field.size() > kMaxSocialListField ? field.substr(0, kMaxSocialListField) : field;
 }
 
-bool IsWholeSocialNumber(const std::string& text) {
-  size_t i = text.find_first_not_of(" \t");
-  if (i == std::string::npos) return false;
-  if (text[i] == '-' || text[i] == '+') ++i;
-  if (i >= text.size() || text[i] < '0' || text[i] > '9') return false;
-  for (; i < text.size(); ++i) {
-    if (text[i] == ' ' || text[i] == '\t') continue;
-    if (text[i] < '0' || text[i] > '9') return false;
-  }
-  return true;
-}
-
-void WarnSocialRow(const std::string& origin, const std::string& what) {
-  GWarnOnce(origin + ":" + what, (origin + ": " + what).c_str(), __FILE__, __LINE__);
-}
-
 // Reads fields up to the list's closing "#" field; false when the line ended first.
 template <typename Each>
 bool ReadSocialListUntilHash(CSV& csv, Each each) {
@@ -114,7 +98,7 @@ bool SIM_SocialiseType::Load(const std::string& row, const std::string& origin) 
   m_processFunction = csv.GetNextString();
   SetName(csv.GetNextString());
   if (m_name.empty()) {
-    WarnSocialRow(origin, "a social event type without a name; the row is skipped");
+    GWarnRow(origin, "a social event type without a name; the row is skipped");
     return false;
   }
   SetSource(m_name);
@@ -136,7 +120,7 @@ bool SIM_SocialiseType::Load(const std::string& row, const std::string& origin) 
       if (flag == "SOCFLAG_HOMEBASED") {
         m_flags[SOCFLAG_HOMEBASED] = true;
       } else if (!flag.empty()) {
-        WarnSocialRow(origin, "unknown flag \"" + flag + "\" of social event type " + m_name + "; ignored");
+        GWarnRow(origin, "unknown flag \"" + flag + "\" of social event type " + m_name + "; ignored");
       }
     }
   }
@@ -153,16 +137,16 @@ bool SIM_SocialiseType::Load(const std::string& row, const std::string& origin) 
   m_inviteText = csv.GetNextString();
 
   std::string hostCost = csv.GetNextString();
-  if (!hostCost.empty() && !IsWholeSocialNumber(hostCost)) {
-    WarnSocialRow(origin, "host cost \"" + hostCost + "\" of " + m_name + " is not a number; taken as 0");
+  if (!hostCost.empty() && !CSV::IsNumber(hostCost, true)) {
+    GWarnRow(origin, "host cost \"" + hostCost + "\" of " + m_name + " is not a number; taken as 0");
   }
   m_hostCost = CSV::ParseInt(hostCost.c_str());
   std::string costPerHead = csv.GetNextString();
   if (costPerHead == "VARIABLE") {
     m_costPerHead = kVariableCost;
   } else {
-    if (!costPerHead.empty() && !IsWholeSocialNumber(costPerHead)) {
-      WarnSocialRow(origin, "cost per head \"" + costPerHead + "\" of " + m_name + " is not a number or VARIABLE; taken as 0");
+    if (!costPerHead.empty() && !CSV::IsNumber(costPerHead, true)) {
+      GWarnRow(origin, "cost per head \"" + costPerHead + "\" of " + m_name + " is not a number or VARIABLE; taken as 0");
     }
     m_costPerHead = CSV::ParseInt(costPerHead.c_str());
   }
@@ -187,7 +171,7 @@ bool SIM_SocialiseType::Load(const std::string& row, const std::string& origin) 
     closed = ReadSocialListUntilHash(csv, [this](const std::string& field) { AddModifier(field.c_str()); });
   }
   if (!closed) {
-    WarnSocialRow(origin, "the interests or effects of " + m_name + " are not closed by a \"#\" field; read to the end of the line");
+    GWarnRow(origin, "the interests or effects of " + m_name + " are not closed by a \"#\" field; read to the end of the line");
     return true;
   }
   while (!csv.Finished()) {
