@@ -30,7 +30,7 @@ bool Wanted(const SIM_Asset& asset) {
 void HeadlessShopping::Shop() {
   GUI_ShoppingScreen* shop = GUI_ShoppingScreen::PTheWindow;
   if (!shop) return;
-  for (SHOPPINGTAB tab : {SHOPPINGTAB_GENERAL, SHOPPINGTAB_BOOKS, SHOPPINGTAB_MUSIC}) {
+  for (SHOPPINGTAB tab : {SHOPPINGTAB_MUSIC, SHOPPINGTAB_GENERAL, SHOPPINGTAB_BOOKS}) {
     shop->SetCurrentTab(tab);
     const std::vector<SIM_Asset*>& offers = shop->GetOffers();
     for (size_t i = 0; i < offers.size(); ++i) {
