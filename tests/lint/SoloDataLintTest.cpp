@@ -109,3 +109,23 @@ TEST_F(SoloDataLint, EveryActivityTheDataSendsThePlayerToExists) {
 }
 
 }  // namespace
+
+// Each long project is worked on from one row, which calls its hook and shows its panel.
+TEST_F(SoloDataLint, EachProjectRowCallsItsHookAndShowsItsPanel) {
+  const std::pair<const char*, const char*> projects[] = {{"sciencetheory", "Call(developtheory)"},
+                                                          {"story", "Call(investigatestory)"},
+                                                          {"screenplay", "Call(writescreenplay)"},
+                                                          {"songwriting", "Call(writesong)"}};
+  Findings findings;
+  for (const auto& [details, call] : projects) {
+    int rows = 0;
+    for (SIM_SoloActivityType* type : SIM_SoloActivityType::All) {
+      if (type->GetDetailsKey() != details) continue;
+      ++rows;
+      if (type->GetScript().find(call) == std::string::npos)
+        findings.push_back(type->GetName() + ": panel \"" + details + "\" without " + call);
+    }
+    if (rows != 1) findings.push_back(std::to_string(rows) + " rows show the panel \"" + details + "\", not one");
+  }
+  EXPECT_TRUE(findings.empty()) << Join(findings);
+}
