@@ -11,6 +11,7 @@
 #include "GDebug.h"
 #include "GUI_MovieChooser.h"
 #include "GUI_Sounds.h"
+#include "GUI_PostMortem.h"
 #include "GUI_WindowManager.h"
 #include "HeadlessPlayer.h"
 #include "SIM_Attribute.h"
@@ -214,7 +215,7 @@ TEST_F(Cinema, PopcornHasItsScriptOnlyWhenTakenAndTheProjectorRunsEitherWay) {
     return count;
   };
   for (bool popcorn : {false, true}) {
-    GUI_GetWindowManager()->CloseAll();
+    GUI_PostMortem::Close();  // the report of the evening before
     GUI_GetSounds()->PlaySound("data/sounds/beep.ogg", false);
     const int before = popcornEffects();
     auto* evening = new SIM_MovieInstance;
