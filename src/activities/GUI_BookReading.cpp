@@ -32,7 +32,7 @@ void GUI_BookReading::Close() {
 }
 
 GUI_BookReading::GUI_BookReading(SIM_Book* book, int pagesToday, float, bool readable)
-    : GUI_Dialog(true), m_book(book), m_pagesToday(pagesToday) {
+    : GUI_Dialog(true), m_book(book) {
   PTheWindow = this;
   SetTitle(GTranslation::GetString("READBOOK_TITLE"));
   SetSize(480.0f, 330.0f);

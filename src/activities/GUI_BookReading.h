@@ -33,7 +33,6 @@ class GUI_BookReading : public GUI_Dialog {
 
  private:
   SIM_Book* m_book;
-  int m_pagesToday;
   std::string m_message;
   std::string m_amountRead;
   CTexturedSprite m_readPart;
