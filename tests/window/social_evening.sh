@@ -72,6 +72,7 @@ before=$(grep -c '^Social chooser: ' "$log")
 click 294 252
 point 500 60
 wait_log_line 30 "the arrow button to page" "$before" '^Social chooser: ' || finish
+past_own_screens || finish
 sleep 0.3
 shot chooser-paged
 

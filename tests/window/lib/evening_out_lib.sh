@@ -18,6 +18,8 @@ shut_hints() {
     shut_hint 890 182 || return 1
   done
 }
+# kind_of NAME: the kind of an event (its table row's first field), e.g. RESTAURANT.
+kind_of() { grep -a "^#,[A-Z_]*,$1," "$src/data/simulation/social_events.csv" | head -n1 | cut -d, -f2; }
 shown_type() { grep '^Social chooser: ' "$log" | grep -v ' invited$' | tail -n1 | sed 's/^Social chooser: //'; }
 
 # event_first_every_day KIND NAME (in prepare_world): the private world's event table with the row
@@ -27,10 +29,10 @@ event_first_every_day() {
   table=$(replace_data simulation/social_events.csv)
   row="^#,$1,$2,"
   {
-    grep -v '^#' "$src/data/simulation/social_events.csv"
-    grep "$row" "$src/data/simulation/social_events.csv" |
+    grep -a -v '^#' "$src/data/simulation/social_events.csv"
+    grep -a "$row" "$src/data/simulation/social_events.csv" |
       awk -F, 'BEGIN { OFS = "," } { $8 = "0"; for (d = 21; d <= 27; ++d) $d = "1"; print }'
-    grep '^#' "$src/data/simulation/social_events.csv" | grep -v "$row"
+    grep -a '^#' "$src/data/simulation/social_events.csv" | grep -a -v "$row"
   } >"$table"
 }
 
@@ -51,6 +53,23 @@ chooser_on() {
   done
   [ "$(shown_type)" = "$1" ] && return 0
   fail "the chooser never showed $1"
+  return 1
+}
+
+# past_own_screens: the chooser paged on past the evenings that open a screen of their own (a
+# restaurant, the cinema, the tables), so that Socialise goes straight to the evening's report.
+past_own_screens() {
+  local before _
+  for _ in $(seq 30); do
+    case "$(kind_of "$(shown_type)")" in
+      RESTAURANT | MOVIE | GAMBLING) ;;
+      *) return 0 ;;
+    esac
+    before=$(grep -c '^Social chooser: ' "$log")
+    xdotool key Right
+    wait_log_line 30 "the right arrow key to page" "$before" '^Social chooser: ' || return 1
+  done
+  fail "every evening on offer opens a screen of its own"
   return 1
 }
 
