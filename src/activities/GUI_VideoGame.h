@@ -42,7 +42,11 @@ class GUI_VideoGame : public GUI_Dialog {
   void EndGame();
   void FireGun();
   void UpdatePlanes();
-  void ScorePoints(int points) { m_score += points; }
+  // Shells still in the air when the time is up burst but score nothing: the score stays the one
+  // the skill was worked out from.
+  void ScorePoints(int points) {
+    if (m_state == STATE_PLAYING) m_score += points;
+  }
 
   STATE GetState() const { return m_state; }
   int GetAmmo() const { return m_ammo; }
