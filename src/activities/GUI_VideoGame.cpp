@@ -34,6 +34,8 @@ constexpr float kInset = 10.0f;
 constexpr float kCrosshairSize = 54.0f;
 constexpr float kAmmoSize = 24.0f;
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
+// A dark veil under the texts, so that they read over the clouds and the planes.
+constexpr uint32_t kTextBacking = SpriteColor(10, 20, 50, 150);
 // Where the planes may fly and the crosshair may go, inside the play area.
 constexpr float kPlaneTopMargin = 64.0f;
 constexpr float kPlaneBottomMargin = 200.0f;
@@ -224,11 +226,19 @@ void GUI_VideoGame::Draw() {
   GetTextEngine()->ProcessTextQueue(-1);
 }
 
+void GUI_VideoGame::DrawTextBacking(float top, float bottom) {
+  RECT back;
+  SetRect(&back, m_playArea.left + 28, (int)top - 10, m_playArea.right - 28, (int)bottom + 10);
+  GetD3DEngine()->FillRect(&back, kTextBacking);
+}
+
 void GUI_VideoGame::DrawIntro() {
   LibTextEngine* text = GetTextEngine();
   text->SetCurrentFont("calibriblackbold24.dds", 24.0f);
-  text->AddWrappedString(m_instructionsText, (float)m_playArea.left + 40.0f, (float)m_playArea.top + 30.0f,
-                         (float)(m_playArea.right - m_playArea.left) - 80.0f, kWhite);
+  const float wrap = (float)(m_playArea.right - m_playArea.left) - 80.0f;
+  const float top = (float)m_playArea.top + 30.0f;
+  DrawTextBacking(top, top + text->GetWrappedHeight(m_instructionsText.c_str(), wrap));
+  text->AddWrappedString(m_instructionsText, (float)m_playArea.left + 40.0f, top, wrap, kWhite);
 }
 
 void GUI_VideoGame::DrawPlaying() {
@@ -269,7 +279,10 @@ void GUI_VideoGame::DrawFinished() {
   const float wide = (float)(m_playArea.right - m_playArea.left);
   text->SetCurrentFont("calibriblackbold24.dds", 24.0f);
   // Below the score line, which sits at the top of the sky.
-  float y = text->AddWrappedString(m_finishedText, left + 40.0f, (float)m_playArea.top + 50.0f, wide - 80.0f, kWhite);
+  const float top = (float)m_playArea.top + 50.0f;
+  const float linesTop = top + text->GetWrappedHeight(m_finishedText.c_str(), wide - 80.0f) + 40.0f;
+  DrawTextBacking(top, linesTop + 3.0f * 25.0f);
+  float y = text->AddWrappedString(m_finishedText, left + 40.0f, top, wide - 80.0f, kWhite);
   y += 40.0f;
   for (const std::string* line : {&m_skillLine, &m_excitementLine, &m_relaxationLine}) {
     text->AddQueueString(*line, left, y, kWhite, wide, LibTextEngine::ALIGN_CENTER);

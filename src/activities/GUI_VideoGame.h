@@ -72,6 +72,7 @@ class GUI_VideoGame : public GUI_Dialog {
   void DrawFinished();
   void DrawScore();
   void DrawAmmo();
+  void DrawTextBacking(float top, float bottom);
   void ShowPointer();
 
   STATE m_state = STATE_INTRO;
