@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ExitCleanup.h"
+#include "GUI_GamePieces.h"
 #include "GUI_GameExplosion.h"
 #include "GUI_GamePlane.h"
 
@@ -48,18 +49,6 @@ bool GUI_GameBullet::Draw() {
   return true;
 }
 
-void GUI_GameBullet::DrawAll() {
-  for (auto it = All.begin(); it != All.end();) {
-    GUI_GameBullet* shell = *it;
-    if (shell->Draw()) {
-      ++it;
-      continue;
-    }
-    it = All.erase(it);
-    delete shell;
-  }
-}
+void GUI_GameBullet::DrawAll() { GUI_GamePieces::DrawAll(All); }
 
-void GUI_GameBullet::Clear() {
-  while (!All.empty()) delete All.front();
-}
+void GUI_GameBullet::Clear() { GUI_GamePieces::Clear(All); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ExitCleanup.h"
+#include "GUI_GamePieces.h"
 #include "GRandom.h"
 #include "GUI_Sounds.h"
 
@@ -33,18 +34,6 @@ bool GUI_GameExplosion::Draw() {
   return true;
 }
 
-void GUI_GameExplosion::DrawAll() {
-  for (auto it = All.begin(); it != All.end();) {
-    GUI_GameExplosion* explosion = *it;
-    if (explosion->Draw()) {
-      ++it;
-      continue;
-    }
-    it = All.erase(it);
-    delete explosion;
-  }
-}
+void GUI_GameExplosion::DrawAll() { GUI_GamePieces::DrawAll(All); }
 
-void GUI_GameExplosion::Clear() {
-  while (!All.empty()) delete All.front();
-}
+void GUI_GameExplosion::Clear() { GUI_GamePieces::Clear(All); }

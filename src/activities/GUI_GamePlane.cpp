@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ExitCleanup.h"
+#include "GUI_GamePieces.h"
 #include "GRandom.h"
 #include "GUI_VideoGame.h"
 
@@ -94,18 +95,6 @@ bool GUI_GamePlane::Hit(V2 point) {
   return any;
 }
 
-void GUI_GamePlane::DrawAll() {
-  for (auto it = All.begin(); it != All.end();) {
-    GUI_GamePlane* plane = *it;
-    if (plane->Draw()) {
-      ++it;
-      continue;
-    }
-    it = All.erase(it);
-    delete plane;
-  }
-}
+void GUI_GamePlane::DrawAll() { GUI_GamePieces::DrawAll(All); }
 
-void GUI_GamePlane::Clear() {
-  while (!All.empty()) delete All.front();
-}
+void GUI_GamePlane::Clear() { GUI_GamePieces::Clear(All); }
