@@ -39,6 +39,7 @@
 #include "HeadlessShopping.h"
 #include "HeadlessSolo.h"
 #include "HeadlessTownLife.h"
+#include "HeadlessVideoGame.h"
 #include "HOOK_EveningClassType.h"
 #include "SIM_Alcohol.h"
 #include "SIM_Asset.h"
@@ -339,6 +340,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   HeadlessShopping::StartGame();
   HeadlessProjects::StartGame();
   HeadlessClasses::StartGame();
+  HeadlessVideoGame::StartGame();
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);

@@ -8,6 +8,7 @@
 #include "GUI_Dentist.h"
 #include "GUI_SoloActivityChooser.h"
 #include "HeadlessShopping.h"
+#include "HeadlessVideoGame.h"
 #include "GUI_WindowManager.h"
 #include "SIM_SIM.h"
 #include "SIM_ScheduledEvents.h"
@@ -71,7 +72,9 @@ bool HeadlessSolo::SpendEvening() {
     return false;
   }
   ++Evenings[chooser->GetType()->GetName()];
+  HeadlessVideoGame::HoldClock();
   GUI_SoloActivityChooser::StartActivity(0);
   HeadlessShopping::Shop();  // the evening's script may have opened the shop
+  HeadlessVideoGame::Play();
   return true;
 }
