@@ -13,21 +13,12 @@ shots=/tmp/vorla2-books
 pass_message="a save loaded, the book's details, an evening's reading and its dialog, the magazine's and the gift's dialogs, Escape leaving each"
 
 prepare_world() {
-  mkdir -p "$user/savegames"
-  cp "$src/tests/fixtures/savegame/reading_evening.xml" "$user/savegames/reading evening.xml"
+  put_save reading_evening.xml "reading evening"
 }
 
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
 window_test_start "$@"
 find_log || { fail "no debug log"; finish; }
-
-load_menu_shown() {
-  local r g b
-  read -r r g b <<<"$(pixel 512 230)"
-  [ "$r" -gt 150 ] && [ "$g" -gt 140 ] || return 1
-  read -r r g b <<<"$(pixel 512 80)"
-  [ "$r" -gt 100 ]
-}
 
 # The assets panel's icons, in the table's order: the flowers, the book, the magazine's issue.
 gift_icon_x=475
@@ -64,17 +55,7 @@ escape_dialog() {
   wait_until 60 "Escape to close the $1 dialog" dialog_gone "$before" "$2" || return 1
 }
 
-xdotool windowfocus --sync "$wid" 2>/dev/null
-point 200 500
-wait_until 60 "the main menu" on_screen main_menu_shown || finish
-click 374 735
-point 200 500
-wait_until 60 "the load menu" on_screen load_menu_shown || finish
-sleep 0.5
-pages=$(grep -c -- '^Day page: ' "$log")
-click 512 246
-point 200 500
-wait_log_line 60 "the saved game's page on the way home" "$pages" '^Day page: ' || finish
+load_first_save || finish
 sleep 1
 close_hint
 day_to_evening || finish

@@ -13,23 +13,12 @@ set -u
 shots=/tmp/vorla2-dentist
 pass_message="the first evening, the chooser on the dentist, the pain chart, the bill, closed"
 prepare_world() {
-  local table
-  table=$(replace_data simulation/solo_activities.csv)
-  {
-    echo 'The test table: the dentist every evening, and an early night.'
-    echo '#,,dentist,Visit the dentist,"A check-up tonight.",patient,0,Call(dentist),1,default,0,0,60,-1,-1,1,1,1,1,1,1,1,,"stress,0.03,0.6",#'
-    echo '#,,earlynight,Early night,"Lights out early.",sleepyhead,0,,0,default,0,0,0,-1,-1,1,1,1,1,1,1,1,,"tiredness,-0.08,0.6",#'
-  } >"$table"
+  solo_table '#,,dentist,Visit the dentist,"A check-up tonight.",patient,0,Call(dentist),1,default,0,0,60,-1,-1,1,1,1,1,1,1,1,,"stress,0.03,0.6",#'
 }
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
 window_test_start "$@"
 find_log || { fail "no debug log"; finish; }
 
-page_button() {
-  local r g b
-  read -r r g b <<<"$(pixel 1000 735)"
-  [ "$r" -lt 100 ] && [ "$b" -lt 100 ]
-}
 # The chooser sits at the left, 470 x 410, centred in height; its start button runs along its foot.
 start_x=235
 start_y=547

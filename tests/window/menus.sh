@@ -57,8 +57,13 @@ wait_until 30 "the main menu after the options" on_screen main_menu_shown || fin
 click 484 735
 park
 wait_until 30 "the options again" on_screen options_shown || finish
-click 512 566
-park
+# A click while the options still come in can go unheard: clicked again until they give way.
+for _ in 1 2 3 4 5; do
+  click 512 566
+  park
+  until_shown 3 not_options_shown && break
+done
+on_screen options_shown && { fail "the currency button opened nothing"; finish; }
 sleep 1
 shot currency
 click 512 384

@@ -15,7 +15,7 @@ pass_message="the theory's panel, the theory dialog, the story dialog, both clos
 project_table() {
   local -A rows=(
     [story]='#,,story,Investigate a story,"Follow the leads.",reporter,0,Call(investigatestory),0,story,0,0,0,-1,-1,1,1,1,1,1,1,1,,"tiredness,0.04,0.6",#'
-    [earlynight]='#,,earlynight,Early night,"Lights out early.",sleepyhead,0,,0,default,0,0,0,-1,-1,1,1,1,1,1,1,1,,"tiredness,-0.08,0.6",#'
+    [earlynight]="$early_night_row"
   )
   {
     echo 'The test table: the theory and the story every evening, and an early night.'

@@ -18,39 +18,18 @@ prepare_world() {
   sed -e 's/^GV_NPC_INVITEPROB=.*/GV_NPC_INVITEPROB=1/' \
       -e 's/^GV_ROMANCE_BEGIN_THRESHHOLD=.*/GV_ROMANCE_BEGIN_THRESHHOLD=0.05/' \
       "$src/data/config.txt" >"$config"
-  mkdir -p "$user/savegames"
-  cp "$src/tests/fixtures/savegame/romance_ready.xml" "$user/savegames/romance ready.xml"
+  put_save romance_ready.xml "romance ready"
 }
 
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
 window_test_start "$@"
 find_log || { fail "no debug log"; finish; }
 
-# The load menu's cream panel, with no name box where the save menu has one.
-load_menu_shown() {
-  local r g b
-  read -r r g b <<<"$(pixel 512 230)"
-  [ "$r" -gt 150 ] && [ "$g" -gt 140 ] || return 1
-  read -r r g b <<<"$(pixel 512 80)"
-  [ "$r" -gt 100 ]
-}
-
 # The offer's two gold buttons.
 offer_shown() { is_gold 400 442 && is_gold 625 442; }
 not_offer_shown() { ! offer_shown; }
 
-xdotool windowfocus --sync "$wid" 2>/dev/null
-point 200 500
-wait_until 60 "the main menu" on_screen main_menu_shown || finish
-click 374 735
-point 200 500
-wait_until 60 "the load menu" on_screen load_menu_shown || finish
-sleep 0.5
-shot load-menu
-pages=$(grep -c -- '^Day page: ' "$log")
-click 512 246
-point 200 500
-wait_log_line 60 "the saved game's page on the way home" "$pages" '^Day page: ' || finish
+load_first_save || finish
 sleep 1
 shot loaded
 

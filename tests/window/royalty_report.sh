@@ -11,31 +11,13 @@ set -u
 shots=/tmp/vorla2-royalties
 pass_message="a save loaded, its week's cheques paid overnight, the phone's statement opens the report"
 prepare_world() {
-  mkdir -p "$user/savegames"
-  cp "$src/tests/fixtures/savegame/royalties_due.xml" "$user/savegames/royalties due.xml"
+  put_save royalties_due.xml "royalties due"
 }
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
 window_test_start "$@"
 find_log || { fail "no debug log"; finish; }
 
-load_menu_shown() {
-  local r g b
-  read -r r g b <<<"$(pixel 512 230)"
-  [ "$r" -gt 150 ] && [ "$g" -gt 140 ] || return 1
-  read -r r g b <<<"$(pixel 512 80)"
-  [ "$r" -gt 100 ]
-}
-
-xdotool windowfocus --sync "$wid" 2>/dev/null
-point 200 500
-wait_until 60 "the main menu" on_screen main_menu_shown || finish
-click 374 735
-point 200 500
-wait_until 60 "the load menu" on_screen load_menu_shown || finish
-pages=$(grep -c -- '^Day page: ' "$log")
-click 512 246
-point 200 500
-wait_log_line 60 "the saved game's page" "$pages" '^Day page: ' || finish
+load_first_save || finish
 mornings=$(grep -c -- '^Day page: waking up' "$log")
 day_play_to_night || finish
 wait_log_line 60 "the next morning" "$mornings" '^Day page: waking up' || finish

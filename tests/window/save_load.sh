@@ -27,13 +27,6 @@ save_menu_shown() {
   read -r r g b <<<"$(pixel 512 300)"
   [ "$r" -gt 150 ] && [ "$g" -gt 140 ]
 }
-load_menu_shown() {
-  local r g b
-  read -r r g b <<<"$(pixel 512 230)"
-  [ "$r" -gt 150 ] && [ "$g" -gt 140 ] || return 1
-  read -r r g b <<<"$(pixel 512 80)"
-  [ "$r" -gt 100 ]
-}
 # A morning's diary page: the sheet and the dark big button at the bottom right.
 morning_page() {
   local r g b

@@ -46,11 +46,6 @@ dark() {
   read -r r g b <<<"$(sky_top)"
   [ $((r + g + b)) -lt 200 ]
 }
-page_button() {
-  local r g b
-  read -r r g b <<<"$(pixel 1000 735)"
-  [ "$r" -lt 100 ] && [ "$b" -lt 100 ]
-}
 # light_specks X Y W H: how many pixels of the box are near white (flakes, splashes, drops).
 light_specks() {
   convert "$last_shot" -crop "$3x$4+$1+$2" +repage -colorspace gray -threshold 85% -format "%[fx:int(mean*w*h)]" info:

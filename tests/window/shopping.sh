@@ -12,23 +12,12 @@ set -u
 shots=/tmp/vorla2-shopping
 pass_message="the first evening, the chooser on shopping, departments and pages, a purchase, Escape"
 prepare_world() {
-  local table
-  table=$(replace_data simulation/solo_activities.csv)
-  {
-    echo 'The test table: shopping every evening, and an early night.'
-    echo '#,,shopping,Go shopping,"See what catches your eye.",shopper,0,Call(shopping),1,default,0,0,0,-1,-1,1,1,1,1,1,1,1,,"happiness,0.02,0.7",#'
-    echo '#,,earlynight,Early night,"Lights out early.",sleepyhead,0,,0,default,0,0,0,-1,-1,1,1,1,1,1,1,1,,"tiredness,-0.08,0.6",#'
-  } >"$table"
+  solo_table '#,,shopping,Go shopping,"See what catches your eye.",shopper,0,Call(shopping),1,default,0,0,0,-1,-1,1,1,1,1,1,1,1,,"happiness,0.02,0.7",#'
 }
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
 window_test_start "$@"
 find_log || { fail "no debug log"; finish; }
 
-page_button() {
-  local r g b
-  read -r r g b <<<"$(pixel 1000 735)"
-  [ "$r" -lt 100 ] && [ "$b" -lt 100 ]
-}
 last_shop_line() { grep '^Shopping: department' "$log" | tail -n1; }
 # shown DEPARTMENT PAGE: how often the log has told of that page so far.
 shown() { grep -c "^Shopping: department $1 page $2," "$log"; }

@@ -288,6 +288,56 @@ is_gold() {
 # place along the strip, in the last screenshot.
 main_menu_shown() { is_gold 44 705 && is_gold 484 705 && is_gold 980 705; }
 
+# The solo activities' quiet row: a test table keeps it so that an evening can always end early.
+early_night_row='#,,earlynight,Early night,"Lights out early.",sleepyhead,0,,0,default,0,0,0,-1,-1,1,1,1,1,1,1,1,,"tiredness,-0.08,0.6",#'
+# solo_table ROW...: the private world's solo activities, the rows given and then the early night,
+# for a script's prepare_world.
+solo_table() {
+  local table
+  table=$(replace_data simulation/solo_activities.csv)
+  {
+    echo 'The test table: the activities under test every evening, and an early night.'
+    printf '%s\n' "$@" "$early_night_row"
+  } >"$table"
+}
+# page_button: a diary page's dark big button at the bottom right.
+page_button() {
+  local r g b
+  read -r r g b <<<"$(pixel 1000 735)"
+  [ "$r" -lt 100 ] && [ "$b" -lt 100 ]
+}
+# put_save FIXTURE NAME: a saved game of tests/fixtures/savegame/ put in the private world's save
+# folder under NAME, for a script's prepare_world.
+put_save() {
+  mkdir -p "$user/savegames"
+  cp "$src/tests/fixtures/savegame/$1" "$user/savegames/$2.xml"
+}
+# load_menu_shown: the load menu's cream panel, with no name box where the save menu has one.
+load_menu_shown() {
+  local r g b
+  read -r r g b <<<"$(pixel 512 230)"
+  [ "$r" -gt 150 ] && [ "$g" -gt 140 ] || return 1
+  read -r r g b <<<"$(pixel 512 80)"
+  [ "$r" -gt 100 ]
+}
+# load_first_save: from the main menu, the load menu's first saved game loaded, as a player loads
+# one, until its day's page is up. Returns 1 (after a failure) when a screen does not come.
+load_first_save() {
+  local pages
+  xdotool windowfocus --sync "$wid" 2>/dev/null
+  point 200 500
+  wait_until 60 "the main menu" on_screen main_menu_shown || return 1
+  click 374 735
+  point 200 500
+  wait_until 60 "the load menu" on_screen load_menu_shown || return 1
+  sleep 0.5
+  shot load-menu
+  pages=$(grep -c -- '^Day page: ' "$log")
+  click 512 246
+  point 200 500
+  wait_log_line 60 "the saved game's page" "$pages" '^Day page: '
+}
+
 # new_game_from_menu: a new game as a player starts one: the main menu's start button once the
 # menu's buttons are in place, the new-game screen's Start (bottom right) once its colour map is
 # drawn, and the intro page's start button once the page is drawn. Returns 1 (after a failure) when
