@@ -7,6 +7,7 @@
 #include "GUI_ButtonText.h"
 #include "GUI_Dentist.h"
 #include "GUI_SoloActivityChooser.h"
+#include "HeadlessCrossword.h"
 #include "HeadlessShopping.h"
 #include "GUI_WindowManager.h"
 #include "SIM_SIM.h"
@@ -73,5 +74,6 @@ bool HeadlessSolo::SpendEvening() {
   ++Evenings[chooser->GetType()->GetName()];
   GUI_SoloActivityChooser::StartActivity(0);
   HeadlessShopping::Shop();  // the evening's script may have opened the shop
+  HeadlessCrossword::Play();
   return true;
 }

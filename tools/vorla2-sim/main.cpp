@@ -14,6 +14,7 @@
 #include "GDebug.h"
 #include "Game.h"
 #include "HeadlessClasses.h"
+#include "HeadlessCrossword.h"
 #include "HeadlessJobs.h"
 #include "HeadlessProjects.h"
 #include "HeadlessSolo.h"
@@ -80,6 +81,7 @@ int main(int argc, char** argv) {
   const HeadlessClasses::Counts& classes = HeadlessClasses::GetCounts();
   std::printf("classes: enrolments=%d lessons=%d completed=%d\n", classes.enrolments, classes.lessons,
               classes.completed);
+  std::printf("crosswords: solved=%d timedout=%d\n", HeadlessCrossword::GetSolved(), HeadlessCrossword::GetTimedOut());
   std::printf("days=%d end=%s digest=%s\n", result.days, result.ended ? "yes" : "no",
               HeadlessPlayer::Hex(result.digest).c_str());
   std::fflush(stdout);
