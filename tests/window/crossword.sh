@@ -27,28 +27,20 @@ prepare_world() {
   } >"$list"
 }
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/solo_evening_lib.sh"
 window_test_start "$@"
 find_log || { fail "no debug log"; finish; }
 
 # The crossword, 420 x 355 in the middle of the 1024 x 768 picture: its close button's red at the
 # top right, centred at 691,237.
-crossword_close_red() {
-  local r g b
-  read -r r g b <<<"$(pixel 682 237)"
-  [ "$r" -gt 170 ] && [ "$g" -lt 120 ]
-}
+crossword_close_red() { red_at 682 237; }
 crossword_gone() { ! crossword_close_red; }
 
 # crossword_evening: the chooser from the control panel (on the crossword, the first row) and its
-# start button; the crossword's dialog on screen. Prints the clue's answer.
+# start button; the crossword's dialog on screen.
 crossword_evening() {
   local before
-  before=$(grep -c '^Solo chooser: ' "$log")
-  click 692 737
-  point 200 500
-  wait_log_line 60 "the solo chooser" "$before" '^Solo chooser: ' || return 1
-  wait_until 60 "the solo chooser's start button" on_screen is_gold 95 547 || return 1
-  close_hint 181 790 || return 1
+  open_solo_chooser || return 1
   grep '^Solo chooser: ' "$log" | tail -n1 | grep -q 'crossword' || { fail "the chooser did not open on the crossword"; return 1; }
   before=$(grep -c '^Crossword: clue [0-9]* (easy)' "$log")
   click 235 547
@@ -86,17 +78,7 @@ shot solved
 close_crossword || finish
 
 # The next crossword (the other clue) is left alone until time runs out.
-day_arrow() {
-  local r g b
-  read -r r g b <<<"$(pixel 912 735)"
-  [ "$r" -gt 180 ] && [ "$r" -gt $((b + 80)) ]
-}
-if [ "$(solo_evenings_left)" != "1" ]; then
-  wait_until 60 "the end-of-day arrow" on_screen day_arrow || finish
-  click 988 737
-  point 200 500
-  day_to_evening || finish
-fi
+on_to_next_evening || finish
 crossword_evening || finish
 second=$(clue_id)
 [ "$second" != "$id" ] || fail "the same clue was given twice"
