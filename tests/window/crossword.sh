@@ -71,6 +71,7 @@ case "$id" in
   902) answer=piano ;;
   *) fail "an unknown clue $id"; finish ;;
 esac
+xdotool windowfocus --sync "$wid" 2>/dev/null
 xdotool type --delay 150 "$answer"
 wait_log_line 20 "the typed answer to solve clue $id" 0 "^Crossword: clue $id solved" || finish
 sleep 1
