@@ -11,6 +11,7 @@
 #include "GDebug.h"
 #include "GUI_AfterWorkScreen.h"
 #include "GUI_Avatar.h"
+#include "GUI_Crossword.h"
 #include "GUI_ButtonText.h"
 #include "GUI_CommuteBackScreen.h"
 #include "GUI_CommuteInScreen.h"
@@ -34,6 +35,7 @@
 #include "Game.h"
 #include "HeadlessBooks.h"
 #include "HeadlessClasses.h"
+#include "HeadlessCrossword.h"
 #include "HeadlessJobs.h"
 #include "HeadlessProjects.h"
 #include "HeadlessShopping.h"
@@ -341,6 +343,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   HeadlessProjects::StartGame();
   HeadlessClasses::StartGame();
   HeadlessVideoGame::StartGame();
+  HeadlessCrossword::StartGame();
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);
@@ -487,6 +490,7 @@ uint64_t HeadlessPlayer::Digest() {
   h.Float(SIM_GetFinances()->GetCash());
   h.Float(SIM_GetCommute()->GetTodaysCost());
   h.Int((int64_t)HeadlessBooks::ReadingState());
+  for (int id : GUI_Crossword::SeenIDs) h.Int(id);
 
   for (SIM_Attribute* attribute : SIM_Attribute::All) {
     h.Text(attribute->GetName());

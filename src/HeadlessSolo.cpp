@@ -7,6 +7,7 @@
 #include "GUI_ButtonText.h"
 #include "GUI_Dentist.h"
 #include "GUI_SoloActivityChooser.h"
+#include "HeadlessCrossword.h"
 #include "HeadlessShopping.h"
 #include "HeadlessVideoGame.h"
 #include "GUI_WindowManager.h"
@@ -76,5 +77,6 @@ bool HeadlessSolo::SpendEvening() {
   GUI_SoloActivityChooser::StartActivity(0);
   HeadlessShopping::Shop();  // the evening's script may have opened the shop
   HeadlessVideoGame::Play();
+  HeadlessCrossword::Play();
   return true;
 }

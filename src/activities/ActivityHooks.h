@@ -10,7 +10,7 @@ void SIM_HookDentist();  // the dentist (daily_life/SIM_Dentist.cpp)
 void SIM_HookWriteScreenplay();
 void SIM_HookWriteSong();
 void SIM_HookDevelopTheory();
-void SIM_HookEasyCrossword();
+void SIM_HookEasyCrossword();  // the crossword (activities/GUI_Crossword.cpp)
 void SIM_HookCrypticCrossword();
 void SIM_HookVideoGame();
 void SIM_HookEveningClasses();

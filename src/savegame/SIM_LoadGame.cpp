@@ -83,6 +83,7 @@
 #include "SIM_TimeChunkType.h"
 #include "SIM_Vede.h"
 #include "SIM_Vorla.h"
+#include "CSV.h"
 #include "GUI_Crossword.h"
 
 SIM_LoadGame* SIM_GetLoadGame() {
@@ -1502,7 +1503,7 @@ void SIM_LoadGame::LoadUnlocks() {
 }
 
 void SIM_LoadGame::LoadMisc() {
-  // No pets, pet meals, event qualities, food memories or crosswords are kept yet.
+  // No pets or pet meals are kept yet.
   if (CheckNextTag("pets")) SkipGroup();
   if (CheckNextTag("petmeals")) SkipGroup();
   Seek("SIM_SIM");
@@ -1550,7 +1551,20 @@ void SIM_LoadGame::LoadMisc() {
     }
     Seek("/foodmemories");
   }
-  if (CheckNextTag("crossword")) SkipGroup();
+  if (CheckNextTag("crossword")) {
+    const int line = CurrentLine();
+    Seek("crossword");
+    std::string bad;  // the first item that is no id: one warning for the list
+    for (const std::string& id : SplitList(LoadVar("ids"))) {
+      if (!CSV::IsNumber(id, true)) {
+        if (bad.empty()) bad = id.empty() ? "(empty)" : id;
+        continue;
+      }
+      GUI_Crossword::SeenIDs.push_back(ToInt(id));
+    }
+    if (!bad.empty()) Warn("crossword clue id", bad, line);
+    Seek("/crossword");
+  }
   Seek("misc");
   int topSLID = 0, turnCount = 0;
   LoadInt(&topSLID, "TopSLID");

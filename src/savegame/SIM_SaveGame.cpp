@@ -14,6 +14,7 @@
 
 #include "GDebug.h"
 #include "GUI_Avatar.h"
+#include "GUI_Crossword.h"
 #include "GUI_AvatarLayer.h"
 #include "Game.h"
 #include "SIM_Alcohol.h"
@@ -776,7 +777,7 @@ void SIM_SaveGame::SaveUnlocks() {
 }
 
 void SIM_SaveGame::SaveMisc() {
-  // No pets, pet meals, event qualities, food memories or crosswords are kept yet.
+  // No pets or pet meals are kept yet.
   { SaveGroup pets(this, "pets"); }
   { SaveGroup meals(this, "petmeals"); }
   {
@@ -805,7 +806,9 @@ void SIM_SaveGame::SaveMisc() {
   }
   {
     SaveGroup group(this, "crossword");
-    SaveKeyValue("ids", "");
+    std::string ids;
+    for (int id : GUI_Crossword::SeenIDs) ids += std::to_string(id) + ",";
+    SaveKeyValue("ids", ids);
   }
   {
     SaveGroup group(this, "misc");

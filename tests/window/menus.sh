@@ -23,6 +23,7 @@ box_ticked() { is_green $(($1 + 6)) $(($2 + 6)); }
 # knob_at X: the music volume's knob (a green tick) centred at x on its strip.
 knob_at() { is_green $(($1 + 4)) 316; }
 options_shown() { is_cream 512 140; }
+not_options_shown() { ! options_shown; }
 is_cream() { local r g b; read -r r g b <<<"$(pixel "$1" "$2")"; [ "$r" -gt 180 ] && [ "$g" -gt 170 ]; }
 
 xdotool windowfocus --sync "$wid" 2>/dev/null

@@ -29,28 +29,14 @@ prepare_world() {
   project_table story earlynight
 }
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/solo_evening_lib.sh"
 window_test_start "$@"
 find_log || { fail "no debug log"; finish; }
 
 # A project dialog, 460 x 360 in the middle of the 1024 x 768 picture: its close button's red at
 # the top right, centred at 711,235.
-dialog_close_red() {
-  local r g b
-  read -r r g b <<<"$(pixel 702 235)"
-  [ "$r" -gt 170 ] && [ "$g" -lt 120 ]
-}
+dialog_close_red() { red_at 702 235; }
 dialog_gone() { ! dialog_close_red; }
-
-# open_chooser: the control panel's solo button, the chooser's first-time hint closed.
-open_chooser() {
-  local before
-  before=$(grep -c '^Solo chooser: ' "$log")
-  click 692 737
-  point 200 500
-  wait_log_line 60 "the solo chooser" "$before" '^Solo chooser: ' || return 1
-  wait_until 60 "the solo chooser's start button" on_screen is_gold 95 547 || return 1
-  close_hint 181 790
-}
 
 # project_evening LOGLINE NAME: the start button, the project's dialog, a screenshot, its close.
 project_evening() {
@@ -72,25 +58,15 @@ point 200 500
 new_game_from_menu || finish
 wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || finish
 day_to_evening || finish
-open_chooser || finish
+open_solo_chooser || finish
 grep '^Solo chooser: ' "$log" | tail -n1 | grep -q 'sciencetheory' || fail "the chooser did not open on the theory"
 sleep 1
 shot panel
 project_evening '^Theory details: ' theory || finish
 
 # The evening's slots used, the day ends; the next evening the arrow moves on to the story.
-day_arrow() {
-  local r g b
-  read -r r g b <<<"$(pixel 912 735)"
-  [ "$r" -gt 180 ] && [ "$r" -gt $((b + 80)) ]
-}
-if [ "$(solo_evenings_left)" != "1" ]; then
-  wait_until 60 "the end-of-day arrow" on_screen day_arrow || finish
-  click 988 737
-  point 200 500
-  day_to_evening || finish
-fi
-open_chooser || finish
+on_to_next_evening || finish
+open_solo_chooser || finish
 before=$(grep -c '^Solo chooser: ' "$log")
 click 424 262
 point 200 500

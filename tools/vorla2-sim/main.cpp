@@ -14,6 +14,7 @@
 #include "GDebug.h"
 #include "Game.h"
 #include "HeadlessClasses.h"
+#include "HeadlessCrossword.h"
 #include "HeadlessJobs.h"
 #include "HeadlessProjects.h"
 #include "HeadlessSolo.h"
@@ -83,6 +84,7 @@ int main(int argc, char** argv) {
               classes.completed);
   std::printf("video games: played=%d best_score=%d\n", HeadlessVideoGame::GamesPlayed(),
               HeadlessVideoGame::GetBestScore());
+  std::printf("crosswords: solved=%d timedout=%d\n", HeadlessCrossword::GetSolved(), HeadlessCrossword::GetTimedOut());
   std::printf("days=%d end=%s digest=%s\n", result.days, result.ended ? "yes" : "no",
               HeadlessPlayer::Hex(result.digest).c_str());
   std::fflush(stdout);
