@@ -33,18 +33,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/evening_out_lib.sh"
 new_game_to_first_evening || finish
 sleep 1
 
-opened=$(grep -c '^Social chooser: ' "$log")
-click 766 737
-point 500 60
-wait_log_line 60 "the social chooser" "$opened" '^Social chooser: ' || finish
-shut_hints || finish
-for _ in $(seq 30); do
-  [ "$(shown_type)" = cinema ] && break
-  before=$(grep -c '^Social chooser: ' "$log")
-  xdotool key Right
-  wait_log_line 60 "the right arrow key to page" "$before" '^Social chooser: ' || finish
-done
-[ "$(shown_type)" = cinema ] || { fail "the chooser never showed the cinema"; finish; }
+chooser_on cinema || finish
 
 invite_friends 1 || finish
 point 500 60

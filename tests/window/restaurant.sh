@@ -26,22 +26,8 @@ new_game_to_first_evening || finish
 sleep 1
 
 # The social button (the third of the strip) opens the chooser; it is paged to a restaurant.
-opened=$(grep -c '^Social chooser: ' "$log")
-click 766 737
-point 500 60
-wait_log_line 30 "the social chooser" "$opened" '^Social chooser: ' || finish
-shut_hints || finish
-for _ in $(seq 20); do
-  case "$(shown_type)" in chineserestaurant | pizzeria) break ;; esac
-  before=$(grep -c '^Social chooser: ' "$log")
-  xdotool key Right
-  wait_log_line 30 "the right arrow key to page" "$before" '^Social chooser: ' || finish
-done
+chooser_on chineserestaurant pizzeria || finish
 evening=$(shown_type)
-case "$evening" in
-  chineserestaurant | pizzeria) ;;
-  *) fail "no restaurant evening on the social chooser's pages"; finish ;;
-esac
 restaurants=$(grep -c "^#,$evening," "$src/data/simulation/restaurants.csv")
 shut_hints || finish
 invite_friends 1 || finish

@@ -30,8 +30,8 @@
 
 namespace {
 
-uint32_t g_now = 5000;
-uint32_t Now() { return g_now; }
+uint32_t g_gameNow = 5000;
+uint32_t Now() { return g_gameNow; }
 constexpr unsigned kEscape = 53;
 
 class VideoGame : public ::testing::Test {
@@ -53,7 +53,7 @@ class VideoGame : public ::testing::Test {
   // Frames of 33 ms for that long.
   static void Run(GUI_VideoGame* game, int ms) {
     for (int t = 0; t < ms; t += 33) {
-      g_now += 33;
+      g_gameNow += 33;
       game->Draw();
     }
   }
@@ -174,7 +174,7 @@ TEST_F(VideoGame, AShellWhereTwoPlanesOverlapDownsBothAndScoresForEach) {
   game->FireGun();
   ASSERT_EQ(GUI_GameBullet::All.size(), 2u);
   // The planes hold still while the shells climb: they are drawn only by the game's frames.
-  g_now += 1000;
+  g_gameNow += 1000;
   GUI_GameBullet::DrawAll();
   EXPECT_TRUE(GUI_GameBullet::All.empty());
   ASSERT_EQ(GUI_GamePlane::All.size(), 1u);
@@ -184,7 +184,7 @@ TEST_F(VideoGame, AShellWhereTwoPlanesOverlapDownsBothAndScoresForEach) {
   EXPECT_FALSE(GUI_GameExplosion::All.front()->IsMiss());
   EXPECT_TRUE(GUI_GameExplosion::All.back()->IsMiss());
   // A burst plays its second of frames and is gone.
-  g_now += 1000;
+  g_gameNow += 1000;
   GUI_GameExplosion::DrawAll();
   EXPECT_TRUE(GUI_GameExplosion::All.empty());
 }

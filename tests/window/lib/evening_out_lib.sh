@@ -36,8 +36,14 @@ event_first_every_day() {
   } >"$table"
 }
 
-# chooser_on NAME: the social button opens the chooser, its hints shut, paged right until it shows
-# the event NAME.
+# chooser_on NAME...: the social button opens the chooser, its hints shut, paged right until it
+# shows one of the events NAME.
+shows_one_of() {
+  local shown name
+  shown=$(shown_type)
+  for name in "$@"; do [ "$shown" = "$name" ] && return 0; done
+  return 1
+}
 chooser_on() {
   local opened before _
   opened=$(grep -c '^Social chooser: ' "$log")
@@ -46,13 +52,13 @@ chooser_on() {
   wait_log_line 30 "the social chooser" "$opened" '^Social chooser: ' || return 1
   shut_hints || return 1
   for _ in $(seq 30); do
-    [ "$(shown_type)" = "$1" ] && return 0
+    shows_one_of "$@" && return 0
     before=$(grep -c '^Social chooser: ' "$log")
     xdotool key Right
     wait_log_line 30 "the right arrow key to page" "$before" '^Social chooser: ' || return 1
   done
-  [ "$(shown_type)" = "$1" ] && return 0
-  fail "the chooser never showed $1"
+  shows_one_of "$@" && return 0
+  fail "the chooser never showed $*"
   return 1
 }
 
