@@ -38,6 +38,7 @@
 #include "HeadlessProjects.h"
 #include "HeadlessShopping.h"
 #include "HeadlessSolo.h"
+#include "HeadlessWebTV.h"
 #include "HeadlessTownLife.h"
 #include "HOOK_EveningClassType.h"
 #include "SIM_Alcohol.h"
@@ -339,6 +340,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   HeadlessShopping::StartGame();
   HeadlessProjects::StartGame();
   HeadlessClasses::StartGame();
+  HeadlessWebTV::StartGame();
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);

@@ -8,6 +8,7 @@
 #include "GUI_Dentist.h"
 #include "GUI_SoloActivityChooser.h"
 #include "HeadlessShopping.h"
+#include "HeadlessWebTV.h"
 #include "GUI_WindowManager.h"
 #include "SIM_SIM.h"
 #include "SIM_ScheduledEvents.h"
@@ -73,5 +74,6 @@ bool HeadlessSolo::SpendEvening() {
   ++Evenings[chooser->GetType()->GetName()];
   GUI_SoloActivityChooser::StartActivity(0);
   HeadlessShopping::Shop();  // the evening's script may have opened the shop
+  HeadlessWebTV::Play();     // or the web screen, or the television remote
   return true;
 }

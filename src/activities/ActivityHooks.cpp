@@ -5,7 +5,6 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_HookSurfWeb() { STAND_IN(); }
 void SIM_HookEasyCrossword() { STAND_IN(); }
 void SIM_HookCrypticCrossword() { STAND_IN(); }
 void SIM_HookVideoGame() { STAND_IN(); }

@@ -19,6 +19,7 @@
 #include "HeadlessSolo.h"
 #include "HeadlessPlayer.h"
 #include "HeadlessTownLife.h"
+#include "HeadlessWebTV.h"
 
 namespace {
 
@@ -80,6 +81,7 @@ int main(int argc, char** argv) {
   const HeadlessClasses::Counts& classes = HeadlessClasses::GetCounts();
   std::printf("classes: enrolments=%d lessons=%d completed=%d\n", classes.enrolments, classes.lessons,
               classes.completed);
+  std::printf("%s\n", HeadlessWebTV::ReportLine().c_str());
   std::printf("days=%d end=%s digest=%s\n", result.days, result.ended ? "yes" : "no",
               HeadlessPlayer::Hex(result.digest).c_str());
   std::fflush(stdout);
