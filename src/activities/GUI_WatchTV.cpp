@@ -198,6 +198,7 @@ void GUI_ChannelButton::Click() {
   // A remote on its way out takes no second channel: the evening is run once.
   if (!remote || remote->GetMode() == GUI_WatchTV::MODE_SLIDING_OUT || remote->HasWatched()) return;
   if (!m_available) {
+    GetDebug()->DebugOut(GFormat("Television: %s needs cable", m_channel ? m_channel->GetName().c_str() : "(none)").c_str());
     GUI_GetSounds()->PlaySound("data/sounds/error.ogg", false);
     return;
   }
