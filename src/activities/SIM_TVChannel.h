@@ -3,12 +3,11 @@
 // on its button, the text under the mouse, whether it comes only with cable television, and what
 // an evening of it does to the viewer on top of the evening's own effects. The table is read the
 // first time the remote opens and kept for the rest of the run; the list owns the channels.
-#include <list>
 #include <string>
 
-#include "SIM_Modifier.h"
+#include "SIM_ActivityTable.h"
 
-class SIM_TVChannel : public SIM_ModifierContainer {
+class SIM_TVChannel : public SIM_ActivityTableRow<SIM_TVChannel> {
  public:
   static constexpr const char* kTable = "data/simulation/tvchannels.csv";
 
@@ -18,8 +17,6 @@ class SIM_TVChannel : public SIM_ModifierContainer {
   // Reads the table unless it was read already; a missing or empty table gives an empty list and
   // one warning.
   static void Open(const char* file = kTable);
-  // Frees every channel; the next Open reads the table again.
-  static void Close();
 
   // Reads one row; false when it names no channel (the row is skipped with a warning).
   bool Load(const std::string& row, const std::string& origin);
@@ -29,9 +26,6 @@ class SIM_TVChannel : public SIM_ModifierContainer {
   std::string GetTooltip() const { return m_tooltip; }
   bool NeedsCable() const { return m_needsCable; }
   const std::string& GetSpare() const { return m_spare; }
-
-  static std::list<SIM_TVChannel*> All;  // file order; owned
-  static bool BOpened;
 
  private:
   std::string m_guiName;

@@ -2,12 +2,11 @@
 // One place on the web screen: a row of "data/simulation/websites.csv" with its title, its blurb
 // and what an evening there does to the player. The table is read the first time the screen
 // opens and kept for the rest of the run; the list owns the websites.
-#include <list>
 #include <string>
 
-#include "SIM_Modifier.h"
+#include "SIM_ActivityTable.h"
 
-class SIM_Website : public SIM_ModifierContainer {
+class SIM_Website : public SIM_ActivityTableRow<SIM_Website> {
  public:
   static constexpr const char* kTable = "data/simulation/websites.csv";
 
@@ -17,8 +16,6 @@ class SIM_Website : public SIM_ModifierContainer {
   // Reads the table unless it was read already; a missing or empty table gives an empty list and
   // one warning.
   static void Open(const char* file = kTable);
-  // Frees every website; the next Open reads the table again.
-  static void Close();
 
   // Reads one row; false when it names no website (the row is skipped with a warning).
   bool Load(const std::string& row, const std::string& origin);
@@ -26,9 +23,6 @@ class SIM_Website : public SIM_ModifierContainer {
   const std::string& GetName() const { return m_name; }
   std::string GetGUIName() const { return m_guiName; }
   std::string GetTooltip() const { return m_tooltip; }
-
-  static std::list<SIM_Website*> All;  // file order; owned
-  static bool BOpened;
 
  private:
   std::string m_name;
