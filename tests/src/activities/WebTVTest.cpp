@@ -353,3 +353,20 @@ TEST_F(WebTV, TheHeadlessPlayerFinishesEitherScreenAsAPlayerWould) {
 }
 
 }  // namespace
+
+namespace {
+
+// Ten years of the headless player: it surfs, watches television, and once it has bought cable
+// (the shop's wish list has it) watches cable channels too; nothing in the log goes wrong.
+TEST(WebTVHeadless, TenYearsSurfAndWatchAndCableOnceBought) {
+  HeadlessPlayer::Run(600, 1, nullptr);
+  const HeadlessWebTV::Counts& tally = HeadlessWebTV::GetCounts();
+  EXPECT_GT(tally.surfed, 0);
+  EXPECT_GT(tally.watched, 0);
+  EXPECT_GT(tally.cableWatched, 0);
+  EXPECT_TRUE(SIM_NamedValueList::Globals.IsTrue("cabletv"));
+  EXPECT_EQ(LogLinesWith("STAND-IN: SIM_TVInstance"), 0);
+  for (const std::string& line : HeadlessPlayer::LogProblems()) ADD_FAILURE() << line;
+}
+
+}  // namespace
