@@ -40,6 +40,7 @@
 #include "HeadlessSolo.h"
 #include "HeadlessWebTV.h"
 #include "HeadlessTownLife.h"
+#include "HeadlessVideoGame.h"
 #include "HOOK_EveningClassType.h"
 #include "SIM_Alcohol.h"
 #include "SIM_Asset.h"
@@ -341,6 +342,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   HeadlessProjects::StartGame();
   HeadlessClasses::StartGame();
   HeadlessWebTV::StartGame();
+  HeadlessVideoGame::StartGame();
 
   SIM_Date start(3, 0, 2006);
   SIM_Date::PPresentDay->Set(&start);

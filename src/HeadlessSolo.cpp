@@ -8,6 +8,7 @@
 #include "GUI_Dentist.h"
 #include "GUI_SoloActivityChooser.h"
 #include "HeadlessShopping.h"
+#include "HeadlessVideoGame.h"
 #include "HeadlessWebTV.h"
 #include "GUI_WindowManager.h"
 #include "SIM_SIM.h"
@@ -72,8 +73,10 @@ bool HeadlessSolo::SpendEvening() {
     return false;
   }
   ++Evenings[chooser->GetType()->GetName()];
+  HeadlessVideoGame::HoldClock();
   GUI_SoloActivityChooser::StartActivity(0);
   HeadlessShopping::Shop();  // the evening's script may have opened the shop
   HeadlessWebTV::Play();     // or the web screen, or the television remote
+  HeadlessVideoGame::Play();
   return true;
 }

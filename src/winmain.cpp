@@ -11,6 +11,7 @@
 #include "GDebug.h"
 #include "Game.h"
 #include "KeyMap.h"
+#include "SystemPointer.h"
 
 bool BActive = false;
 void* gWnd = nullptr;
@@ -126,11 +127,9 @@ void HandleEvent(const SDL_Event& event) {
   }
 }
 
-// In full screen the game draws its own cursor; in a window the system's pointer shows.
-void UpdateSystemCursor() {
-  int wanted = GetD3DEngine()->GetIsWindowed() ? SDL_ENABLE : SDL_DISABLE;
-  if (SDL_ShowCursor(SDL_QUERY) != wanted) SDL_ShowCursor(wanted);
-}
+// In full screen the game draws its own cursor; in a window the system's pointer shows unless a
+// screen has hidden it.
+void UpdateSystemCursor() { ApplySystemPointer(GetD3DEngine()->GetIsWindowed()); }
 
 // The frame loop: one frame every 1/30 s on this thread, sleeping in between (waiting for events
 // while there is time, so input is taken as it comes).

@@ -7,6 +7,5 @@
 
 void SIM_HookEasyCrossword() { STAND_IN(); }
 void SIM_HookCrypticCrossword() { STAND_IN(); }
-void SIM_HookVideoGame() { STAND_IN(); }
 void SIM_HookHomeWithPets() { STAND_IN(); }
 void SIM_HookWalkPark() { STAND_IN(); }

@@ -4,6 +4,7 @@
 #include "GDebug.h"
 #include "GUI_ChangeNotifier.h"
 #include "GUI_Dirt.h"
+#include "GUI_VideoGame.h"
 #include "SIM_Boredom.h"
 #include "SIM_Description.h"
 #include "SIM_Finances.h"
@@ -51,7 +52,9 @@ void SIM_SoloActivityInstance::ProcessChunk() {
   // Charged even when free, so that the cash display always hears of the evening.
   SIM_GetFinances()->SpendCash(m_type->GetCost());
   if (!m_type->GetIgnoreModifiers()) m_type->ApplyModifiers(1.0f);
-  SIM_TimeChunk::ProcessChunk();
+  // The video game's window uses up the slot when it closes: ending it here too would spend two.
+  if (GUI_VideoGame::PTheWindow) ProcessChunkKeepingSlot();
+  else SIM_TimeChunk::ProcessChunk();
   if (m_type->GetName() == "clean") GUI_GetDirt()->Process();
   m_type->CheckForNewFriends();
   SIM_GetDescription()->AddNounCandidate(m_type->GetDescriptionNoun(),

@@ -515,7 +515,6 @@ void SIM_LoadGame::Rebuild(const std::string& name) {
     }
   }
 
-  RestoreGlobalOrder();
   GUI_GetAvatar()->ComputeAdjustedWidth();
   LoadingProgress(1.0f);
   if (GUI_Skills::PTheWindow) GUI_Skills::PTheWindow->Refresh();
@@ -524,6 +523,8 @@ void SIM_LoadGame::Rebuild(const std::string& name) {
   game->SetGameMode(Game::GAMEMODE_INGAME);
   game->SetGameInProgress(true);
   game->SetCurrentGameName(name.c_str());
+  // Last: the avatar and the panels above look values up too.
+  RestoreGlobalOrder();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -1084,10 +1085,20 @@ void SIM_LoadGame::LoadAssets() {
 }
 
 // A title's k-th entry gives its fraction to the title's k-th issue (made when missing), so
-// several issues of one title come back apart.
+// several issues of one title come back apart. The file lists every issue, on sale or owned, in the
+// order they came out: the issues the reading made on the way (a title on sale again) go unless the
+// file names them, and the issues take the file's order again, so that saving writes the same list.
 void SIM_LoadGame::LoadMagazines() {
   if (!Seek("magazines")) return;
+  // A title's owned issues come before the one on sale; what the file does not hold is not on sale.
+  for (SIM_Magazine* title : SIM_Magazine::All) {
+    const std::list<SIM_MagazineAsset*> issues = title->GetIssues();
+    for (SIM_MagazineAsset* issue : issues) {
+      if (!issue->IsOwned()) delete issue;
+    }
+  }
   std::map<std::string, size_t> issuesSeen;
+  std::vector<SIM_MagazineAsset*> ordered;
   while (CheckNextTag("mag")) {
     const int line = CurrentLine();
     Seek("mag");
@@ -1096,12 +1107,25 @@ void SIM_LoadGame::LoadMagazines() {
     LoadFloat(&read, "read");
     Seek("/mag");
     if (SIM_Magazine* title = SIM_Magazine::GetByName(name)) {
-      title->GetIssue(issuesSeen[name]++)->SetReadPercentage(read);
+      SIM_MagazineAsset* issue = title->GetIssue(issuesSeen[name]++);
+      issue->SetReadPercentage(read);
+      ordered.push_back(issue);
     } else {
       Warn("magazine", name, line);
     }
   }
   Seek("/magazines");
+
+  // Owned issues the file forgot to list keep their place after the listed ones.
+  for (SIM_MagazineAsset* issue : SIM_MagazineAsset::All) {
+    if (std::find(ordered.begin(), ordered.end(), issue) == ordered.end()) ordered.push_back(issue);
+  }
+  SIM_MagazineAsset::All.assign(ordered.begin(), ordered.end());
+  // The issues take the same places among the other possessions, in the file's order.
+  auto next = ordered.begin();
+  for (SIM_Asset*& asset : SIM_Asset::All) {
+    if (dynamic_cast<SIM_MagazineAsset*>(asset) && next != ordered.end()) asset = *next++;
+  }
 }
 
 void SIM_LoadGame::LoadCrime() {

@@ -8,4 +8,8 @@ class SIM_TimeChunk {
   // is cleared either way.
   virtual void ProcessChunk();
   virtual ~SIM_TimeChunk() = default;
+
+ protected:
+  // The same finish for an activity whose own window uses up the slot when it closes.
+  void ProcessChunkKeepingSlot();
 };

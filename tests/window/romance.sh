@@ -54,11 +54,13 @@ wait_log_line 60 "the saved game's page on the way home" "$pages" '^Day page: ' 
 sleep 1
 shot loaded
 
-# The saved day to its night, then days to their evenings until Rebecca invites.
+# The saved day to its night, then days to their evenings until Rebecca invites. The other friend
+# may invite first and take her along, so an evening can pass without her invitation: the days
+# allowed are enough for the game's unseeded draws to bring one.
 mornings=$(grep -c -- '^Day page: waking up' "$log")
 day_play_to_night || finish
 wait_log_line 60 "the next morning" "$mornings" '^Day page: waking up' || finish
-evening_invitation 4 "Rebecca Farmer" || finish
+evening_invitation 8 "Rebecca Farmer" || finish
 sleep 0.5
 close_hint 52 || finish
 shot invitation

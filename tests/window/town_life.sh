@@ -84,7 +84,7 @@ running || { fail "the game ended"; finish; }
 click 988 737
 point 500 100
 wait_log_line 60 "the second morning" 1 '^Day page: waking up' || finish
-evening_invitation 4 || finish
+evening_invitation 8 || finish
 sleep 0.5
 shot invitation
 

@@ -19,6 +19,7 @@
 #include "HeadlessSolo.h"
 #include "HeadlessPlayer.h"
 #include "HeadlessTownLife.h"
+#include "HeadlessVideoGame.h"
 #include "HeadlessWebTV.h"
 
 namespace {
@@ -82,6 +83,8 @@ int main(int argc, char** argv) {
   std::printf("classes: enrolments=%d lessons=%d completed=%d\n", classes.enrolments, classes.lessons,
               classes.completed);
   std::printf("%s\n", HeadlessWebTV::ReportLine().c_str());
+  std::printf("video games: played=%d best_score=%d\n", HeadlessVideoGame::GamesPlayed(),
+              HeadlessVideoGame::GetBestScore());
   std::printf("days=%d end=%s digest=%s\n", result.days, result.ended ? "yes" : "no",
               HeadlessPlayer::Hex(result.digest).c_str());
   std::fflush(stdout);

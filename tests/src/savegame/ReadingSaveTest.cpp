@@ -1,5 +1,5 @@
 // What the player is reading comes back from a saved game: two issues of one magazine, each
-// with its own fraction read, and a half-read book.
+// with its own fraction read, and a half-read book; the issues on sale as they were, in their order.
 #include "SIM_Book.h"
 #include "SIM_Magazine.h"
 #include "SIM_MagazineAsset.h"
@@ -51,6 +51,35 @@ TEST(ReadingSave, TwoIssuesOfOneTitleAndAHalfReadBookComeBackApart) {
   ASSERT_NE(book, nullptr);
   EXPECT_TRUE(book->IsOwned());
   EXPECT_EQ(book->GetPagesRead(), book->GetPages() / 2);
+  savetest::ExpectCleanLog();
+}
+
+// A title whose issue was read to its end before the next came out has none on sale, and the week's
+// new issues come out behind the ones the player kept: the loaded game sells and lists the same.
+TEST(ReadingSave, IssuesOnSaleAndTheirOrderComeBackAsSaved) {
+  savetest::PlayNights(1, 5);
+  SIM_Magazine* gourmet = SIM_Magazine::GetByName("mag_gourmet");
+  SIM_Magazine* world = SIM_Magazine::GetByName("mag_world");
+  ASSERT_TRUE(gourmet && world);
+  gourmet->GetIssues().back()->Purchase();
+  SIM_Magazine::RefreshAll();  // the week's issues, after the kept one
+  SIM_MagazineAsset* finished = world->GetIssues().back();
+  finished->Purchase();
+  finished->SetReadPercentage(1.0f);
+  finished->Read();  // read to the end: gone
+  ASSERT_TRUE(world->GetIssues().empty());
+  std::vector<std::string> order;
+  for (const SIM_MagazineAsset* issue : SIM_MagazineAsset::All) order.push_back(issue->GetName());
+
+  ASSERT_TRUE(SIM_GetSaveGame()->SaveGame("issues")) << SIM_GetSaveGame()->GetLastError();
+  const std::string saved = SaveFile("issues");
+  ASSERT_TRUE(SIM_GetLoadGame()->LoadGame("issues")) << SIM_GetLoadGame()->GetFailureText();
+  std::vector<std::string> loaded;
+  for (const SIM_MagazineAsset* issue : SIM_MagazineAsset::All) loaded.push_back(issue->GetName());
+  EXPECT_EQ(loaded, order);
+  EXPECT_TRUE(SIM_Magazine::GetByName("mag_world")->GetIssues().empty());
+  ASSERT_TRUE(SIM_GetSaveGame()->SaveGame("again"));
+  EXPECT_TRUE(SaveFile("again") == saved) << "the file saved again differs";
   savetest::ExpectCleanLog();
 }
 
