@@ -40,6 +40,7 @@
 #include "HeadlessProjects.h"
 #include "HeadlessShopping.h"
 #include "HeadlessSolo.h"
+#include "HeadlessWebTV.h"
 #include "HeadlessTownLife.h"
 #include "HeadlessVideoGame.h"
 #include "HOOK_EveningClassType.h"
@@ -342,6 +343,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   HeadlessShopping::StartGame();
   HeadlessProjects::StartGame();
   HeadlessClasses::StartGame();
+  HeadlessWebTV::StartGame();
   HeadlessVideoGame::StartGame();
   HeadlessCrossword::StartGame();
 

@@ -22,6 +22,7 @@ constexpr float kShoppingTripChance = 0.06f;
 bool Wanted(const SIM_Asset& asset) {
   const std::string& name = asset.GetName();
   if (name == "umbrella" || name == "mp3player" || name == "bicycle" || name == "guitar") return true;
+  if (name == "cabletv") return true;  // more to watch in front of the set
   if (dynamic_cast<const SIM_MagazineAsset*>(&asset)) return true;  // this week's issue of a title
   return asset.GetMyTab() == SIM_Asset::TAB_BOOKS && name != "sudoku";
 }

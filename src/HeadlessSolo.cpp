@@ -10,6 +10,7 @@
 #include "HeadlessCrossword.h"
 #include "HeadlessShopping.h"
 #include "HeadlessVideoGame.h"
+#include "HeadlessWebTV.h"
 #include "GUI_WindowManager.h"
 #include "SIM_SIM.h"
 #include "SIM_ScheduledEvents.h"
@@ -76,6 +77,7 @@ bool HeadlessSolo::SpendEvening() {
   HeadlessVideoGame::HoldClock();
   GUI_SoloActivityChooser::StartActivity(0);
   HeadlessShopping::Shop();  // the evening's script may have opened the shop
+  HeadlessWebTV::Play();     // or the web screen, or the television remote
   HeadlessVideoGame::Play();
   HeadlessCrossword::Play();
   return true;

@@ -5,6 +5,5 @@
 
 #include "SIM_StandInLog.h"
 
-void SIM_HookSurfWeb() { STAND_IN(); }
 void SIM_HookHomeWithPets() { STAND_IN(); }
 void SIM_HookWalkPark() { STAND_IN(); }

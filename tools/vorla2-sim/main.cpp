@@ -21,6 +21,7 @@
 #include "HeadlessPlayer.h"
 #include "HeadlessTownLife.h"
 #include "HeadlessVideoGame.h"
+#include "HeadlessWebTV.h"
 
 namespace {
 
@@ -82,6 +83,7 @@ int main(int argc, char** argv) {
   const HeadlessClasses::Counts& classes = HeadlessClasses::GetCounts();
   std::printf("classes: enrolments=%d lessons=%d completed=%d\n", classes.enrolments, classes.lessons,
               classes.completed);
+  std::printf("%s\n", HeadlessWebTV::ReportLine().c_str());
   std::printf("video games: played=%d best_score=%d\n", HeadlessVideoGame::GamesPlayed(),
               HeadlessVideoGame::GetBestScore());
   std::printf("crosswords: solved=%d timedout=%d\n", HeadlessCrossword::GetSolved(), HeadlessCrossword::GetTimedOut());
