@@ -189,8 +189,7 @@ float SIM_Cat::HappinessCap() {
 
 void SIM_Cat::SpendTime() {
   SIM_PetBase::SpendTime();
-  m_capBonus = HappinessCap();
-  m_happiness = std::min(m_happiness + Variable("CAT_HAPPINESS_PER_EVENING"), m_capBonus);
+  m_happiness = std::min(m_happiness + Variable("CAT_HAPPINESS_PER_EVENING"), HappinessCap());
   if (SIM_PetMeal::GetQuantity("cat") < 1) m_happiness = 0.0f;
 }
 

@@ -97,9 +97,6 @@ class SIM_Cat : public SIM_PetBase {
   void InsufficientFood() override;
   // How happy evenings at home can make the cat: 0.5, plus 0.25 each for a bed and a post.
   static float HappinessCap();
-
- private:
-  float m_capBonus = 0.0f;
 };
 
 class SIM_Fish : public SIM_PetBase {
