@@ -1,7 +1,6 @@
 #pragma once
 // The functions behind the hook keys that scripts "Call". Each lives with the activity or service
-// it starts; the ones whose subsystem is not built yet are stand-ins in ActivityHooks.cpp that say
-// so once in the debug log.
+// it starts.
 void SIM_HookInvestigateStory();
 void SIM_HookSurfWeb();
 void SIM_HookBowlingMatch();  // the bowling team (daily_life/SIM_BowlingTeam.cpp)
