@@ -9,6 +9,8 @@ GTimer::Clock g_timerClock = &timeGetTime;
 
 void GTimer::SetClock(Clock clock) { g_timerClock = clock ? clock : &timeGetTime; }
 
+GTimer::Clock GTimer::GetClock() { return g_timerClock; }
+
 double GTimer::Now() { return (double)g_timerClock(); }
 
 void GTimer::StartTimer() {

@@ -26,6 +26,7 @@ class GTimer {
   // Every timer reads this clock (timeGetTime unless replaced); tests install one they move by
   // hand. Pass nullptr to go back to timeGetTime.
   static void SetClock(Clock clock);
+  static Clock GetClock();
 
  private:
   static double Now();

@@ -6,17 +6,13 @@
 
 #include "CInput.h"
 #include "GRandom.h"
-#include "GTimer.h"
+#include "HeadlessClock.h"
 #include "GUI_Crossword.h"
-#include "Timing.h"
 
 int HeadlessCrossword::Solved = 0;
 int HeadlessCrossword::TimedOut = 0;
 
 namespace {
-
-uint32_t g_clock = 0;
-uint32_t CrosswordClock() { return g_clock; }
 
 constexpr float kSolveEasyChance = 0.85f;
 constexpr float kSolveCrypticChance = 0.6f;
@@ -34,7 +30,7 @@ unsigned KeyFor(char c) {
 }
 
 void Wait(GUI_Crossword* crossword, float ms) {
-  g_clock += (uint32_t)ms;
+  HeadlessClock::Step((uint32_t)ms);
   crossword->CheckTime();
 }
 
@@ -43,8 +39,7 @@ void Wait(GUI_Crossword* crossword, float ms) {
 void HeadlessCrossword::Play() {
   GUI_Crossword* crossword = GUI_Crossword::PTheWindow;
   if (!crossword) return;
-  g_clock = timeGetTime();
-  GTimer::SetClock(&CrosswordClock);
+  HeadlessClock::Hold();
   // The dialog's stopwatch started on the real clock; it starts again on the stepped one.
   crossword->RestartClock();
   const float chance = crossword->GetDifficulty() == GUI_Crossword::DIFFICULTY_EASY ? kSolveEasyChance : kSolveCrypticChance;
@@ -62,6 +57,6 @@ void HeadlessCrossword::Play() {
   } else {
     ++TimedOut;
   }
-  GTimer::SetClock(nullptr);
+  HeadlessClock::Release();
   GUI_Crossword::Close();
 }

@@ -99,6 +99,8 @@ void BetweenPresses() {
 
 // How often a free evening is spent out with friends.
 constexpr float kGoOutChance = 0.85f;
+// Of the evenings at home, how many go to a puzzle, the web, the television or the video game.
+constexpr float kHomeGameChance = 0.6f;
 
 // Who said no, how often in a row, and until which turn the player leaves them be: one no can be
 // bad luck, but a player told "not with you" every time stops asking for longer and longer.
@@ -411,8 +413,10 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
         } else if (HeadlessShopping::SpendEvening()) {
           // A trip to the shops.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
-          // An evening at home: now and then a course signed up for or a book, else something alone.
-          if (!HeadlessClasses::SpendEvening() && !HeadlessBooks::ReadTonight() && !HeadlessSolo::SpendEvening()) {
+          // An evening at home: now and then a course signed up for, a game or a screen, a book, else
+          // something alone.
+          if (!HeadlessClasses::SpendEvening() && !(GRandom::IsChance(kHomeGameChance) && HeadlessSolo::PlayAtHome()) &&
+              !HeadlessBooks::ReadTonight() && !HeadlessSolo::SpendEvening()) {
             HeadlessEmptyEvening evening;
             evening.ProcessChunk();
           }
@@ -514,7 +518,12 @@ uint64_t HeadlessPlayer::Digest() {
     h.Text(skill->GetName());
     h.Float(skill->GetValue());
   }
-  for (SIM_NamedValue* value : SIM_NamedValueList::Globals.GetRawList()) {
+  // By name: every look-up moves a value to the list's front, and a frame drawn looks some up.
+  std::vector<const SIM_NamedValue*> globals(SIM_NamedValueList::Globals.GetRawList().begin(),
+                                             SIM_NamedValueList::Globals.GetRawList().end());
+  std::stable_sort(globals.begin(), globals.end(),
+                   [](const SIM_NamedValue* a, const SIM_NamedValue* b) { return a->GetName() < b->GetName(); });
+  for (const SIM_NamedValue* value : globals) {
     h.Text(value->GetName());
     h.Float(value->GetValue());
   }

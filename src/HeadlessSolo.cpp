@@ -8,6 +8,7 @@
 #include "GUI_Dentist.h"
 #include "GUI_SoloActivityChooser.h"
 #include "HeadlessCrossword.h"
+#include "HeadlessClock.h"
 #include "HeadlessShopping.h"
 #include "HeadlessVideoGame.h"
 #include "HeadlessWebTV.h"
@@ -73,12 +74,33 @@ bool HeadlessSolo::SpendEvening() {
     GUI_SoloActivityChooser::Close();
     return false;
   }
+  StartShown(chooser);
+  return true;
+}
+
+bool HeadlessSolo::PlayAtHome() {
+  // The mini-games at home, and the television.
+  static const char* const kGames[] = {"crossword", "crypticcrossword", "surfweb", "watchtv", "videogame"};
+  const char* key = kGames[(size_t)std::rand() % (sizeof kGames / sizeof kGames[0])];
+  GUI_SoloActivityChooser::ScrollToActivity(key);
+  GUI_SoloActivityChooser* chooser = GUI_SoloActivityChooser::PTheWindow;
+  if (!chooser) return false;
+  if (!chooser->GetType() || chooser->GetType()->GetName() != key || !chooser->GetStartButton()->IsEnabled()) {
+    GUI_SoloActivityChooser::Close();
+    return false;
+  }
+  StartShown(chooser);
+  return true;
+}
+
+void HeadlessSolo::StartShown(GUI_SoloActivityChooser* chooser) {
   ++Evenings[chooser->GetType()->GetName()];
-  HeadlessVideoGame::HoldClock();
+  // A timed screen the evening opens (the video game, the crossword) starts on the stepped clock, so
+  // that a seeded run plays it the same however fast the machine is.
+  HeadlessClock::Hold();
   GUI_SoloActivityChooser::StartActivity(0);
   HeadlessShopping::Shop();  // the evening's script may have opened the shop
   HeadlessWebTV::Play();     // or the web screen, or the television remote
   HeadlessVideoGame::Play();
   HeadlessCrossword::Play();
-  return true;
 }

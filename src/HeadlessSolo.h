@@ -5,6 +5,8 @@
 #include <map>
 #include <string>
 
+class GUI_SoloActivityChooser;
+
 class HeadlessSolo {
  public:
   // True when an activity ran and used the slot; false (the chooser closed again) when nothing
@@ -13,9 +15,13 @@ class HeadlessSolo {
   // An appointment on the calendar for today (the team's match, the dentist) kept through the
   // chooser: true when it ran; false when none is due or none could start.
   static bool KeepAppointment();
+  // Now and then an evening at home with a puzzle, the web, the television or the video game: true
+  // when the one drawn could start and ran.
+  static bool PlayAtHome();
   static void StartGame();
   static const std::map<std::string, int>& GetEvenings() { return Evenings; }
 
  private:
+  static void StartShown(GUI_SoloActivityChooser* chooser);
   static std::map<std::string, int> Evenings;
 };

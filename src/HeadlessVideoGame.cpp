@@ -6,12 +6,11 @@
 #include "D3DEngine.h"
 #include "GDebug.h"
 #include "GRandom.h"
-#include "GTimer.h"
+#include "HeadlessClock.h"
 #include "GUI_CloseButton.h"
 #include "GUI_GameBullet.h"
 #include "GUI_GamePlane.h"
 #include "GUI_VideoGame.h"
-#include "Timing.h"
 
 int HeadlessVideoGame::Played = 0;
 int HeadlessVideoGame::BestScore = 0;
@@ -29,13 +28,9 @@ constexpr float kFireChance = 0.35f;
 // How far off a shot may be, in plane widths.
 constexpr float kAimError = 0.6f;
 
-uint32_t g_clock = 0;
-bool g_held = false;
-uint32_t GameClock() { return g_clock; }
-
 // One frame: the clock moves on, the game moves and draws.
 void Frame(GUI_VideoGame* game) {
-  g_clock += kFrameMs;
+  HeadlessClock::Step(kFrameMs);
   game->Draw();
   D3DEngine::GetRecorder().EndFrame();
 }
@@ -59,28 +54,14 @@ bool PickTarget(const GUI_VideoGame* game, V2* aim) {
 
 }  // namespace
 
-void HeadlessVideoGame::HoldClock() {
-  g_clock = timeGetTime();
-  g_held = true;
-  GTimer::SetClock(&GameClock);
-}
-
-namespace {
-void ReleaseClock() {
-  g_held = false;
-  GTimer::SetClock(nullptr);
-}
-}  // namespace
-
 bool HeadlessVideoGame::Play() {
   GUI_VideoGame* game = GUI_VideoGame::PTheWindow;
   if (!game) {
-    ReleaseClock();
+    HeadlessClock::Release();
     return false;
   }
   // Normally held since before the game opened; if not, from now.
-  if (g_held) GTimer::SetClock(&GameClock);
-  else HoldClock();
+  HeadlessClock::Hold();
   CInput* input = GetInput();
   const RECT& play = game->GetPlayArea();
   const V2 centre((float)(play.left + play.right) / 2.0f, (float)(play.top + play.bottom) / 2.0f);
@@ -108,6 +89,6 @@ bool HeadlessVideoGame::Play() {
   GUI_CloseButton* close = game->GetCloseButton();
   if (close && close->IsEnabled()) close->Click();
   else GUI_VideoGame::Close();
-  ReleaseClock();
+  HeadlessClock::Release();
   return true;
 }

@@ -5,11 +5,8 @@
 // the result and closes the window. The game runs on a clock stepped one frame at a time.
 class HeadlessVideoGame {
  public:
-  // Stops the game's clock before an evening starts, so that a game it opens starts its timers on
-  // the stepped clock and plays the same whenever the run is repeated. Play lets the clock go.
-  static void HoldClock();
-  // Plays the open game to its end and closes it: true when a game was open. The clock runs
-  // freely again afterwards either way.
+  // Plays the open game to its end on the stepped clock (HeadlessClock) and closes it: true when a
+  // game was open. The clock is let go afterwards either way.
   static bool Play();
   static void StartGame() {
     Played = 0;

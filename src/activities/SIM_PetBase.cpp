@@ -143,7 +143,9 @@ void SIM_PetBase::PlaySound() {
     return;
   }
   if (m_sounds.empty()) return;
-  const size_t pick = static_cast<size_t>(GRandom::RandReal(0.0f, static_cast<float>(m_sounds.size())));
+  // The scenery's draw: the room's ambient sounds call this on the clock, and a seeded game must not
+  // hang on how often they come.
+  const size_t pick = static_cast<size_t>(GRandom::Scene().RandReal(0.0f, static_cast<float>(m_sounds.size())));
   GUI_GetSounds()->PlaySound(m_sounds[std::min(pick, m_sounds.size() - 1)].c_str(), false);
 }
 

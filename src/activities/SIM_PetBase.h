@@ -34,7 +34,7 @@ class SIM_PetBase : public SIM_Asset {
   virtual void SpendTime();       // an evening with the player: no longer alone
   virtual void InsufficientFood();  // more than four hungry days: the pet is lost
   // The pet's own sound when it has one, else one of its asset sounds.
-  virtual void PlaySound();
+  void PlaySound() override;
 
   void BuyFood();  // food arrived: the reminder note goes
 

@@ -7,6 +7,7 @@
 #include "ExitCleanup.h"
 #include "GDebug.h"
 #include "GFileList.h"
+#include "GRandom.h"
 #include "GTranslation.h"
 #include "GUI_AssetDetails.h"
 #include "GUI_Assets.h"
@@ -360,5 +361,7 @@ void SIM_Asset::Use() { SIM_GetScript()->RunScript(m_useScript, 1.0f); }
 
 void SIM_Asset::PlaySound() {
   if (m_sounds.empty()) return;
-  GUI_GetSounds()->PlaySound(m_sounds[static_cast<size_t>(rand()) % m_sounds.size()].c_str(), false);
+  // The scenery's draw: the room's ambient sounds call this on the clock, and a seeded game must not
+  // hang on how often they come.
+  GUI_GetSounds()->PlaySound(m_sounds[static_cast<size_t>(GRandom::Scene().Rand()) % m_sounds.size()].c_str(), false);
 }

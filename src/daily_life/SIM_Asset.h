@@ -55,7 +55,8 @@ class SIM_Asset : public SIM_ModifierContainer {
   // False only when the use script picks a social event that cannot happen today.
   bool UsableToday() const;
   bool MeetsUsePreReqs() const;
-  void PlaySound();
+  // One of the row's sounds; a pet has its own.
+  virtual void PlaySound();
 
   bool IsOwned() const { return m_owned; }
   bool IsPawned() const { return m_pawned; }

@@ -290,6 +290,8 @@ void GUI_GUI::HandleKey(unsigned key) {
   }
 }
 
+// The track is the scenery's draw: when a track runs out depends on the clock, and a seeded game must
+// not hang on it.
 std::string GUI_GUI::GetBestMusic() {
-  return GUI_Sounds::InGameMusic(SIM_GetVede()->GetValue("happiness"), GRandom::IsChance(0.5f));
+  return GUI_Sounds::InGameMusic(SIM_GetVede()->GetValue("happiness"), GRandom::Scene().IsChance(0.5f));
 }

@@ -19,6 +19,8 @@
 #include "GDebug.h"
 #include "HeadlessJobs.h"
 #include "HeadlessPlayer.h"
+#include "GTimer.h"
+#include "HeadlessClock.h"
 #include "HeadlessTownLife.h"
 #include "SIM_Statistics.h"
 #include "SIM_Crime.h"
@@ -112,6 +114,34 @@ TEST(HeadlessPlayer, DrawingFramesNeverChangesTheGame) {
   EXPECT_EQ(drawn.days, 60);
   EXPECT_EQ(drawn.digest, plain.digest);
   EXPECT_EQ(drawn.problems, 0);
+}
+
+// The timed screens' stepped clock: held, it reads only what was stepped; let go, the game's clock
+// goes on from there, so a timer running across both never sees time go backwards.
+uint32_t g_outerClock = 50000;
+uint32_t OuterClock() { return g_outerClock; }
+TEST(HeadlessPlayer, TheSteppedClockStartsWhereTheGameIsAndNeverRunsBack) {
+  GTimer::SetClock(&OuterClock);
+  GTimer timer;
+  timer.StartTimer();
+  HeadlessClock::Hold();
+  g_outerClock += 5000;  // real time passing while the steps play: not counted
+  HeadlessClock::Step(30000);
+  timer.Update();
+  EXPECT_DOUBLE_EQ(timer.GetElapsed(), 30000.0);
+  HeadlessClock::Release();
+  timer.Update();
+  EXPECT_DOUBLE_EQ(timer.GetElapsed(), 30000.0);
+  g_outerClock += 1000;
+  timer.Update();
+  EXPECT_DOUBLE_EQ(timer.GetElapsed(), 31000.0);
+  // Held again from the shifted clock: no jump either way.
+  HeadlessClock::Hold();
+  HeadlessClock::Step(500);
+  HeadlessClock::Release();
+  timer.Update();
+  EXPECT_DOUBLE_EQ(timer.GetElapsed(), 31500.0);
+  GTimer::SetClock(nullptr);
 }
 
 TEST(HeadlessPlayer, StopsAfterTheNightsAskedFor) {

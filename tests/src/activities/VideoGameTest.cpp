@@ -19,6 +19,7 @@
 #include "GUI_VideoGame.h"
 #include "GUI_WindowManager.h"
 #include "HeadlessPlayer.h"
+#include "HeadlessClock.h"
 #include "HeadlessVideoGame.h"
 #include "SIM_Attribute.h"
 #include "SIM_SIM.h"
@@ -292,7 +293,7 @@ TEST_F(VideoGame, TheHeadlessPlayerPlaysToTheEndScoresAndCloses) {
   ASSERT_NE(type, nullptr);
   GTimer::SetClock(nullptr);
   HeadlessVideoGame::StartGame();
-  HeadlessVideoGame::HoldClock();
+  HeadlessClock::Hold();
   SIM_SoloActivityInstance::Create(type);
   ASSERT_TRUE(HeadlessVideoGame::Play());
   EXPECT_EQ(GUI_VideoGame::PTheWindow, nullptr);

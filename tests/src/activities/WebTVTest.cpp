@@ -372,7 +372,7 @@ namespace {
 // Ten years of the headless player: it surfs, watches television and buys cable (the shop's wish
 // list has it); nothing in the log goes wrong.
 TEST(WebTVHeadless, TenYearsSurfWatchAndBuyCable) {
-  HeadlessPlayer::Run(600, 1, nullptr);
+  HeadlessPlayer::Run(600, 5, nullptr);
   const HeadlessWebTV::Counts& tally = HeadlessWebTV::GetCounts();
   EXPECT_GT(tally.surfed, 0);
   EXPECT_GT(tally.watched, 0);

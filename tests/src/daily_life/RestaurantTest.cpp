@@ -427,7 +427,7 @@ TEST_F(DiningOut, TheRestaurantsGossipOnlyAboutThemselvesAndOnlyTheLatest) {
 // The headless player's evenings at restaurants: tables at each, dishes from tonight's menu, and
 // the restaurant further down the chooser's list when the first turns it away.
 TEST_F(DiningOut, TheHeadlessPlayerDinesOutOrdersByDrawAndMovesOnWhenTurnedAway) {
-  HeadlessPlayer::Run(300, 1, nullptr);
+  HeadlessPlayer::Run(300, 5, nullptr);
   int meals = 0, hostedElsewhere = 0;
   std::set<std::string> dishes;
   for (SIM_SocialiseInstance* evening : SIM_SocialiseInstance::All) {
