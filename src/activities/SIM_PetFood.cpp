@@ -1,11 +1,45 @@
 #include "SIM_PetFood.h"
 
-#include "SIM_Asset.h"
-#include "SIM_StandInLog.h"
+#include "ExitCleanup.h"
+#include "SIM_Finances.h"
+#include "SIM_PetBase.h"
 
-SIM_Asset* SIM_PetFood::Create(const std::string&) {
-  STAND_IN();
-  return new SIM_Asset;
+std::list<SIM_PetMeal*> SIM_PetMeal::All;
+
+SIM_PetFood* SIM_PetFood::Create(const std::string& animal) { return new SIM_PetFood(animal); }
+
+void SIM_PetFood::Open() { SIM_PetMeal::Open(); }
+
+void SIM_PetFood::Purchase() {
+  SIM_GetFinances()->SpendCash(m_price);
+  for (int i = 0; i < kMealsPerPurchase; ++i) SIM_PetMeal::Create(m_animalName);
+  if (SIM_PetBase* pet = SIM_PetBase::GetByName(m_animalName)) pet->BuyFood();
 }
 
-void SIM_PetFood::Open() { STAND_IN(); }
+SIM_PetMeal::SIM_PetMeal(const std::string& animal) : m_animalName(animal) {
+  RegisterExitCleanup(Close);
+  All.push_back(this);
+}
+
+SIM_PetMeal::~SIM_PetMeal() { All.remove(this); }
+
+void SIM_PetMeal::Close() {
+  while (!All.empty()) delete All.front();
+}
+
+int SIM_PetMeal::GetQuantity(const std::string& animal) {
+  int meals = 0;
+  for (const SIM_PetMeal* meal : All) {
+    if (meal->m_animalName == animal) ++meals;
+  }
+  return meals;
+}
+
+void SIM_PetMeal::Eat(const std::string& animal) {
+  for (SIM_PetMeal* meal : All) {
+    if (meal->m_animalName == animal) {
+      delete meal;
+      return;
+    }
+  }
+}

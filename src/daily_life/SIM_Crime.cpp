@@ -126,7 +126,12 @@ void SIM_Crime::Burgled() {
     events->SetAfterWorkEvent(true);
     SIM_GetSmallTalk()->AddTempEvent("SMALLTALK_DOGDEFENDED", kCrimeTalkDays);
     GUI_GetSounds()->PlaySound("data/sounds/dog_growl.ogg", false);
-    if (SIM_Asset* dog = SIM_Asset::GetOwnedByName("dog")) SIM_Dog::AttackBurglar(dog);
+    // The flag can outlive the dog (an older save): then nobody counts the burglar.
+    if (SIM_Dog* dog = dynamic_cast<SIM_Dog*>(SIM_Asset::GetOwnedByName("dog"))) {
+      dog->AttackBurglar();
+    } else {
+      GWarnOnce("crime-dog", "Crime: the value \"dog\" is set but no dog is owned", __FILE__, __LINE__);
+    }
     GetDebug()->DebugOut("Crime: the dog drove a burglar off");
     return;
   }
