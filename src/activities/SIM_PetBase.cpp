@@ -7,6 +7,7 @@
 #include "GTranslation.h"
 #include "GUI_Assets.h"
 #include "GUI_EventList.h"
+#include "GUI_PetDetails.h"
 #include "GUI_Message.h"
 #include "GUI_Postit.h"
 #include "GUI_Sounds.h"
@@ -45,6 +46,7 @@ SIM_PetBase::SIM_PetBase(const std::string& petName, const std::string& detailsT
 }
 
 SIM_PetBase::~SIM_PetBase() {
+  if (GUI_PetDetails::PTheWindow && GUI_PetDetails::PTheWindow->GetPet() == this) GUI_PetDetails::Close();
   CloseReminder();
   All.remove(this);
 }
@@ -88,9 +90,7 @@ void SIM_PetBase::Purchase() {
   m_happiness = 0.5f;
 }
 
-// The details window belongs with the pet windows; until it is there a pet shows the plain
-// asset details.
-void SIM_PetBase::Clicked() { SIM_Asset::Clicked(); }
+void SIM_PetBase::Clicked() { GUI_PetDetails::Create(this, m_detailsText); }
 
 void SIM_PetBase::Process() {
   SIM_Asset::Process();

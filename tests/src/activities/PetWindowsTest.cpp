@@ -124,7 +124,7 @@ TEST_F(PetWindows, TheDetailsShowMealsHungerBurglarsAndMoodOnlyWhereTheyBelong) 
   const std::string moodLabel = GTranslation::GetString("PET_MOOD");
   for (int i = 0; i < 4; ++i) SIM_PetMeal::Create("dog");
   SIM_PetMeal::Create("cat");
-  SIM_Dog::AttackBurglar(dog);
+  dynamic_cast<SIM_Dog*>(dog)->AttackBurglar();
   Open(dog);
   ASSERT_NE(GUI_PetDetails::PTheWindow, nullptr);
   EXPECT_EQ(GUI_PetDetails::PTheWindow->GetTitle(), dog->GetPetName());
