@@ -35,6 +35,7 @@
 #include "HeadlessBooks.h"
 #include "HeadlessClasses.h"
 #include "HeadlessJobs.h"
+#include "HeadlessPets.h"
 #include "HeadlessProjects.h"
 #include "HeadlessShopping.h"
 #include "HeadlessSolo.h"
@@ -53,7 +54,9 @@
 #include "SIM_Crime.h"
 #include "SIM_Date.h"
 #include "SIM_Dentist.h"
+#include "SIM_Dog.h"
 #include "SIM_Finances.h"
+#include "SIM_PetFood.h"
 #include "SIM_GameConfig.h"
 #include "SIM_Health.h"
 #include "SIM_LoadGame.h"
@@ -337,6 +340,7 @@ void HeadlessPlayer::StartNewGame(unsigned seed) {
   HeadlessSolo::StartGame();
   HeadlessBooks::StartGame();
   HeadlessShopping::StartGame();
+  HeadlessPets::StartGame();
   HeadlessProjects::StartGame();
   HeadlessClasses::StartGame();
 
@@ -395,6 +399,8 @@ void HeadlessPlayer::PlayToEndOfDay(bool toEvening) {
           // A class night.
         } else if (HeadlessProjects::SpendEvening()) {
           // A night on the long project, the player's other standing engagement.
+        } else if (HeadlessPets::SpendEvening()) {
+          // Food for a pet whose note is up, a new pet, an evening with them or a walk.
         } else if (HeadlessShopping::SpendEvening()) {
           // A trip to the shops.
         } else if (!SIM_GetHealth()->IsHealthy() || !GRandom::IsChance(kGoOutChance) || !GoOut()) {
@@ -522,6 +528,16 @@ uint64_t HeadlessPlayer::Digest() {
     h.Float(stream->GetIncome());
     h.Float(stream->GetTotal());
   }
+  // The pets and their meals.
+  for (const SIM_PetBase* pet : SIM_PetBase::All) {
+    h.Text(pet->GetPetName());
+    h.Int(pet->GetDaysWithoutFood());
+    h.Int(pet->GetEveningsAlone());
+    h.Int(pet->GetAge());
+    h.Float(pet->GetHappiness());
+    if (const SIM_Dog* dog = dynamic_cast<const SIM_Dog*>(pet)) h.Int(dog->GetBurglarsAttacked());
+  }
+  for (const SIM_PetMeal* meal : SIM_PetMeal::All) h.Text(meal->GetAnimalName());
   for (const std::string& key : SIM_AchievementBase::AchievementStrings) h.Text(key);
   h.Float(HOOK_GetAlcohol()->GetBloodAlcohol());
   h.Float(HOOK_GetAlcohol()->GetAddictionStrength());

@@ -9,4 +9,3 @@ void SIM_HookSurfWeb() { STAND_IN(); }
 void SIM_HookEasyCrossword() { STAND_IN(); }
 void SIM_HookCrypticCrossword() { STAND_IN(); }
 void SIM_HookVideoGame() { STAND_IN(); }
-void SIM_HookWalkPark() { STAND_IN(); }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ActivityHooks.h"
 #include "GDebug.h"
 #include "GRandom.h"
 #include "GTranslation.h"

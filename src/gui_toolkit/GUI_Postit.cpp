@@ -6,6 +6,7 @@
 #include "GUI_SoloActivityChooser.h"
 #include "HOOK_EveningClassType.h"
 #include "LibTextEngine.h"
+#include "SIM_PetBase.h"
 #include "SIM_StandInLog.h"
 #include "SIM_SoloActivityType.h"
 
@@ -50,6 +51,7 @@ void GUI_Postit::Close() {
   // The evening classes keep a list of the reminders they made; it has to be cleared with the
   // notes so that tomorrow's reminders are made again.
   HOOK_EveningClassType::ClearReminders();
+  SIM_PetBase::ClearReminders();  // so do the pets' food notes
   while (!All.empty()) delete All.front();  // each destructor takes its note out of All
 
   // The night's order is checked at this moment (the day turn's tests).

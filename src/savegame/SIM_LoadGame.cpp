@@ -60,6 +60,7 @@
 #include "SIM_Movie.h"
 #include "SIM_NPC.h"
 #include "SIM_NamedValue.h"
+#include "SIM_Dog.h"
 #include "SIM_PetFood.h"
 #include "SIM_PortraitDatabase.h"
 #include "SIM_Projects.h"
@@ -1477,10 +1478,50 @@ void SIM_LoadGame::LoadUnlocks() {
   Seek("/unlocks");
 }
 
+// A pet the assets table no longer has is skipped with a warning; its meals are kept, harmless
+// without it.
+void SIM_LoadGame::LoadPets() {
+  if (!Seek("pets")) return;
+  while (CheckNextTag("pet")) {
+    const int line = CurrentLine();
+    Seek("pet");
+    const std::string name = LoadVar("name");
+    std::string petName;
+    int noFood = 0, age = 0, eveningsAlone = 0, burglars = 0;
+    float happiness = 0.5f;
+    LoadString(&petName, "petname");
+    LoadInt(&noFood, "nofood");
+    LoadInt(&age, "age");
+    LoadFloat(&happiness, "happiness");
+    LoadInt(&eveningsAlone, "eveningsalone");
+    LoadInt(&burglars, "burglars");  // the dog only
+    Seek("/pet");
+    SIM_PetBase* pet = SIM_PetBase::GetByName(name);
+    if (!pet) {
+      Warn("pet", name, line);
+      continue;
+    }
+    if (!petName.empty()) pet->SetPetName(petName);
+    pet->SetDaysWithoutFood(noFood);
+    pet->SetAge(age);
+    pet->SetHappiness(std::clamp(happiness, 0.0f, 1.0f));
+    pet->SetEveningsAlone(eveningsAlone);
+    if (SIM_Dog* dog = dynamic_cast<SIM_Dog*>(pet)) dog->SetBurglarsAttacked(burglars);
+  }
+  Seek("/pets");
+  SIM_PetMeal::Close();
+  if (!Seek("petmeals")) return;
+  while (CheckNextTag("meal")) {
+    Seek("meal");
+    const std::string animal = LoadVar("animalname");
+    Seek("/meal");
+    if (!animal.empty()) SIM_PetMeal::Create(animal);
+  }
+  Seek("/petmeals");
+}
+
 void SIM_LoadGame::LoadMisc() {
-  // No pets, pet meals, event qualities, food memories or crosswords are kept yet.
-  if (CheckNextTag("pets")) SkipGroup();
-  if (CheckNextTag("petmeals")) SkipGroup();
+  LoadPets();
   Seek("SIM_SIM");
   LoadInt(&m_maxActs, "max_acts");
   LoadInt(&m_acts, "acts");

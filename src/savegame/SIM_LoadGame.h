@@ -108,6 +108,7 @@ class SIM_LoadGame {
   void LoadClasses();
   void LoadUnlocks();
   void LoadMisc();
+  void LoadPets();  // the pets, then their meals
   void LoadMovies();
   void LoadTurn();
   void LoadAppointments();

@@ -41,6 +41,8 @@
 #include "SIM_Memory.h"
 #include "SIM_NPC.h"
 #include "SIM_NamedValue.h"
+#include "SIM_Dog.h"
+#include "SIM_PetFood.h"
 #include "SIM_Projects.h"
 #include "SIM_Relationship.h"
 #include "SIM_RoyaltyStream.h"
@@ -776,9 +778,26 @@ void SIM_SaveGame::SaveUnlocks() {
 }
 
 void SIM_SaveGame::SaveMisc() {
-  // No pets, pet meals, event qualities, food memories or crosswords are kept yet.
-  { SaveGroup pets(this, "pets"); }
-  { SaveGroup meals(this, "petmeals"); }
+  {
+    SaveGroup pets(this, "pets");
+    for (SIM_PetBase* pet : SIM_PetBase::All) {
+      SaveGroup entry(this, "pet");
+      SaveKeyValue("name", pet->GetName());
+      SaveKeyValue("petname", pet->GetPetName());
+      SaveKeyValue("nofood", pet->GetDaysWithoutFood());
+      SaveKeyValue("age", pet->GetAge());
+      SaveKeyValue("happiness", pet->GetHappiness());
+      SaveKeyValue("eveningsalone", pet->GetEveningsAlone());
+      if (const SIM_Dog* dog = dynamic_cast<const SIM_Dog*>(pet)) SaveKeyValue("burglars", dog->GetBurglarsAttacked());
+    }
+  }
+  {
+    SaveGroup meals(this, "petmeals");
+    for (const SIM_PetMeal* meal : SIM_PetMeal::All) {
+      SaveGroup entry(this, "meal");
+      SaveKeyValue("animalname", meal->GetAnimalName());
+    }
+  }
   {
     SaveGroup group(this, "SIM_SIM");
     SaveKeyValue("max_acts", (int)SIM_GetSim()->GetSlots());

@@ -898,6 +898,36 @@ Buffer Parrot() {
   return Finish(fx.b, 0.8);
 }
 
+// A cat's miaow: a high "mi" that opens into a falling "aow".
+Buffer CatMiaow() {
+  Fx fx("cat_miaow", 1.0);
+  Vocal(fx, 0.02, 0.75, [](double u, double) {
+    Vowel v = u < 0.25 ? Blend(kI, kE, u / 0.25) : Blend(kA, kO, (u - 0.25) / 0.75);
+    double pitch = 520.0 + 260.0 * std::sin(synth::PI * std::min(1.0, u * 1.6)) - 120.0 * u;
+    return VoiceFrame{pitch, v.f1 * 1.4, v.f2 * 1.5, v.f3 * 1.3, Swell(u, 0.1, 0.35), 0.75};
+  }, 1.6);
+  return Finish(fx.b, 0.75);
+}
+
+// A hamster's squeak: three quick, high peeps.
+Buffer HamsterSqueak() {
+  Fx fx("hamster_squeak", 0.6);
+  for (int k = 0; k < 3; ++k) Chirp(fx, 0.02 + k * 0.14, 0.07, 3600.0 + 250.0 * k, 4400.0, 0.8, 35.0);
+  return Finish(fx.b, 0.6);
+}
+
+// Bubbles rising in a fish tank: small plops, each pitched upward as it leaves the water.
+Buffer FishBubbles() {
+  Fx fx("fish_bubbles", 1.4);
+  for (int k = 0; k < 9; ++k) {
+    double start = 0.05 + k * 0.13 + fx.rng.Range(0.0, 0.05);
+    double f = fx.rng.Range(500.0, 1100.0);
+    Chirp(fx, start, 0.05, f, f * 1.8, 0.5);
+  }
+  synth::Reverb(fx.b, 0.2, 0.5, 0.2, 1.0);
+  return Finish(fx.b, 0.55);
+}
+
 // The ways to work, each a few seconds as the trip's page opens.
 
 // A bicycle bell rung twice over the whirr of the chain.
@@ -1007,6 +1037,7 @@ const std::vector<Entry>& Entries() {
       {"data/sounds/bowling.ogg", Bowling},
       {"data/sounds/cash.ogg", Cash},
       {"data/sounds/cold_wind_loop.ogg", ColdWindLoop},
+      {"data/sounds/cat_miaow.ogg", CatMiaow},
       {"data/sounds/cough.ogg", Cough},
       {"data/sounds/dentist.ogg", Dentist},
       {"data/sounds/dog_angry.ogg", DogAngry},
@@ -1016,11 +1047,13 @@ const std::vector<Entry>& Entries() {
       {"data/sounds/firework1.ogg", [] { return Firework("firework1", true, 1, 1.2); }},
       {"data/sounds/firework2.ogg", [] { return Firework("firework2", false, 1, 1.8); }},
       {"data/sounds/firework3.ogg", [] { return Firework("firework3", true, 2, 0.8); }},
+      {"data/sounds/fish_bubbles.ogg", FishBubbles},
       {"data/sounds/flies.ogg", Flies},
       {"data/sounds/flourish.ogg", Flourish},
       {"data/sounds/gambling_loop.ogg", GamblingLoop},
       {"data/sounds/gambling_win.ogg", GamblingWin},
       {"data/sounds/gigglekiss.ogg", GiggleKiss},
+      {"data/sounds/hamster_squeak.ogg", HamsterSqueak},
       {"data/sounds/kungfu.ogg", Kungfu},
       {"data/sounds/laboratory.ogg", Laboratory},
       {"data/sounds/mouseover.ogg", Mouseover},

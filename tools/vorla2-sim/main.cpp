@@ -15,6 +15,7 @@
 #include "Game.h"
 #include "HeadlessClasses.h"
 #include "HeadlessJobs.h"
+#include "HeadlessPets.h"
 #include "HeadlessProjects.h"
 #include "HeadlessSolo.h"
 #include "HeadlessPlayer.h"
@@ -76,6 +77,15 @@ int main(int argc, char** argv) {
   };
   std::printf("appointments: bowlingmatch=%d charityrun=%d dentist=%d\n", keptOf("bowlingmatch"), keptOf("charityrun"),
               keptOf("dentist"));
+  const std::map<std::string, int>& pets = HeadlessPets::GetCounts();
+  auto petsOf = [&pets](const char* name) {
+    auto it = pets.find(name);
+    return it == pets.end() ? 0 : it->second;
+  };
+  std::printf("pets: dog=%d cat=%d fish=%d food=%d homewithpets=%d walkpark=%d lost=%d\n", petsOf("dog"), petsOf("cat"),
+              petsOf("fish"), petsOf("dogfood") + petsOf("catfood") + petsOf("fishfood"),
+              petsOf("homewithpets") + keptOf("homewithpets"), petsOf("walkpark") + keptOf("walkpark"),
+              HeadlessPets::Lost());
   std::printf("%s\n", HeadlessProjects::ReportLine().c_str());
   const HeadlessClasses::Counts& classes = HeadlessClasses::GetCounts();
   std::printf("classes: enrolments=%d lessons=%d completed=%d\n", classes.enrolments, classes.lessons,
