@@ -136,3 +136,48 @@ point 200 700
 wait_log_line 60 "Done to keep the name" 0 '^Pet details: dog renamed "Biscuit"$' || finish
 sleep 0.5
 shot renamed
+
+# Escape closes the window; the moon ends the day.
+xdotool key --window "$wid" Escape
+sleep 0.5
+day_arrow() {
+  local r g b
+  read -r r g b <<<"$(pixel 912 735)"
+  [ "$r" -gt 180 ] && [ "$r" -gt $((b + 80)) ]
+}
+wait_until 60 "the end-of-day arrow" on_screen day_arrow || finish
+pages=$(grep -c -- '^Day page: ' "$log")
+click 988 737
+point 200 500
+wait_log_line 90 "the next morning" "$pages" '^Day page: ' || finish
+day_to_evening 500 60 || finish
+close_hint 162 || finish
+close_hint || finish
+
+# The solo chooser, turned to the walk in the park, and its start button.
+opened=$(grep -c '^Solo chooser: ' "$log")
+click 692 737
+point 500 60
+wait_log_line 60 "the solo chooser" "$opened" '^Solo chooser: ' || finish
+sleep 1
+for _ in 1 2 3; do
+  grep '^Solo chooser: ' "$log" | tail -n1 | grep -q 'walkpark' && break
+  opened=$(grep -c '^Solo chooser: ' "$log")
+  click 424 262
+  point 500 60
+  wait_log_line 60 "the chooser's next activity" "$opened" '^Solo chooser: ' || finish
+done
+grep '^Solo chooser: ' "$log" | tail -n1 | grep -q 'walkpark' || { fail "the chooser never showed the walk"; finish; }
+sleep 0.5
+shot walk-chosen
+peek
+before=$(keep)
+evenings=$(grep -c '^Solo evening: ' "$log")
+click 235 547
+point 200 700
+wait_log_line 60 "the walk" "$evenings" '^Solo evening: ' || finish
+message_over() { peek && differs "$1" 300x120+362+324 2000; }
+wait_until 60 "the walk's message" message_over "$before" || finish
+sleep 0.5
+shot walk-message
+finish
