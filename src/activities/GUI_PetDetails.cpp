@@ -9,7 +9,6 @@
 #include "GUI_AssetEffects.h"
 #include "GUI_ButtonText.h"
 #include "GUI_Colours.h"
-#include "GUI_GUI.h"
 #include "GUI_PetNameDialog.h"
 #include "LibTextEngine.h"
 #include "SIM_Dog.h"
@@ -89,10 +88,9 @@ GUI_PetDetails::GUI_PetDetails(SIM_PetBase* pet, const std::string& detailsKey) 
 
 GUI_PetDetails::~GUI_PetDetails() {
   if (PTheWindow == this) PTheWindow = nullptr;
-  // The name dialog edits this window's pet and retitles it: it cannot outlive it (the night
-  // closes the details under it).
+  // The name dialog edits this window's pet and retitles it: it cannot outlive it. Closing it
+  // gives the keyboard back; a window that took the keyboard since (a chooser) keeps it.
   if (GUI_PetNameDialog::PTheWindow) GUI_PetNameDialog::Close();
-  GUI_GetGUI()->SetInputHandler(nullptr);
 }
 
 bool GUI_PetDetails::HasPicture() const {

@@ -46,7 +46,7 @@ void GUI_PetNameDialog::Done(int) {
   const std::string name = dialog->GetTrimmedName();
   // The button is off while this is empty; a click that slips through changes nothing.
   if (!pet || name.empty()) return;
-  GUI_GetGUI()->SetInputHandler(nullptr);
+  GUI_GetGUI()->RemoveInputHandler(dialog);
   pet->SetPetName(name);
   dialog->m_details->SetTitle(name);
   GetDebug()->DebugOut(("Pet details: " + pet->GetName() + " renamed \"" + name + "\"").c_str());
@@ -74,7 +74,7 @@ GUI_PetNameDialog::GUI_PetNameDialog(GUI_PetDetails* details) : GUI_Dialog(false
 
 GUI_PetNameDialog::~GUI_PetNameDialog() {
   if (PTheWindow == this) PTheWindow = nullptr;
-  if (GUI_GetGUI()->GetInputHandler() == this) GUI_GetGUI()->SetInputHandler(nullptr);
+  GUI_GetGUI()->RemoveInputHandler(this);
 }
 
 std::string GUI_PetNameDialog::GetTrimmedName() const {

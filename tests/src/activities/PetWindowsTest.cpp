@@ -244,12 +244,20 @@ TEST_F(PetWindows, DoneIsOffWhileTheNameIsBlankAndKeepsItWithoutTrailingBlanks) 
   EXPECT_EQ(GUI_GetGUI()->GetInputHandler(), nullptr);
 }
 
-TEST_F(PetWindows, ClosingTheDetailsTakesTheNameDialogWithIt) {
+TEST_F(PetWindows, ClosingTheDetailsTakesTheNameDialogWithItAndLeavesAnotherWindowsKeyboard) {
   Open(Owned("dog", 0.5f));
   Rename();
   GUI_PetDetails::Close();
   EXPECT_EQ(GUI_PetNameDialog::PTheWindow, nullptr);
   EXPECT_EQ(GUI_GetGUI()->GetInputHandler(), nullptr);
+
+  // A chooser opened over the details has the keyboard; the details closing does not take it.
+  GUI_WindowBase chooser;
+  Open(Pet("dog"));
+  GUI_GetGUI()->SetInputHandler(&chooser);
+  GUI_PetDetails::Close();
+  EXPECT_EQ(GUI_GetGUI()->GetInputHandler(), &chooser);
+  GUI_GetGUI()->SetInputHandler(nullptr);
 }
 
 TEST_F(PetWindows, APetRowWithoutItsPictureDrawsNoneAndNamesTheRow) {
