@@ -19,6 +19,7 @@
 #include "SIM_PetFood.h"
 #include "SIM_Script.h"
 #include "SIM_SmallTalk.h"
+#include "SIM_StandInLog.h"
 #include "SIM_Vede.h"
 #include "SIM_Vorla.h"
 
@@ -36,13 +37,14 @@ constexpr int kHamsterTalkDays = 4;
 float Variable(const char* key) { return SIM_GetGlobalVariables()->Get(key); }
 }  // namespace
 
-SIM_PetBase::SIM_PetBase(const std::string& petName, const std::string& detailsText, const std::string& reminderText,
-                         bool canBeLonely, const std::string& sound)
-    : m_petName(petName),
+SIM_PetBase::SIM_PetBase(const std::string& kind, const std::string& petName, bool canBeLonely,
+                         const std::string& sound)
+    : m_achievementKind(kind),
+      m_petName(petName),
       m_canBeLonely(canBeLonely),
-      m_detailsText(detailsText),
+      m_detailsText(kind + "_DETAILS_TEXT"),
       m_sound(sound),
-      m_reminderText(reminderText) {
+      m_reminderText("REMINDER_" + kind + "FOOD") {
   All.push_back(this);
 }
 
@@ -79,6 +81,11 @@ void SIM_PetBase::SpendTimeAll() {
 void SIM_HookHomeWithPets() { SIM_PetBase::SpendTimeAll(); }
 
 void SIM_PetBase::ClearReminders() {
+  SIM_StandInLog::Record("SIM_PetBase::ClearReminders");  // the night's order is checked here
+  ForgetReminders();
+}
+
+void SIM_PetBase::ForgetReminders() {
   for (SIM_PetBase* pet : All) pet->m_reminder = nullptr;
 }
 
@@ -89,6 +96,7 @@ void SIM_PetBase::Purchase() {
   m_daysWithoutFood = 0;
   m_age = 0;
   m_happiness = 0.5f;
+  SIM_AchievementBase::AddAchievement(("ACH_" + m_achievementKind + "_OWNED").c_str());
 }
 
 void SIM_PetBase::Clicked() { GUI_PetDetails::Create(this, m_detailsText); }
@@ -166,12 +174,7 @@ void SIM_PetBase::ShowMessage(const std::string& titleKey, const std::string& te
 
 // ---- the cat
 
-SIM_Cat::SIM_Cat() : SIM_PetBase("Vede", "CAT_DETAILS_TEXT", "REMINDER_CATFOOD", true) {}
-
-void SIM_Cat::Purchase() {
-  SIM_PetBase::Purchase();
-  SIM_AchievementBase::AddAchievement("ACH_CAT_OWNED");
-}
+SIM_Cat::SIM_Cat() : SIM_PetBase("CAT", "Vede", true) {}
 
 void SIM_Cat::Process() {
   SIM_PetBase::Process();
@@ -215,12 +218,11 @@ void SIM_Cat::InsufficientFood() {
 
 // ---- the dog
 
-SIM_Dog::SIM_Dog() : SIM_PetBase("Rover", "DOG_DETAILS_TEXT", "REMINDER_DOGFOOD", true) {}
+SIM_Dog::SIM_Dog() : SIM_PetBase("DOG", "Rover", true) {}
 
 void SIM_Dog::Purchase() {
   SIM_PetBase::Purchase();
   m_burglars = 0;
-  SIM_AchievementBase::AddAchievement("ACH_DOG_OWNED");
 }
 
 void SIM_Dog::Process() {
@@ -249,12 +251,7 @@ void SIM_Dog::PlaySound() {
 
 // ---- the fish
 
-SIM_Fish::SIM_Fish() : SIM_PetBase("Blinky", "FISH_DETAILS_TEXT", "REMINDER_FISHFOOD", false) {}
-
-void SIM_Fish::Purchase() {
-  SIM_PetBase::Purchase();
-  SIM_AchievementBase::AddAchievement("ACH_FISH_OWNED");
-}
+SIM_Fish::SIM_Fish() : SIM_PetBase("FISH", "Blinky", false) {}
 
 void SIM_Fish::InsufficientFood() {
   Lose();
@@ -269,13 +266,7 @@ void SIM_Fish::Eat() {
 
 // ---- the parrot
 
-SIM_Parrot::SIM_Parrot()
-    : SIM_PetBase("Polly", "PARROT_DETAILS_TEXT", "REMINDER_PARROTFOOD", false, "data/sounds/parrot.wav") {}
-
-void SIM_Parrot::Purchase() {
-  SIM_PetBase::Purchase();
-  SIM_AchievementBase::AddAchievement("ACH_PARROT_OWNED");
-}
+SIM_Parrot::SIM_Parrot() : SIM_PetBase("PARROT", "Polly", false, "data/sounds/parrot.wav") {}
 
 void SIM_Parrot::InsufficientFood() {
   Lose();
@@ -285,12 +276,7 @@ void SIM_Parrot::InsufficientFood() {
 
 // ---- the hamster
 
-SIM_Hamster::SIM_Hamster() : SIM_PetBase("Harry", "HAMSTER_DETAILS_TEXT", "REMINDER_HAMSTERFOOD", false) {}
-
-void SIM_Hamster::Purchase() {
-  SIM_PetBase::Purchase();
-  SIM_AchievementBase::AddAchievement("ACH_HAMSTER_OWNED");
-}
+SIM_Hamster::SIM_Hamster() : SIM_PetBase("HAMSTER", "Harry", false) {}
 
 void SIM_Hamster::Process() {
   SIM_PetBase::Process();

@@ -20,11 +20,13 @@ class SIM_PetBase : public SIM_Asset {
   static void SpendTimeAll();  // an evening at home with the pets
   // The day turn closes every note just before: the pets forget theirs.
   static void ClearReminders();
+  // The same, for whoever closes every note at another moment (GUI_Postit::Close).
+  static void ForgetReminders();
   static std::list<SIM_PetBase*> All;
 
   ~SIM_PetBase() override;  // leaves All (and SIM_Asset::All)
 
-  void Purchase() override;
+  void Purchase() override;  // fed, young and half happy; its achievement
   void Clicked() override;  // the pet's details window
   void Process() override;
 
@@ -54,14 +56,17 @@ class SIM_PetBase : public SIM_Asset {
   int GetMealsLeft() const;  // this kind's meals in stock
 
  protected:
-  SIM_PetBase(const std::string& petName, const std::string& detailsText, const std::string& reminderText,
-              bool canBeLonely, const std::string& sound = std::string());
+  // `kind` in capitals ("CAT") names the pet's texts and its achievement: "CAT_DETAILS_TEXT",
+  // "REMINDER_CATFOOD", "ACH_CAT_OWNED".
+  SIM_PetBase(const std::string& kind, const std::string& petName, bool canBeLonely,
+              const std::string& sound = std::string());
 
   void CloseReminder();
   // Ownership ends, the note goes and the hunger count restarts.
   void Lose();
   void ShowMessage(const std::string& titleKey, const std::string& textKey) const;
 
+  std::string m_achievementKind;
   std::string m_petName;
   int m_daysWithoutFood = 0;
   int m_eveningsAlone = 0;
@@ -78,7 +83,6 @@ class SIM_PetBase : public SIM_Asset {
 class SIM_Cat : public SIM_PetBase {
  public:
   SIM_Cat();
-  void Purchase() override;
   void Process() override;
   float GetEffectiveness() const override { return m_happiness; }
   bool IsRenameable() const override { return true; }
@@ -94,7 +98,6 @@ class SIM_Cat : public SIM_PetBase {
 class SIM_Fish : public SIM_PetBase {
  public:
   SIM_Fish();
-  void Purchase() override;
   void InsufficientFood() override;
   void Eat();  // the cat got it: lost without a message
 };
@@ -102,14 +105,12 @@ class SIM_Fish : public SIM_PetBase {
 class SIM_Parrot : public SIM_PetBase {
  public:
   SIM_Parrot();
-  void Purchase() override;
   void InsufficientFood() override;
 };
 
 class SIM_Hamster : public SIM_PetBase {
  public:
   SIM_Hamster();
-  void Purchase() override;
   void Process() override;
   void InsufficientFood() override;
   void SuddenDeath();

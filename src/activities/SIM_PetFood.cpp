@@ -3,12 +3,16 @@
 #include "ExitCleanup.h"
 #include "SIM_Finances.h"
 #include "SIM_PetBase.h"
+#include "SIM_StandInLog.h"
 
 std::list<SIM_PetMeal*> SIM_PetMeal::All;
 
 SIM_PetFood* SIM_PetFood::Create(const std::string& animal) { return new SIM_PetFood(animal); }
 
-void SIM_PetFood::Open() { SIM_PetMeal::Open(); }
+void SIM_PetFood::Open() {
+  SIM_StandInLog::Record("SIM_PetFood::Open");  // the new game's order is checked here
+  SIM_PetMeal::Open();
+}
 
 void SIM_PetFood::Purchase() {
   SIM_GetFinances()->SpendCash(m_price);

@@ -32,7 +32,7 @@ std::string TellNews(const GUI_EventList* events) {
     if (!news.pet) return GTranslation::GetString(news.text);
     // A lonely-pet key waits through a day off and may outlive the pet: then it is not told.
     SIM_PetBase* pet = SIM_PetBase::GetByName(news.pet);
-    if (!pet) continue;
+    if (!pet || !pet->IsOwned()) continue;
     std::string message = GTranslation::GetString(news.text);
     GTranslation::ReplaceToken(message, "<PETNAME>", pet->GetPetName());
     pet->PlaySound();

@@ -39,7 +39,8 @@ std::string HealthyMorning() {
   if (SIM_Dirt::GetDirtValue()->GetValue() > 0.5f) return GTranslation::GetString("WOKEUP_WORKDAY_DIRTY");
   if (SIM_NamedValueList::Globals.IsTrue("dog") && GRandom::IsChance(0.25f)) {
     // The flag may outlive the dog for a day; without it the morning is an ordinary one.
-    if (SIM_PetBase* dog = SIM_PetBase::GetByName("dog")) {
+    SIM_PetBase* dog = SIM_PetBase::GetByName("dog");
+    if (dog && dog->IsOwned()) {
       std::string message = GTranslation::GetString("WOKEUP_WORKDAY_DOG");
       GTranslation::ReplaceToken(message, "<DOGNAME>", dog->GetPetName());
       dog->PlaySound();

@@ -51,7 +51,7 @@ void GUI_Postit::Close() {
   // The evening classes keep a list of the reminders they made; it has to be cleared with the
   // notes so that tomorrow's reminders are made again.
   HOOK_EveningClassType::ClearReminders();
-  SIM_PetBase::ClearReminders();  // so do the pets' food notes
+  SIM_PetBase::ForgetReminders();  // so do the pets' food notes
   while (!All.empty()) delete All.front();  // each destructor takes its note out of All
 
   // The night's order is checked at this moment (the day turn's tests).

@@ -59,8 +59,8 @@ TEST_P(RoundTrip, SaveLoadSaveGivesTheSameFile) {
       "achievements", "bowling", "classes", "unlocks", "pets", "petmeals", "SIM_SIM", "movies",
       "eventqualities", "foodmemories", "crossword", "misc", "turn", "appointments"};
   EXPECT_EQ(savetest::Sections(first), expected);
-  // An empty list is its two bare tags.
-  EXPECT_NE(first.find("\n<pets>\n</pets>\n"), std::string::npos);
+  // Every kind of pet is kept, owned or not, the first with its asset's name.
+  EXPECT_NE(first.find("\n<pets>\n<pet>\n<name>"), std::string::npos);
   // The venues' weekly bands and the guests' memories of evenings are kept.
   EXPECT_NE(first.find("\n<eventqualities>\n<event>\n<owner>"), std::string::npos);
   if (GetParam() > 1) {

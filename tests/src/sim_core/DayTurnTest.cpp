@@ -55,9 +55,6 @@ const std::set<std::string> kInsidePeople = {
     "GUI_PhoneMessage::PrepareNPCMessage", "GUI_PhoneMessage::CreateNewFriend",
     // What the diary pages read while they compose their texts.
     "SIM_Description::PopulateFeelingCandidates", "SIM_Description::SelectAdjectives",
-    "SIM_PetBase::GetByName", "SIM_PetBase::PlaySound",
-    // The asset table's pets and their food, made while the table is read.
-    "SIM_PetBase::Create", "SIM_PetFood::Create",
 };
 
 Calls TurnCalls() {
