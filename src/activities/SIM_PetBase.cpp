@@ -37,14 +37,13 @@ constexpr int kHamsterTalkDays = 4;
 float Variable(const char* key) { return SIM_GetGlobalVariables()->Get(key); }
 }  // namespace
 
-SIM_PetBase::SIM_PetBase(const std::string& kind, const std::string& petName, bool canBeLonely,
-                         const std::string& sound)
-    : m_achievementKind(kind),
-      m_petName(petName),
-      m_canBeLonely(canBeLonely),
-      m_detailsText(kind + "_DETAILS_TEXT"),
-      m_sound(sound),
-      m_reminderText("REMINDER_" + kind + "FOOD") {
+SIM_PetBase::SIM_PetBase(const Kind& kind)
+    : m_achievement(kind.achievement),
+      m_petName(kind.petName),
+      m_canBeLonely(kind.canBeLonely),
+      m_detailsText(kind.detailsText),
+      m_sound(kind.sound),
+      m_reminderText(kind.reminderText) {
   All.push_back(this);
 }
 
@@ -96,7 +95,7 @@ void SIM_PetBase::Purchase() {
   m_daysWithoutFood = 0;
   m_age = 0;
   m_happiness = 0.5f;
-  SIM_AchievementBase::AddAchievement(("ACH_" + m_achievementKind + "_OWNED").c_str());
+  SIM_AchievementBase::AddAchievement(m_achievement);
 }
 
 void SIM_PetBase::Clicked() { GUI_PetDetails::Create(this, m_detailsText); }
@@ -174,7 +173,7 @@ void SIM_PetBase::ShowMessage(const std::string& titleKey, const std::string& te
 
 // ---- the cat
 
-SIM_Cat::SIM_Cat() : SIM_PetBase("CAT", "Vede", true) {}
+SIM_Cat::SIM_Cat() : SIM_PetBase({"Vede", "CAT_DETAILS_TEXT", "REMINDER_CATFOOD", "ACH_CAT_OWNED", true, ""}) {}
 
 void SIM_Cat::Process() {
   SIM_PetBase::Process();
@@ -190,8 +189,7 @@ float SIM_Cat::HappinessCap() {
 
 void SIM_Cat::SpendTime() {
   SIM_PetBase::SpendTime();
-  m_capBonus = HappinessCap();
-  m_happiness = std::min(m_happiness + Variable("CAT_HAPPINESS_PER_EVENING"), m_capBonus);
+  m_happiness = std::min(m_happiness + Variable("CAT_HAPPINESS_PER_EVENING"), HappinessCap());
   if (SIM_PetMeal::GetQuantity("cat") < 1) m_happiness = 0.0f;
 }
 
@@ -208,7 +206,8 @@ void SIM_Cat::InsufficientFood() {
       m_daysWithoutFood = 0;
       return;
     }
-    GWarnOnce("cat-no-fish", "Pets: the value \"fish\" is set but no fish is owned; the cat goes hungry", __FILE__, __LINE__);
+    GWarnOnce("cat-no-fish", "Pets: the value \"fish\" is set but no fish is owned; the cat goes hungry", __FILE__,
+              __LINE__);
   }
   Lose();
   ShowMessage("CAT_LOST_TITLE", "CAT_LOST_TEXT");
@@ -218,7 +217,7 @@ void SIM_Cat::InsufficientFood() {
 
 // ---- the dog
 
-SIM_Dog::SIM_Dog() : SIM_PetBase("DOG", "Rover", true) {}
+SIM_Dog::SIM_Dog() : SIM_PetBase({"Rover", "DOG_DETAILS_TEXT", "REMINDER_DOGFOOD", "ACH_DOG_OWNED", true, ""}) {}
 
 void SIM_Dog::Purchase() {
   SIM_PetBase::Purchase();
@@ -251,7 +250,7 @@ void SIM_Dog::PlaySound() {
 
 // ---- the fish
 
-SIM_Fish::SIM_Fish() : SIM_PetBase("FISH", "Blinky", false) {}
+SIM_Fish::SIM_Fish() : SIM_PetBase({"Blinky", "FISH_DETAILS_TEXT", "REMINDER_FISHFOOD", "ACH_FISH_OWNED", false, ""}) {}
 
 void SIM_Fish::InsufficientFood() {
   Lose();
@@ -266,7 +265,9 @@ void SIM_Fish::Eat() {
 
 // ---- the parrot
 
-SIM_Parrot::SIM_Parrot() : SIM_PetBase("PARROT", "Polly", false, "data/sounds/parrot.wav") {}
+SIM_Parrot::SIM_Parrot()
+    : SIM_PetBase({"Polly", "PARROT_DETAILS_TEXT", "REMINDER_PARROTFOOD", "ACH_PARROT_OWNED", false,
+                   "data/sounds/parrot.wav"}) {}
 
 void SIM_Parrot::InsufficientFood() {
   Lose();
@@ -276,7 +277,8 @@ void SIM_Parrot::InsufficientFood() {
 
 // ---- the hamster
 
-SIM_Hamster::SIM_Hamster() : SIM_PetBase("HAMSTER", "Harry", false) {}
+SIM_Hamster::SIM_Hamster()
+    : SIM_PetBase({"Harry", "HAMSTER_DETAILS_TEXT", "REMINDER_HAMSTERFOOD", "ACH_HAMSTER_OWNED", false, ""}) {}
 
 void SIM_Hamster::Process() {
   SIM_PetBase::Process();

@@ -56,17 +56,24 @@ class SIM_PetBase : public SIM_Asset {
   int GetMealsLeft() const;  // this kind's meals in stock
 
  protected:
-  // `kind` in capitals ("CAT") names the pet's texts and its achievement: "CAT_DETAILS_TEXT",
-  // "REMINDER_CATFOOD", "ACH_CAT_OWNED".
-  SIM_PetBase(const std::string& kind, const std::string& petName, bool canBeLonely,
-              const std::string& sound = std::string());
+  // What sets one kind apart: its default name, its texts' keys, its achievement, whether it wants
+  // company, and a sound of its own (or "").
+  struct Kind {
+    const char* petName;
+    const char* detailsText;
+    const char* reminderText;
+    const char* achievement;
+    bool canBeLonely;
+    const char* sound;
+  };
+  explicit SIM_PetBase(const Kind& kind);
 
   void CloseReminder();
   // Ownership ends, the note goes and the hunger count restarts.
   void Lose();
   void ShowMessage(const std::string& titleKey, const std::string& textKey) const;
 
-  std::string m_achievementKind;
+  const char* m_achievement;
   std::string m_petName;
   int m_daysWithoutFood = 0;
   int m_eveningsAlone = 0;
@@ -90,9 +97,6 @@ class SIM_Cat : public SIM_PetBase {
   void InsufficientFood() override;
   // How happy evenings at home can make the cat: 0.5, plus 0.25 each for a bed and a post.
   static float HappinessCap();
-
- private:
-  float m_capBonus = 0.0f;
 };
 
 class SIM_Fish : public SIM_PetBase {

@@ -23,7 +23,9 @@ float SIM_WalkPark::WalkInPark() {
   SIM_PetBase* dog = nullptr;
   if (SIM_NamedValueList::Globals.IsTrue("dog")) {
     dog = dynamic_cast<SIM_PetBase*>(SIM_Asset::GetOwnedByName("dog"));
-    if (!dog) GWarnOnce("walk-no-dog", "Walk in the park: the value \"dog\" is set but no dog is owned", __FILE__, __LINE__);
+    if (!dog) {
+      GWarnOnce("walk-no-dog", "Walk in the park: the value \"dog\" is set but no dog is owned", __FILE__, __LINE__);
+    }
   }
 
   float enjoyment = 0.8f;

@@ -27,7 +27,8 @@ TEST(PetLint, EveryPetAndFoodHasOneRowWithItsName) {
     auto key = keys.find(f[0]);
     if (key == keys.end()) continue;
     ++seen[f[0]];
-    if (f[1] != key->second) findings.push_back(row.origin + ": " + f[0] + " is named \"" + f[1] + "\", not \"" + key->second + "\"");
+    if (f[1] != key->second)
+      findings.push_back(row.origin + ": " + f[0] + " is named \"" + f[1] + "\", not \"" + key->second + "\"");
     if (f[3] != "pets") findings.push_back(row.origin + ": " + f[0] + " is not in the pets department");
     const bool food = lint::EndsWith(f[0], "food");
     if (!food && f[6].empty()) findings.push_back(row.origin + ": " + f[0] + " has no sound");

@@ -263,7 +263,8 @@ TEST_F(Pets, AnOldHamsterCanDieSuddenly) {
   EXPECT_EQ(LastMessage(), Text("HAMSTER_SUDDENDEATH_TEXT", hamster->GetPetName()));
   EXPECT_EQ(EffectsFrom("happiness", "pet died"), 1u);
   bool talk = false;
-  for (const SIM_SmallTalkEvent* event : SIM_GetSmallTalk()->GetTempEvents()) talk |= event->key == "SMALLTALK_HAMSTERDEATH";
+  for (const SIM_SmallTalkEvent* event : SIM_GetSmallTalk()->GetTempEvents())
+    talk |= event->key == "SMALLTALK_HAMSTERDEATH";
   EXPECT_TRUE(talk);
 }
 
