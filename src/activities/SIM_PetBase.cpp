@@ -8,6 +8,7 @@
 #include "GTranslation.h"
 #include "GUI_Assets.h"
 #include "GUI_EventList.h"
+#include "GUI_PetDetails.h"
 #include "GUI_Message.h"
 #include "GUI_Postit.h"
 #include "GUI_Sounds.h"
@@ -47,6 +48,7 @@ SIM_PetBase::SIM_PetBase(const Kind& kind)
 }
 
 SIM_PetBase::~SIM_PetBase() {
+  if (GUI_PetDetails::PTheWindow && GUI_PetDetails::PTheWindow->GetPet() == this) GUI_PetDetails::Close();
   CloseReminder();
   All.remove(this);
 }
@@ -96,9 +98,7 @@ void SIM_PetBase::Purchase() {
   SIM_AchievementBase::AddAchievement(m_achievement);
 }
 
-// The details window belongs with the pet windows; until it is there a pet shows the plain
-// asset details.
-void SIM_PetBase::Clicked() { SIM_Asset::Clicked(); }
+void SIM_PetBase::Clicked() { GUI_PetDetails::Create(this, m_detailsText); }
 
 void SIM_PetBase::Process() {
   SIM_Asset::Process();
