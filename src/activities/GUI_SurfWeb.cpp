@@ -9,6 +9,7 @@
 #include "GUI_Colours.h"
 #include "GUI_ControlPanel.h"
 #include "GUI_GUI.h"
+#include "GUI_MenuBase.h"
 #include "GUI_Sounds.h"
 #include "GUI_WindowBackground.h"
 #include "LibTextEngine.h"
@@ -44,9 +45,7 @@ GUI_SurfWeb::GUI_SurfWeb() {
   MakeFullScreenWindow();
   const float W = D3DEngine::W;
   const float H = D3DEngine::H;
-  m_strip.SetTexture("menu_strip.dds");
-  m_strip.SetSize(W, 128.0f);
-  m_strip.PlaceLocal(W / 2.0f, H - 64.0f);
+  GUI_MenuBase::SizeStrip(m_strip);
   SetModal(true);
 
   SIM_Website::Open();

@@ -7,6 +7,7 @@
 #include "GUI_ChangeNotifier.h"
 #include "GUI_Colours.h"
 #include "GUI_IconButton.h"
+#include "GUI_MenuBase.h"
 #include "GUI_MindState.h"
 #include "GUI_Rain.h"
 #include "GUI_Snow.h"
@@ -36,10 +37,7 @@ GUI_BeerPostMortem::GUI_BeerPostMortem(SIM_BeerInstance* instance) : m_instance(
   MakeFullScreenWindow();
   m_text = GTranslation::GetString("BAR_BRAWL_TEXT");
   const float W = D3DEngine::W;
-  const float H = D3DEngine::H;
-  m_strip.SetTexture("menu_strip.dds");
-  m_strip.SetSize(W, 128.0f);
-  m_strip.PlaceLocal(W / 2.0f, H - 64.0f);
+  GUI_MenuBase::SizeStrip(m_strip);
   m_continueButton = new GUI_IconButton("bigbuttons.dds", Continue, 0);
   m_continueButton->SetHighlightTexture("bigbuttons.dds");
   m_continueButton->SetCells(16, 6, 7);

@@ -10,6 +10,7 @@
 #include "GUI_Cash.h"
 #include "GUI_GUI.h"
 #include "GUI_IconButton.h"
+#include "GUI_MenuBase.h"
 #include "GUI_MindState.h"
 #include "GUI_Rain.h"
 #include "GUI_Snow.h"
@@ -29,12 +30,9 @@ constexpr float kTextWidth = 340.0f;
 
 GUI_DiaryPage::GUI_DiaryPage(const char* tooltipKey, GUI_ButtonBase::Callback callback) {
   MakeFullScreenWindow();
-  const float W = D3DEngine::W;
   const float H = D3DEngine::H;
 
-  m_strip.SetTexture("menu_strip.dds");
-  m_strip.SetSize(W, 128.0f);
-  m_strip.PlaceLocal(W / 2.0f, H - 64.0f);
+  GUI_MenuBase::SizeStrip(m_strip);
 
   m_sheet.SetTexture("diary.dds");
   m_sheet.SetUV(0.0f, 0.0f, 1.0f, kSheetV);

@@ -10,6 +10,7 @@
 #include "GUI_FoodMenuItem.h"
 #include "GUI_HintHelp.h"
 #include "GUI_IconButton.h"
+#include "GUI_MenuBase.h"
 #include "GUI_RestaurantKey.h"
 #include "GUI_ScreenFader.h"
 #include "GUI_Sounds.h"
@@ -96,9 +97,7 @@ GUI_RestaurantInstance::GUI_RestaurantInstance(SIM_RestaurantInstance* outing) {
   m_orderButton->SetEnabled(false);
   m_orderButton->SetDisabledClickExplanation("RESTAURANT_ORDERFOOD_DISABLED");
 
-  m_strip.SetTexture("menu_strip.dds");
-  m_strip.SetSize(W, 128.0f);
-  m_strip.PlaceLocal(W / 2.0f, H - 64.0f);
+  GUI_MenuBase::SizeStrip(m_strip);
 
   m_moneyLabel = GTranslation::GetString("MONEY");
 

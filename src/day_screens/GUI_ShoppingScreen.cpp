@@ -15,6 +15,7 @@
 #include "GUI_GUI.h"
 #include "GUI_HintHelp.h"
 #include "GUI_IconButton.h"
+#include "GUI_MenuBase.h"
 #include "GUI_ScreenFader.h"
 #include "GUI_Sounds.h"
 #include "Game.h"
@@ -92,9 +93,7 @@ GUI_ShoppingScreen::GUI_ShoppingScreen() {
   m_page = 0;
   const float W = D3DEngine::W;
   const float H = D3DEngine::H;
-  m_strip.SetTexture("menu_strip.dds");
-  m_strip.SetSize(W, 128.0f);
-  m_strip.PlaceLocal(W / 2.0f, H - 64.0f);
+  GUI_MenuBase::SizeStrip(m_strip);
   m_background.SetTexture("shoppingscreen.dds");
   m_background.SetSize(1024.0f, 720.0f);
   m_background.SetUV(0.0f, 0.0f, 1.0f, 720.0f / 1024.0f);

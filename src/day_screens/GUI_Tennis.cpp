@@ -6,6 +6,7 @@
 #include "D3DEngine.h"
 #include "GUI_GUI.h"
 #include "GUI_IconButton.h"
+#include "GUI_MenuBase.h"
 
 namespace {
 constexpr float kRacketSize = 80.0f;
@@ -58,10 +59,7 @@ GUI_Tennis::GUI_Tennis() {
   PTheWindow = this;
   MakeFullScreenWindow();
   const float W = D3DEngine::W;
-  const float H = D3DEngine::H;
-  m_strip.SetTexture("menu_strip.dds");
-  m_strip.SetSize(W, 128.0f);
-  m_strip.PlaceLocal(W / 2.0f, H - 64.0f);
+  GUI_MenuBase::SizeStrip(m_strip);
   m_close = new GUI_IconButton("bigbuttons.dds", Close, 0);
   m_close->SetHighlightTexture("bigbuttons.dds");
   m_close->SetCells(16, 6, 7);

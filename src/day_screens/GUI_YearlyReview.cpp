@@ -9,6 +9,7 @@
 #include "GUI_ChangeNotifier.h"
 #include "GUI_Colours.h"
 #include "GUI_IconButton.h"
+#include "GUI_MenuBase.h"
 #include "GUI_MindState.h"
 #include "GUI_ScreenFader.h"
 #include "GUI_Sounds.h"
@@ -144,7 +145,6 @@ void GUI_YearlyReview::Initialise() {
   SIM_GetStatistics()->StopTimer();
   MakeFullScreenWindow();
   const float W = D3DEngine::W;
-  const float H = D3DEngine::H;
 
   if (!m_endGame) {
     m_continueButton = new GUI_IconButton("bigbuttons.dds", Continue, 0);
@@ -160,9 +160,7 @@ void GUI_YearlyReview::Initialise() {
   m_favorite = GFormat("%s : %s", GTranslation::GetString("YEAR_REVIEW_FAVORITE"),
                        SIM_GetStatistics()->GetFavoriteActivity().c_str());
 
-  m_strip.SetTexture("menu_strip.dds");
-  m_strip.SetSize(W, 128.0f);
-  m_strip.PlaceLocal(W / 2.0f, H - 64.0f);
+  GUI_MenuBase::SizeStrip(m_strip);
   m_background.SetTexture("skyline_sunset.jpg");
 
   SetRect(&m_panel, 60, 60, 640, 660);

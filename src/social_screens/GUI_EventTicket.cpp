@@ -9,6 +9,7 @@
 #include "GUI_ButtonText.h"
 #include "GUI_GUI.h"
 #include "GUI_IconButton.h"
+#include "GUI_MenuBase.h"
 #include "GUI_MindState.h"
 #include "GUI_Rain.h"
 #include "GUI_Snow.h"
@@ -112,15 +113,12 @@ GUI_SpecialEventPostMortem::GUI_SpecialEventPostMortem(SIM_SpecialEvent* event) 
   PTheWindow = this;
   SetModal(true);
   const float W = D3DEngine::W;
-  const float H = D3DEngine::H;
   m_continue = new GUI_IconButton("bigbuttons.dds", Continue, 0);
   m_continue->SetHighlightTexture("bigbuttons.dds");
   m_continue->SetCells(16, 6, 7);
   m_continue->SetPosition(W - 78.0f, 701.0f, W - 10.0f, 769.0f);
   AddButton(m_continue);
-  m_strip.SetTexture("menu_strip.dds");
-  m_strip.SetSize(W, 128.0f);
-  m_strip.PlaceLocal(W / 2.0f, H - 64.0f);
+  GUI_MenuBase::SizeStrip(m_strip);
   SetRect(&m_textBox, 64, 180, 680, 320);
   AddChild(GUI_GetMindState());
   m_text = WithTownName(event->GetPostMortem());

@@ -13,14 +13,8 @@ set -u
 shots=/tmp/vorla2-pets
 pass_message="the pets department, a dog and its food bought, the dog beside the avatar, its window, a new name, the walk"
 prepare_world() {
-  local table
-  table=$(replace_data simulation/solo_activities.csv)
-  {
-    echo 'The test table: shopping, a walk in the park, and an early night, every evening.'
-    echo '#,,shopping,Go shopping,"See what catches your eye.",shopper,0,Call(shopping),1,default,0,0,0,-1,-1,1,1,1,1,1,1,1,,"happiness,0.02,0.7",#'
-    echo '#,,walkpark,Walk in the park,"Fresh air.",walker,0,Call(walkpark),0,default,0,0,0,-1,-1,1,1,1,1,1,1,1,,"fitness,0.02,0.95",#'
-    echo '#,,earlynight,Early night,"Lights out early.",sleepyhead,0,,0,default,0,0,0,-1,-1,1,1,1,1,1,1,1,,"tiredness,-0.08,0.6",#'
-  } >"$table"
+  solo_table '#,,shopping,Go shopping,"See what catches your eye.",shopper,0,Call(shopping),1,default,0,0,0,-1,-1,1,1,1,1,1,1,1,,"happiness,0.02,0.7",#' \
+    '#,,walkpark,Walk in the park,"Fresh air.",walker,0,Call(walkpark),0,default,0,0,0,-1,-1,1,1,1,1,1,1,1,,"fitness,0.02,0.95",#'
 }
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
 window_test_start "$@"

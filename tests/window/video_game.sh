@@ -12,13 +12,7 @@ set -u
 shots=/tmp/vorla2-videogame
 pass_message="the first evening, the chooser on the video game, the intro, aimed and fired, the result, closed"
 prepare_world() {
-  local table
-  table=$(replace_data simulation/solo_activities.csv)
-  {
-    echo 'The test table: the video game first, and an early night.'
-    grep -a '^#,,videogame,' "$src/data/simulation/solo_activities.csv"
-    echo '#,,earlynight,Early night,"Lights out early.",sleepyhead,0,,0,default,0,0,0,-1,-1,1,1,1,1,1,1,1,,"tiredness,-0.08,0.6",#'
-  } >"$table"
+  solo_table "$(grep -a '^#,,videogame,' "$src/data/simulation/solo_activities.csv")"
 }
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
 window_test_start "$@"

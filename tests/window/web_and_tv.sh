@@ -13,16 +13,11 @@ set -u
 shots=/tmp/vorla2-web_and_tv
 pass_message="the web screen and a website, the remote, a cable channel refused, Escape, a free channel"
 prepare_world() {
-  local table
-  table=$(replace_data simulation/solo_activities.csv)
-  {
-    echo 'The test table: surfing, the television and an early night, every evening.'
-    echo '#,,surfweb,Surf the web,"Links and more links.",web surfer,0,Call(surfweb),1,default,0,0,0,-1,-1,1,1,1,1,1,1,1,,"boredom,-0.03,0.7",#'
-    echo '#,TVINSTANCE,watchtv,Watch television,"See what is on.",couch potato,0,,0,default,0,0,0,-1,-1,1,1,1,1,1,1,1,,"stress,-0.03,0.6",#'
-    echo '#,,earlynight,Early night,"Lights out early.",sleepyhead,0,,0,default,0,0,0,-1,-1,1,1,1,1,1,1,1,,"tiredness,-0.08,0.6",#'
-  } >"$table"
+  solo_table '#,,surfweb,Surf the web,"Links and more links.",web surfer,0,Call(surfweb),1,default,0,0,0,-1,-1,1,1,1,1,1,1,1,,"boredom,-0.03,0.7",#' \
+    '#,TVINSTANCE,watchtv,Watch television,"See what is on.",couch potato,0,,0,default,0,0,0,-1,-1,1,1,1,1,1,1,1,,"stress,-0.03,0.6",#'
 }
 source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/solo_evening_lib.sh"
 window_test_start "$@"
 find_log || { fail "no debug log"; finish; }
 
@@ -32,25 +27,6 @@ channel_y() { awk -v k="$1" 'BEGIN { printf "%d", 768 - 629 + 80 + k * 370 / 7 +
 cable_row=$(grep -a '^#' "$src/data/simulation/tvchannels.csv" | awk -F, '$5 == 1 { print NR - 1; exit }')
 free_row=$(grep -a '^#' "$src/data/simulation/tvchannels.csv" | awk -F, '$5 == 0 { print NR - 1; exit }')
 
-# open_chooser_on ACTIVITY: the control panel's solo button, then the next arrow until the chooser
-# shows the activity.
-open_chooser_on() {
-  local before
-  before=$(grep -c '^Solo chooser: ' "$log")
-  click 692 737
-  point 500 60
-  wait_log_line 60 "the solo chooser" "$before" '^Solo chooser: ' || return 1
-  wait_until 60 "the solo chooser's start button" on_screen is_gold 95 547 || return 1
-  shut_hint 790 182 || return 1
-  for _ in 1 2 3; do
-    grep '^Solo chooser: ' "$log" | tail -n1 | grep -q ": $1\$" && return 0
-    before=$(grep -c '^Solo chooser: ' "$log")
-    click 424 262
-    point 500 60
-    wait_log_line 60 "the solo chooser's next arrow" "$before" '^Solo chooser: ' || return 1
-  done
-  grep '^Solo chooser: ' "$log" | tail -n1 | grep -q ": $1\$" || { fail "the chooser never showed $1"; return 1; }
-}
 # remote_up N: the chooser's start button, and the remote's N+1st coming out.
 remote_up() {
   click 235 547
@@ -66,7 +42,7 @@ wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || f
 day_to_evening 500 60 || finish
 
 # The web screen.
-open_chooser_on surfweb || finish
+solo_chooser_on surfweb || finish
 click 235 547
 point 700 60
 wait_log_line 60 "the web screen" 0 '^Web: the browser opens on ' || finish
@@ -99,7 +75,7 @@ fi
 
 # The remote, a cable channel refused, Escape.
 evenings=$(grep -c '^Solo evening: watchtv' "$log")
-open_chooser_on watchtv || finish
+solo_chooser_on watchtv || finish
 remote_up 0 || finish
 shot remote
 point 256 "$(channel_y "$cable_row")"
@@ -118,7 +94,7 @@ shot remote_away
 [ "$(grep -c '^Solo evening: watchtv' "$log")" -eq "$evenings" ] || fail "putting the remote away used the evening"
 
 # The evening is still free: the chooser again, and a free channel watched.
-open_chooser_on watchtv || finish
+solo_chooser_on watchtv || finish
 remote_up 1 || finish
 click 256 "$(channel_y "$free_row")"
 point 700 60

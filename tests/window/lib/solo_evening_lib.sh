@@ -19,6 +19,23 @@ open_solo_chooser() {
   close_hint 181 790
 }
 
+# solo_chooser_on ACTIVITY: the solo chooser opened and paged on with its next arrow until it shows
+# the activity.
+solo_chooser_on() {
+  local before _
+  open_solo_chooser || return 1
+  for _ in 1 2 3 4 5; do
+    grep '^Solo chooser: ' "$log" | tail -n1 | grep -q ": $1\$" && return 0
+    before=$(grep -c '^Solo chooser: ' "$log")
+    click 424 262
+    point 500 60
+    wait_log_line 60 "the solo chooser's next arrow" "$before" '^Solo chooser: ' || return 1
+  done
+  grep '^Solo chooser: ' "$log" | tail -n1 | grep -q ": $1\$" && return 0
+  fail "the chooser never showed $1"
+  return 1
+}
+
 # on_to_next_evening: when the day's evening slots are used, the end-of-day arrow and the next day
 # played to its evening; otherwise nothing.
 day_arrow() {
