@@ -24,11 +24,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/window_test_lib.sh"
 window_test_start "$@"
 find_log || { fail "no debug log"; finish; }
 
-xdotool windowfocus --sync "$wid" 2>/dev/null
-point 200 100
-new_game_from_menu || finish
-wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || finish
-day_to_evening 500 100 || finish
+new_game_to_first_evening 500 100 || finish
 
 # The evening begins: the event's message is waiting and the phone rings (its screen blinks, and a
 # slow machine may sample it dark many times over).

@@ -79,16 +79,6 @@ past_own_screens() {
   return 1
 }
 
-# new_game_to_first_evening: from the main menu, a new game's first day paged through to its
-# evening's control panel. Returns 1 (after a failure) when a step does not come.
-new_game_to_first_evening() {
-  xdotool windowfocus --sync "$wid" 2>/dev/null
-  point 200 100
-  new_game_from_menu || return 1
-  wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || return 1
-  day_to_evening 500 60
-}
-
 # invite_friends N: friends dragged from the column and let go over the chooser until N joined the
 # guests (the player is persuasive; should one still say no, the next is tried). Fails only when
 # nobody joined.

@@ -306,6 +306,17 @@ page_button() {
   read -r r g b <<<"$(pixel 1000 735)"
   [ "$r" -lt 100 ] && [ "$b" -lt 100 ]
 }
+# new_game_to_first_evening [X Y]: from the main menu, a new game's first day paged through to its
+# evening's control panel, the pointer parked at X, Y (500, 60) between the pages. Returns 1 (after a
+# failure) when a step does not come.
+new_game_to_first_evening() {
+  xdotool windowfocus --sync "$wid" 2>/dev/null
+  point 200 100
+  new_game_from_menu || return 1
+  wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || return 1
+  day_to_evening "${1:-500}" "${2:-60}"
+}
+
 # put_save FIXTURE NAME: a saved game of tests/fixtures/savegame/ put in the private world's save
 # folder under NAME, for a script's prepare_world.
 put_save() {
