@@ -33,13 +33,10 @@ load_first_save || finish
 sleep 1
 shot loaded
 
-# The saved day to its night, then days to their evenings until Rebecca invites. The other friend
-# may invite first and take her along, so an evening can pass without her invitation: the days
-# allowed are enough for the game's unseeded draws to bring one.
-mornings=$(grep -c -- '^Day page: waking up' "$log")
-day_play_to_night || finish
-wait_log_line 60 "the next morning" "$mornings" '^Day page: waking up' || finish
-evening_invitation 8 "Rebecca Farmer" || finish
+# The saved day and those after it to their evenings until Rebecca invites (she may on the saved
+# day itself). The other friend may invite first and take her along, so an evening can pass without
+# her invitation: the days allowed are enough for the game's unseeded draws to bring one.
+evening_invitation 9 "Rebecca Farmer" || finish
 sleep 0.5
 close_hint 52 || finish
 shot invitation
