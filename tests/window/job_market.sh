@@ -6,8 +6,10 @@
 # player may apply for shows; the application is sent. Two nights later the answer is in the phone:
 # the offer is opened and accepted (a rejection is answered by applying again), and the career
 # window then shows the new job. The world's best friend puts in a word every night (no interval, a
-# sure chance): the friend's call is opened, closed by its close button, opened again from the
-# inbox where it stayed, and accepted; the career window then shows the unlocked job. A screenshot of every step lands in /tmp/vorla2-job-market-*.png.
+# sure chance) and never invites (an invitation the test lets pass would snub the friend, who then
+# puts in no word for days): the friend's call is opened, closed by its close button, opened again
+# from the inbox where it stayed, and accepted; the career window then shows the unlocked job. A
+# screenshot of every step lands in /tmp/vorla2-job-market-*.png.
 #
 # Usage: job_market.sh <vorla2 executable> <source dir>
 set -u
@@ -20,6 +22,7 @@ prepare_world() {
   sed -e 's/^JOB_UNLOCK_INTERVAL=.*/JOB_UNLOCK_INTERVAL=0/' \
       -e 's/^JOB_UNLOCK_CHANCE=.*/JOB_UNLOCK_CHANCE=1/' \
       -e 's/^JOB_UNLOCK_MIN_RELATIONSHIP=.*/JOB_UNLOCK_MIN_RELATIONSHIP=0/' \
+      -e 's/^GV_NPC_INVITEPROB=.*/GV_NPC_INVITEPROB=0/' \
       "$src/data/config.txt" >"$config"
   printf '#,%s\n' persuasion,1.0 charisma,1.0 confidence,1.0 culture,1.0 culture_arts,1.0 extravert,1.0 \
     first_aid,1.0 fitness,1.0 iq,1.0 iq_knowledge,1.0 iq_logic,1.0 iq_problemsolving,1.0 iq_reasoning,1.0 \
