@@ -31,6 +31,12 @@ dialog_over() { peek && differs "$1" "$2" 2000; }
 # dialog_gone REF GEOMETRY: the screen there is back as it was.
 dialog_gone() { peek && ! differs "$1" "$2" 2000; }
 
+# settled GEOMETRY: the screen there is the same after half a second.
+settled() {
+  local earlier
+  peek && earlier=$(keep) && sleep 0.5 && peek && ! differs "$earlier" "$1" 200
+}
+
 # open_dialog NAME X Y GEOMETRY: a click on an asset icon (or button) until its dialog covers the
 # rectangle; then its screenshot.
 open_dialog() {
@@ -78,7 +84,8 @@ shot reading
 grep -q 'STAND-IN: GUI_BookReading' "$log" && fail "the reading dialog is a stand-in"
 xdotool key --window "$wid" Escape
 point 200 500
-sleep 1
+# Reading ends the day: the sky fades to night, which the next dialog's comparisons must not see.
+wait_until 30 "the night sky to settle" settled 480x220+272+274 || finish
 shot reading-closed
 
 # The magazine's issue: 480 x 220 in the middle.

@@ -76,7 +76,7 @@ for k in $(seq "$restaurants"); do
     seated=yes
     break
   fi
-  cp "$waiter_shot" "$shots-waiter-full.png"
+  convert "$waiter_shot" "$shots-waiter-full.png"
   [ "$k" -lt "$restaurants" ] || break
   before=$(grep -c '^Restaurant chooser: ' "$log")
   sleep 1
@@ -85,7 +85,7 @@ for k in $(seq "$restaurants"); do
   wait_log_line 60 "the chooser's left arrow" "$before" '^Restaurant chooser: ' || finish
 done
 [ -n "$seated" ] || { fail "no restaurant had a table"; finish; }
-cp "$waiter_shot" "$shots-waiter-free.png"
+convert "$waiter_shot" "$shots-waiter-free.png"
 
 # The menu: today's drinks and main courses, the restaurant's own music.
 wait_log 0 '^GUI_RestaurantInstance::GUI_RestaurantInstance() ends' 60 || { fail "the menu did not open"; finish; }

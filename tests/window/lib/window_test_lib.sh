@@ -229,9 +229,21 @@ shot() {
   return 0
 }
 
-# pixel X Y: "r g b" of the last screenshot at that point, 0..255.
+# pixel X Y: "r g b" of the last screenshot at that point, 0..255. A poll's screenshot is a plain
+# 8-bit PPM whose bytes are read in place: the scripts poll several times a second, and decoding
+# (or encoding) a PNG each time cost more processor time than the game itself.
 pixel() {
-  convert "$last_shot" -format "%[fx:int(255*p{$1,$2}.r)] %[fx:int(255*p{$1,$2}.g)] %[fx:int(255*p{$1,$2}.b)]" info:
+  case $last_shot in
+    *.ppm)
+      local header width
+      header=$(head -n 3 "$last_shot" | wc -c)
+      width=$(sed -n '2{s/ .*//;p;q}' "$last_shot")
+      od -An -tu1 -j $((header + ($2 * width + $1) * 3)) -N3 "$last_shot" | awk '{ print $1, $2, $3 }'
+      ;;
+    *)
+      convert "$last_shot" -format "%[fx:int(255*p{$1,$2}.r)] %[fx:int(255*p{$1,$2}.g)] %[fx:int(255*p{$1,$2}.b)]" info:
+      ;;
+  esac
 }
 
 # until_shown SECONDS CHECK [ARG...]: screenshots (peek) until the check passes on one; fails after
@@ -264,11 +276,11 @@ click() {
 # can take many seconds; a script waits for what the player would see (or for the line the game
 # logs) before it looks or clicks, and only a wait that runs out fails.
 
-# peek: a screenshot for polling, kept out of the numbered ones; sets last_shot.
+# peek: a screenshot for polling (see pixel), kept out of the numbered ones; sets last_shot.
 peek() {
-  last_shot=$work/peek.png
+  last_shot=$work/peek.ppm
   rm -f "$last_shot"
-  import -window "$wid" "$last_shot" 2>/dev/null
+  import -window "$wid" -depth 8 "$last_shot" 2>/dev/null
 }
 
 # on_screen TEST...: a fresh peek, then TEST on it.
@@ -398,7 +410,7 @@ wait_until() {
     fi
     if [ "$SECONDS" -ge "$end" ]; then
       local kept="${shots:-/tmp/vorla2-window}-timeout.png"
-      if peek && cp "$last_shot" "$kept"; then
+      if peek && convert "$last_shot" "$kept"; then
         fail "waited $seconds s for $what; the screen then: $kept"
       else
         fail "waited $seconds s for $what; no screenshot"
@@ -428,7 +440,7 @@ wait_log_line() { wait_until "$1" "$2" log_has "$3" "$4"; }
 # screenshots in /tmp are shared: another run of the same script removes them when it starts.
 keep() {
   local copy
-  copy=$(mktemp --suffix=.png "$work/kept-XXXXXX")
+  copy=$(mktemp --suffix=".${last_shot##*.}" "$work/kept-XXXXXX")
   cp "$last_shot" "$copy" && echo "$copy"
 }
 
