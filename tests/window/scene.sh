@@ -50,27 +50,13 @@ dark() {
 light_specks() {
   convert "$last_shot" -crop "$3x$4+$1+$2" +repage -colorspace gray -threshold 85% -format "%[fx:int(mean*w*h)]" info:
 }
-# pages_to_evening: the day's pages clicked through to the evening's control panel.
-pages_to_evening() {
-  local before
-  for _ in $(seq 6); do
-    on_screen evening_panel && break
-    wait_until 60 "the page's button" on_screen page_button || return 1
-    close_hint || return 1
-    before=$(grep -c -- '^Day page: ' "$log")
-    click 980 735
-    point 200 500
-    wait_until 60 "the next page or the evening" page_or_evening "$before" || return 1
-  done
-  wait_until 60 "the evening's control panel" on_screen evening_panel
-}
 # second_morning: a new game from the main menu whose first day, always clear (the first night
 # draws the weather), is played to its night and slept through; the second morning's page is up.
 second_morning() {
   xdotool windowfocus --sync "$wid" 2>/dev/null
   first_day_to_night || return 1
   wait_log_line 60 "the second morning" 1 '^Day page: waking up' || return 1
-  wait_until 60 "the second morning page's button" on_screen page_button || return 1
+  wait_until 60 "the second morning page's button" on_screen day_page_button || return 1
   point 200 500
   sleep 2
 }
@@ -80,7 +66,7 @@ shot rain-day
 # By day the diary sheet covers the middle; the storm's grey sky shows above and beside it.
 grey || fail "the rainy morning's sky is not grey: $(sky_top)"
 
-pages_to_evening || finish
+day_to_evening || finish
 sleep 2
 shot rain-evening
 evening_shot=$(keep)
@@ -121,7 +107,7 @@ find_log || { fail "no debug log after the restart"; finish; }
 second_morning || finish
 shot snow-day
 [ "$(light_specks 0 0 1024 500)" -gt 100 ] || fail "no snowflakes over the snowy morning"
-pages_to_evening || finish
+day_to_evening || finish
 sleep 2
 shot snow-evening
 [ "$(light_specks 0 0 1024 500)" -gt 100 ] || fail "no snowflakes over the snowy evening"

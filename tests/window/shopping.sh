@@ -22,22 +22,7 @@ last_shop_line() { grep '^Shopping: department' "$log" | tail -n1; }
 # shown DEPARTMENT PAGE: how often the log has told of that page so far.
 shown() { grep -c "^Shopping: department $1 page $2," "$log"; }
 
-xdotool windowfocus --sync "$wid" 2>/dev/null
-point 200 100
-new_game_from_menu || finish
-wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || finish
-pages() { grep -c -- '^Day page: ' "$log"; }
-for _ in $(seq 6); do
-  on_screen evening_panel && break
-  wait_until 60 "the page's button" on_screen page_button || finish
-  close_hint || finish
-  before=$(pages)
-  click 980 735
-  point 500 60
-  wait_until 60 "the next page or the evening" page_or_evening "$before" || finish
-  running || { fail "the game ended during the day"; finish; }
-done
-wait_until 60 "the evening's control panel" on_screen evening_panel || finish
+new_game_to_first_evening || finish
 
 opened=$(grep -c '^Solo chooser: ' "$log")
 click 692 737

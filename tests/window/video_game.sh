@@ -46,11 +46,7 @@ crosshair_at() {
   return 1
 }
 
-xdotool windowfocus --sync "$wid" 2>/dev/null
-point 200 100
-new_game_from_menu || finish
-wait_log_line 60 "New game to open a morning page" 0 '^Day page: waking up' || finish
-day_to_evening || finish
+new_game_to_first_evening 200 500 || finish
 
 opened=$(grep -c '^Solo chooser: ' "$log")
 click 692 737

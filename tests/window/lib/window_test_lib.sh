@@ -312,12 +312,6 @@ solo_table() {
     printf '%s\n' "$@" "$early_night_row"
   } >"$table"
 }
-# page_button: a diary page's dark big button at the bottom right.
-page_button() {
-  local r g b
-  read -r r g b <<<"$(pixel 1000 735)"
-  [ "$r" -lt 100 ] && [ "$b" -lt 100 ]
-}
 # new_game_to_first_evening [X Y]: from the main menu, a new game's first day paged through to its
 # evening's control panel, the pointer parked at X, Y (500, 60) between the pages. Returns 1 (after a
 # failure) when a step does not come.
