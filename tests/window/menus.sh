@@ -6,6 +6,7 @@
 # in /tmp/vorla2-menus-*.png.
 #
 # Usage: menus.sh <vorla2 executable> <source dir>
+# window-test: sanitizer build too
 set -u
 
 shots=/tmp/vorla2-menus

@@ -18,7 +18,6 @@
 # how long it plays: both must be reached.
 #
 # Usage: monkey.sh <vorla2 executable> <source dir> [seed]
-# window-test: plain build only (a minute of play in the slow sanitizer build gets little done)
 # shellcheck disable=SC2034,SC2154  # variables shared with the library
 set -u
 

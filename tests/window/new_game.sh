@@ -9,6 +9,7 @@
 # coat by the pure-blue pixels round the figure.
 #
 # Usage: new_game.sh <vorla2 executable> <source dir>
+# window-test: sanitizer build too
 set -u
 
 shots=/tmp/vorla2-newgame

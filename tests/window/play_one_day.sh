@@ -14,6 +14,7 @@
 # question's OK), however slow the machine, and each wait fails on its own after a minute.
 #
 # Usage: play_one_day.sh <vorla2 executable> <source dir>
+# window-test: sanitizer build too
 set -u
 
 shots=${VORLA2_DAY_SHOTS:-/tmp/vorla2-day}

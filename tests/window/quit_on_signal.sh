@@ -4,6 +4,7 @@
 # is measured in bench/window_cpu.sh; here the game only has to end in a generous while.)
 #
 # Usage: quit_on_signal.sh <vorla2 executable> <source dir>
+# window-test: sanitizer build too
 set -u
 
 pass_message="SIGTERM on the main menu and SIGINT in a game quit cleanly"

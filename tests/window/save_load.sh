@@ -7,6 +7,7 @@
 # A screenshot of every step lands in /tmp/vorla2-saveload-*.png.
 #
 # Usage: save_load.sh <vorla2 executable> <source dir>
+# window-test: sanitizer build too
 set -u
 
 shots=/tmp/vorla2-saveload

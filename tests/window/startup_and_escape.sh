@@ -5,6 +5,7 @@
 # folder made).
 #
 # Usage: startup_and_escape.sh <vorla2 executable> <source dir>
+# window-test: sanitizer build too
 set -u
 
 shot_copy=/tmp/vorla2-startup.png

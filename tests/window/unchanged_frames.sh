@@ -8,6 +8,7 @@
 # as drawn every frame and as drawn skipping.
 #
 # Usage: unchanged_frames.sh <vorla2 executable> <source dir>
+# window-test: sanitizer build too
 set -u
 
 shots=/tmp/vorla2-frames
