@@ -1,23 +1,17 @@
 #include "GUI_EveningClasses.h"
 
-#include "D3DEngine.h"
 #include "GDebug.h"
-#include "GTranslation.h"
-#include "GUI_CloseButton.h"
-#include "GUI_Colours.h"
 #include "GUI_EveningClassDetails.h"
 #include "GUI_EveningClassStrip.h"
 #include "GUI_GUI.h"
 #include "GUI_HintHelp.h"
 #include "GUI_IconButton.h"
 #include "GUI_SchoolPicker.h"
-#include "GUI_WindowBackground.h"
 #include "LibTextEngine.h"
 
 GUI_EveningClasses* GUI_EveningClasses::PTheWindow = nullptr;
 
 namespace {
-constexpr float kClassBoardV = 0.6660156f;  // the picture's rows of the blackboard texture
 constexpr int kClassStripStep = 26;
 }  // namespace
 
@@ -36,16 +30,8 @@ void GUI_EveningClasses::Close() {
   delete window;
 }
 
-GUI_EveningClasses::GUI_EveningClasses() : GUI_Dialog(true) {
+GUI_EveningClasses::GUI_EveningClasses() : GUI_SchoolBoard(600.0f, 535.0f) {
   PTheWindow = this;
-  const float w = 600.0f;
-  const float h = 535.0f;
-  const float left = (float)(GetD3DEngine()->GetScreenWidth() / 2) - w / 2.0f;
-  const float top = (float)(GetD3DEngine()->GetScreenHeight() / 2) - h / 2.0f;
-  SetPosition(left, top, left + w, top + h);
-  UpdateClientArea();
-  SetTitle(GTranslation::GetString("EVENINGCLASSES_TITLE"));
-  AddHelpButton("HELP_EVENINGCLASSES");
 
   m_backButton = new GUI_IconButton("smallbuttons.dds", GoBack, 0);
   m_backButton->SetHighlightTexture("smallbuttons.dds");
@@ -56,14 +42,6 @@ GUI_EveningClasses::GUI_EveningClasses() : GUI_Dialog(true) {
   m_backButton->SetVisible(false);
   AddButton(m_backButton);
 
-  const RECT& c = m_clientArea;
-  m_blackboard.SetTexture("blackboard.jpg");
-  m_blackboard.SetSize((float)(c.right - c.left) - 40.0f, (float)(c.bottom - c.top) - 40.0f);
-  m_blackboard.SetUV(0.0f, 0.0f, 1.0f, kClassBoardV);
-  m_blackboard.PlaceLocal(GetCenterX(), (float)(c.top + c.bottom) / 2.0f);
-  if (m_closeButton)
-    m_closeButton->SetPosition((float)rect.right - 47.0f, (float)rect.top + 15.0f, (float)rect.right - 15.0f,
-                               (float)rect.top + 47.0f);
   GUI_HintHelp::Launch("classes_dialog");
 }
 
@@ -168,14 +146,7 @@ void GUI_EveningClasses::UpdatePageButtonStatus() {
 
 void GUI_EveningClasses::Draw() {
   UpdatePageButtonStatus();
-  GUI_WindowBackground::DrawTiled(rect, GUI_WindowBackground::PRESET_FRAME, 32.0f, 1.0f);
-  GUI_WindowBackground::DrawTiled(m_clientArea, "dialog_blackboard.dds", 38.0f, 1.0f);
-  m_blackboard.Draw();
-  DrawButtons();
-  LibTextEngine* text = GetTextEngine();
-  text->SetCurrentFont("calibriblackbold30.dds", 30.0f);
-  text->AddQueueString(m_title, (float)rect.left, (float)rect.top + 8.0f, kBlack, (float)width,
-                       LibTextEngine::ALIGN_CENTER);
+  DrawBoard();
   DrawChildren();
-  text->ProcessTextQueue(-1);
+  GetTextEngine()->ProcessTextQueue(-1);
 }

@@ -4,14 +4,13 @@
 // button. Not treated as a dialog: it neither lies above the other windows nor goes on Escape.
 #include <list>
 
-#include "CTexturedSprite.h"
-#include "GUI_Dialog.h"
+#include "GUI_SchoolBoard.h"
 #include "HOOK_EveningClassType.h"
 
 class GUI_EveningClassDetails;
 class GUI_IconButton;
 
-class GUI_EveningClasses : public GUI_Dialog {
+class GUI_EveningClasses : public GUI_SchoolBoard {
  public:
   static constexpr int kStripsPerPage = 10;
 
@@ -46,7 +45,6 @@ class GUI_EveningClasses : public GUI_Dialog {
   bool HasMorePages() const;
 
   int m_page = 0;
-  CTexturedSprite m_blackboard;
   GUI_IconButton* m_nextButton = nullptr;  // the buttons belong to the button list
   GUI_IconButton* m_prevButton = nullptr;
   GUI_IconButton* m_backButton = nullptr;

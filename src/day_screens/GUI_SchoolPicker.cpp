@@ -1,24 +1,15 @@
 #include "GUI_SchoolPicker.h"
 
-#include "D3DEngine.h"
 #include "GDebug.h"
 #include "GTranslation.h"
-#include "GUI_CloseButton.h"
-#include "GUI_Colours.h"
 #include "GUI_GUI.h"
 #include "GUI_HintHelp.h"
 #include "GUI_NamedObject.h"
 #include "GUI_SchoolButton.h"
-#include "GUI_WindowBackground.h"
 #include "HOOK_EveningClassType.h"
 #include "LibTextEngine.h"
 
 GUI_SchoolPicker* GUI_SchoolPicker::PTheWindow = nullptr;
-
-namespace {
-// The blackboard picture fills the top 341 rows of its 512-square texture.
-constexpr float kBlackboardPictureV = 0.6660156f;
-}  // namespace
 
 void GUI_SchoolPicker::Create() {
   if (PTheWindow) {
@@ -35,27 +26,9 @@ void GUI_SchoolPicker::Close() {
   delete window;
 }
 
-GUI_SchoolPicker::GUI_SchoolPicker() : GUI_Dialog(true) {
+GUI_SchoolPicker::GUI_SchoolPicker() : GUI_SchoolBoard(512.0f, 381.0f) {
   PTheWindow = this;
-  const float w = 512.0f;
-  const float h = 381.0f;
-  const float left = (float)(GetD3DEngine()->GetScreenWidth() / 2) - w / 2.0f;
-  const float top = (float)(GetD3DEngine()->GetScreenHeight() / 2) - h / 2.0f;
-  SetPosition(left, top, left + w, top + h);
-  UpdateClientArea();
   PopulateSchools();
-
-  const RECT& c = m_clientArea;
-  m_blackboard.SetTexture("blackboard.jpg");
-  m_blackboard.SetSize((float)(c.right - c.left) - 40.0f, (float)(c.bottom - c.top) - 40.0f);
-  m_blackboard.SetUV(0.0f, 0.0f, 1.0f, kBlackboardPictureV);
-  m_blackboard.PlaceLocal(GetCenterX(), (float)(c.top + c.bottom) / 2.0f);
-
-  SetTitle(GTranslation::GetString("EVENINGCLASSES_TITLE"));
-  AddHelpButton("HELP_EVENINGCLASSES");
-  if (m_closeButton)
-    m_closeButton->SetPosition((float)rect.right - 47.0f, (float)rect.top + 15.0f, (float)rect.right - 15.0f,
-                               (float)rect.top + 47.0f);
   SetModal(true);
   GUI_HintHelp::Launch("classes_dialog");
   GUI_NamedObject::Register("EveningClasses", this);
@@ -100,13 +73,6 @@ void GUI_SchoolPicker::PopulateSchools() {
 }
 
 void GUI_SchoolPicker::Draw() {
-  GUI_WindowBackground::DrawTiled(rect, GUI_WindowBackground::PRESET_FRAME, 32.0f, 1.0f);
-  GUI_WindowBackground::DrawTiled(m_clientArea, "dialog_blackboard.dds", 38.0f, 1.0f);
-  m_blackboard.Draw();
-  DrawButtons();
-  LibTextEngine* text = GetTextEngine();
-  text->SetCurrentFont("calibriblackbold30.dds", 30.0f);
-  text->AddQueueString(m_title, (float)rect.left, (float)rect.top + 8.0f, kBlack, (float)width,
-                       LibTextEngine::ALIGN_CENTER);
-  text->ProcessTextQueue(-1);
+  DrawBoard();
+  GetTextEngine()->ProcessTextQueue(-1);
 }

@@ -2,10 +2,9 @@
 // The evening-school picker: the five schools as large icon buttons on a blackboard. Choosing one
 // opens that school's class list. Opened by the control panel's evening-class button, the C key
 // and the class list's go-back button.
-#include "CTexturedSprite.h"
-#include "GUI_Dialog.h"
+#include "GUI_SchoolBoard.h"
 
-class GUI_SchoolPicker : public GUI_Dialog {
+class GUI_SchoolPicker : public GUI_SchoolBoard {
  public:
   // Opens the picker after closing the other left-hand windows, or closes it when it is open.
   static void Create();
@@ -20,6 +19,4 @@ class GUI_SchoolPicker : public GUI_Dialog {
 
  private:
   void PopulateSchools();
-
-  CTexturedSprite m_blackboard;
 };

@@ -6,10 +6,10 @@
 # player may apply for shows; the application is sent. Two nights later the answer is in the phone:
 # the offer is opened and accepted (a rejection is answered by applying again), and the career
 # window then shows the new job. The world's best friend puts in a word every night (no interval, a
-# sure chance) and never invites (an invitation the test lets pass would snub the friend, who then
-# puts in no word for days): the friend's call is opened, closed by its close button, opened again
-# from the inbox where it stayed, and accepted; the career window then shows the unlocked job. A
-# screenshot of every step lands in /tmp/vorla2-job-market-*.png.
+# sure chance; no friend invites, as in every world whose script leaves the tuning alone): the
+# friend's call is opened, closed by its close button, opened again from the inbox where it stayed,
+# and accepted; the career window then shows the unlocked job. A screenshot of every step lands in
+# /tmp/vorla2-job-market-*.png.
 #
 # Usage: job_market.sh <vorla2 executable> <source dir>
 set -u
