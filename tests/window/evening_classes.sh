@@ -39,12 +39,6 @@ shut_hint_window() {
   fail "the hint at $1,$2 did not close"
   return 1
 }
-# The end-of-day arrow, and the end-day button under it.
-day_arrow() {
-  local r g b
-  read -r r g b <<<"$(pixel 912 735)"
-  [ "$r" -gt 180 ] && [ "$r" -gt $((b + 80)) ]
-}
 # A lesson can bring a new acquaintance: the message (centred, its close button ringed at 683,315)
 # is closed before the day is.
 end_day() {

@@ -130,11 +130,6 @@ shot renamed
 # Escape closes the window; the moon ends the day.
 xdotool key --window "$wid" Escape
 sleep 0.5
-day_arrow() {
-  local r g b
-  read -r r g b <<<"$(pixel 912 735)"
-  [ "$r" -gt 180 ] && [ "$r" -gt $((b + 80)) ]
-}
 wait_until 60 "the end-of-day arrow" on_screen day_arrow || finish
 pages=$(grep -c -- '^Day page: ' "$log")
 click 988 737

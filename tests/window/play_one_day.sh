@@ -40,12 +40,6 @@ page_drawn() {
   [ "$r" -lt 100 ] && [ "$b" -lt 100 ] || return 1
   differs "$1" 360x40+125+195
 }
-# end_of_day_arrow: the end-of-day prompt's gold arrow pointing at the end-day button.
-end_of_day_arrow() {
-  local r g b
-  read -r r g b <<<"$(pixel 912 735)"
-  [ "$r" -gt 180 ] && [ "$r" -gt $((b + 80)) ]
-}
 # The solo chooser's start button, left of its label.
 chooser_open() { is_gold 95 547; }
 # main_menu_leaving: the main menu's options button, and no question any more; the mouse may
@@ -159,7 +153,7 @@ for _ in 1 2; do
 done
 
 # The day is over: the prompt's gold arrow points at the end-day button.
-wait_until 60 "the end-of-day arrow" on_screen end_of_day_arrow || finish
+wait_until 60 "the end-of-day arrow" on_screen day_arrow || finish
 shot end-of-day
 night_shot=$(keep)
 

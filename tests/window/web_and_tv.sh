@@ -61,11 +61,6 @@ shot after_web
 
 # One evening slot on the first day: the day ends and the television waits for the next evening.
 if [ "$(solo_evenings_left)" -le 0 ]; then
-  day_arrow() {
-    local r g b
-    read -r r g b <<<"$(pixel 912 735)"
-    [ "$r" -gt 180 ] && [ "$r" -gt $((b + 80)) ]
-  }
   wait_until 60 "the end-of-day arrow" on_screen day_arrow || finish
   click 988 737
   point 200 500

@@ -38,11 +38,6 @@ solo_chooser_on() {
 
 # on_to_next_evening: when the day's evening slots are used, the end-of-day arrow and the next day
 # played to its evening; otherwise nothing.
-day_arrow() {
-  local r g b
-  read -r r g b <<<"$(pixel 912 735)"
-  [ "$r" -gt 180 ] && [ "$r" -gt $((b + 80)) ]
-}
 on_to_next_evening() {
   [ "$(solo_evenings_left)" = "1" ] && return 0
   wait_until 60 "the end-of-day arrow" on_screen day_arrow || return 1

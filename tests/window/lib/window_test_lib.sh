@@ -466,6 +466,12 @@ page_or_evening() { log_has "$1" '^Day page: ' || on_screen evening_panel; }
 # day of the game's year N: its night opens the yearly review, or for N = 10 the end-of-game screen.
 # Nothing but these tests sets the variable.
 
+# day_arrow: the end-of-day prompt's gold arrow pointing at the end-day button (988, 737).
+day_arrow() {
+  local r g b
+  read -r r g b <<<"$(pixel 912 735)"
+  [ "$r" -gt 180 ] && [ "$r" -gt $((b + 80)) ]
+}
 # day_page_button: a diary page's big dark button at the bottom right.
 day_page_button() {
   local r g b
@@ -494,11 +500,6 @@ day_to_evening() {
 # end-of-day arrow and the end-day button. Returns 1 (after a failure) when a step does not come.
 day_play_to_night() {
   local evenings left before
-  day_arrow() {
-    local r g b
-    read -r r g b <<<"$(pixel 912 735)"
-    [ "$r" -gt 180 ] && [ "$r" -gt $((b + 80)) ]
-  }
   day_chooser_gone() { ! is_gold 95 547 && evening_panel; }
   day_to_evening || return 1
   for _ in 1 2; do
